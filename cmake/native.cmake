@@ -1,0 +1,31 @@
+# Native (Linux) build: the logic's unit tests, fuzz targets and benchmarks.
+
+if(MURKWELL_SANITIZE)
+    set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_compile_options(murkwell_logic PUBLIC ${sanitizers})
+    target_link_options(murkwell_logic PUBLIC ${sanitizers})
+endif()
+
+if(MURKWELL_TESTS)
+    add_executable(unit_tests
+        tests/unit/text_codec_test.cpp
+        tests/unit/list_file_test.cpp
+        tests/unit/folder_hider_test.cpp
+        tests/unit/runtime_error_numbers_test.cpp
+    )
+    target_link_libraries(unit_tests PRIVATE murkwell_logic GTest::gtest_main)
+    gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
+endif()
+
+if(MURKWELL_FUZZ)
+    add_executable(list_file_fuzz tests/fuzz/list_file_fuzz.cpp)
+    target_compile_options(list_file_fuzz PRIVATE -fsanitize=fuzzer)
+    target_link_options(list_file_fuzz PRIVATE -fsanitize=fuzzer)
+    target_link_libraries(list_file_fuzz PRIVATE murkwell_logic)
+endif()
+
+if(MURKWELL_BENCH)
+    find_package(benchmark REQUIRED)
+    add_executable(logic_bench bench/native/list_file_bench.cpp)
+    target_link_libraries(logic_bench PRIVATE murkwell_logic benchmark::benchmark_main)
+endif()

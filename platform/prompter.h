@@ -1,0 +1,19 @@
+#pragma once
+// Modal questions and messages, as the logic needs them. The Win32 side shows real message
+// boxes; tests of the logic answer them in memory.
+
+#include <string>
+
+enum class PromptButtons { Ok, OkCancel, AbortRetryIgnore };
+enum class PromptIcon { None, Information, Warning, Error, Question };
+enum class PromptAnswer { Ok, Cancel, Abort, Retry, Ignore };
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // Shows `text` (UTF-8, lines separated by CR LF) under `title` and waits for an answer.
+    virtual PromptAnswer Ask(const std::string& text,
+                             const std::string& title,
+                             PromptButtons buttons,
+                             PromptIcon icon) = 0;
+};

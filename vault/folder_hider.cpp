@@ -1,0 +1,65 @@
+#include "vault/folder_hider.h"
+
+namespace {
+
+constexpr std::string_view kErrorTitle = "Error";
+
+void ReportInUse(Prompter& prompter, const std::string& path) {
+    prompter.Ask(
+        "Error: could not hide the following folder because it is currently in use:\r\n\r\n" +
+            path +
+            "\r\n\r\nClose any program that might be accessing files in this folder.  If the "
+            "problem persists it could be a windows explorer error, which can be fixed by "
+            "restarting your computer.",
+        std::string(kErrorTitle), PromptButtons::Ok, PromptIcon::None);
+}
+
+void ReportError(Prompter& prompter, const RuntimeError& error) {
+    prompter.Ask("Error " + std::to_string(error.number) + "\r\n" + error.description,
+                 std::string(kErrorTitle), PromptButtons::Ok, PromptIcon::None);
+}
+
+}  // namespace
+
+std::string HiddenPathOf(std::string_view path) {
+    std::string hidden(path);
+    hidden += kHiddenSuffix;
+    return hidden;
+}
+
+bool HideFolder(const std::string& path, FolderDisk& disk, Prompter& prompter) {
+    const std::string hiddenPath = HiddenPathOf(path);
+    if (auto renamed = disk.RenameFolder(path, hiddenPath); renamed.Failed()) {
+        if (renamed.Error().number == kPathFileAccessError) {
+            ReportInUse(prompter, path);
+        } else {
+            ReportError(prompter, renamed.Error());
+        }
+        return false;
+    }
+    if (auto marked = disk.SetFolderAttributes(hiddenPath, FolderAttributes::AllSet);
+        marked.Failed()) {
+        // The entry stays "Visible", so the folder must too: take the suffix off again.
+        auto restored = disk.RenameFolder(hiddenPath, path);
+        ReportError(prompter, marked.Error());
+        if (restored.Failed()) {
+            ReportError(prompter, restored.Error());
+        }
+        return false;
+    }
+    return true;
+}
+
+bool ShowFolder(const std::string& path, FolderDisk& disk, Prompter& prompter) {
+    const std::string hiddenPath = HiddenPathOf(path);
+    if (auto cleared = disk.SetFolderAttributes(hiddenPath, FolderAttributes::Cleared);
+        cleared.Failed()) {
+        ReportError(prompter, cleared.Error());
+        return false;
+    }
+    if (auto renamed = disk.RenameFolder(hiddenPath, path); renamed.Failed()) {
+        ReportError(prompter, renamed.Error());
+        return false;
+    }
+    return true;
+}
