@@ -73,7 +73,7 @@ Outcome LoadList(FolderList& list, const ListStorage& storage, const CodePage& c
         return Outcome::Success();
     }
     std::string bytes;
-    if (auto read = storage.ReadFile(kListFileName, bytes); read.Failed()) {
+    if (auto read = storage.ReadContent(kListFileName, bytes); read.Failed()) {
         return read;
     }
     for (auto& stored : ParseListBytes(bytes)) {
@@ -134,11 +134,11 @@ bool SaveList(const FolderList& list,
         return false;
     }
     const std::string bytes = FormatListBytes(stored);
-    if (auto written = storage.ReplaceFile(kListFileName, bytes); written.Failed()) {
+    if (auto written = storage.ReplaceContent(kListFileName, bytes); written.Failed()) {
         ReportListNotSaved(prompter, written.Error(), storage.PathOf(kListFileName));
         return false;
     }
-    if (auto backedUp = storage.ReplaceFile(kBackupFileName, bytes); backedUp.Failed()) {
+    if (auto backedUp = storage.ReplaceContent(kBackupFileName, bytes); backedUp.Failed()) {
         ReportBackupNotSaved(prompter, backedUp.Error(), storage.PathOf(kBackupFileName));
     }
     return true;

@@ -11,10 +11,10 @@ public:
     virtual ~ListStorage() = default;
     // True for an ordinary file (not hidden, not system, not a folder) of that name.
     virtual bool FileExists(std::string_view name) const = 0;
-    virtual Outcome ReadFile(std::string_view name, std::string& bytes) const = 0;
+    virtual Outcome ReadContent(std::string_view name, std::string& bytes) const = 0;
     // Replaces the file's content as one step: afterwards it holds either all of `bytes` or
     // exactly what it held before.
-    virtual Outcome ReplaceFile(std::string_view name, std::string_view bytes) = 0;
+    virtual Outcome ReplaceContent(std::string_view name, std::string_view bytes) = 0;
     // Full path of a file, for messages.
     virtual std::string PathOf(std::string_view name) const = 0;
 };

@@ -12,21 +12,21 @@ class MemoryStorage final : public ListStorage {
 public:
     std::map<std::string, std::string, std::less<>> files;
     std::set<std::string, std::less<>> hiddenFiles;   // exist, but FileExists does not see them
-    std::set<std::string, std::less<>> failingWrites;  // ReplaceFile fails for these names
+    std::set<std::string, std::less<>> failingWrites;  // ReplaceContent fails for these names
     std::optional<RuntimeError> readFailure;
     int writes = 0;
 
     bool FileExists(std::string_view name) const override {
         return files.contains(name) && !hiddenFiles.contains(name);
     }
-    Outcome ReadFile(std::string_view name, std::string& bytes) const override {
+    Outcome ReadContent(std::string_view name, std::string& bytes) const override {
         if (readFailure) {
             return Outcome::Failure(*readFailure);
         }
         bytes = files.find(name)->second;
         return Outcome::Success();
     }
-    Outcome ReplaceFile(std::string_view name, std::string_view bytes) override {
+    Outcome ReplaceContent(std::string_view name, std::string_view bytes) override {
         ++writes;
         if (failingWrites.contains(name)) {
             return Outcome::Failure({61, "Disk full"});

@@ -1,0 +1,71 @@
+# Windows build: Murkwell.exe, and the test programs that run under Wine.
+
+enable_language(RC)
+set(MURKWELL_DIST_DIR ${CMAKE_SOURCE_DIR}/dist CACHE PATH "Where the ready-to-copy program folder goes")
+
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+# Static: the program folder needs no DLL beside the executable.
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+add_library(murkwell_win STATIC
+    platform/message_box_win.cpp
+    platform/program_folder_win.cpp
+    platform/system_error_win.cpp
+    platform/text_win.cpp
+    platform/window_win.cpp
+    present/product_info_win.cpp
+    vault/file_exists_win.cpp
+    vault/folder_disk_win.cpp
+    vault/list_storage_win.cpp
+)
+target_link_libraries(murkwell_win PUBLIC murkwell_logic comctl32 version shlwapi)
+
+add_executable(Murkwell WIN32
+    shell/main_win.cpp
+    shell/main_window_win.cpp
+    resources/murkwell.rc
+)
+target_link_options(Murkwell PRIVATE -municode)
+target_link_libraries(Murkwell PRIVATE murkwell_win)
+set_target_properties(Murkwell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${MURKWELL_DIST_DIR})
+set_source_files_properties(resources/murkwell.rc PROPERTIES
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/murkwell.manifest;${CMAKE_SOURCE_DIR}/resources/version.h")
+target_include_directories(Murkwell PRIVATE ${CMAKE_SOURCE_DIR})
+
+if(MURKWELL_TESTS)
+    # Windows test programs; each test uses folders of its own inside the run's Wine prefix.
+    add_executable(list_saver_child tests/win/list_saver_child.cpp)
+    target_link_options(list_saver_child PRIVATE -municode)
+    target_link_libraries(list_saver_child PRIVATE murkwell_win)
+
+    add_executable(win_tests
+        tests/win/test_folder.cpp
+        tests/win/message_box_watcher.cpp
+        tests/win/text_win_test.cpp
+        tests/win/file_exists_test.cpp
+        tests/win/list_storage_test.cpp
+        tests/win/folder_hider_win_test.cpp
+        tests/win/interrupted_save_test.cpp
+    )
+    target_link_libraries(win_tests PRIVATE murkwell_win GTest::gtest_main)
+    target_compile_definitions(win_tests PRIVATE
+        MURKWELL_SAVER_CHILD="$<TARGET_FILE_NAME:list_saver_child>")
+    add_dependencies(win_tests list_saver_child)
+    gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
+        PROPERTIES LABELS win)
+
+    add_executable(e2e_tests
+        tests/win/test_folder.cpp
+        tests/e2e/program_run.cpp
+        tests/e2e/startup_e2e_test.cpp
+    )
+    target_link_libraries(e2e_tests PRIVATE murkwell_win GTest::gtest_main)
+    add_dependencies(e2e_tests Murkwell)
+    gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
+        PROPERTIES LABELS e2e ENVIRONMENT "MURKWELL_DIST=${MURKWELL_DIST_DIR}")
+endif()
+
+if(MURKWELL_BENCH)
+    add_executable(hide_bench bench/win/hide_bench.cpp)
+    target_link_libraries(hide_bench PRIVATE murkwell_win)
+endif()

@@ -1,0 +1,68 @@
+#include "platform/window_win.h"
+
+Window::~Window() {
+    if (m_hwnd) {
+        ::SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
+        ::DestroyWindow(m_hwnd);
+    }
+}
+
+bool Window::CreateWindowOf(const wchar_t* className,
+                            const wchar_t* title,
+                            DWORD style,
+                            DWORD exStyle,
+                            int x,
+                            int y,
+                            int width,
+                            int height,
+                            HWND parent,
+                            HMENU menu) {
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    if (!::GetClassInfoExW(instance, className, &existing)) {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.lpfnWndProc = StaticWindowProc;
+        windowClass.hInstance = instance;
+        windowClass.lpszClassName = className;
+        windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        ConfigureClass(windowClass);
+        if (!::RegisterClassExW(&windowClass)) {
+            return false;
+        }
+    }
+    return ::CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, menu,
+                             instance, this) != nullptr;
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                          LPARAM lParam) {
+    auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_NCCREATE) {
+        self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->m_hwnd = hwnd;
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    if (!self) {
+        return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    try {
+        result = self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        // An exception must never unwind into the system's code; the message counts as handled.
+        result = 0;
+    }
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->m_hwnd = nullptr;
+        self->OnDestroyed();
+    }
+    return result;
+}

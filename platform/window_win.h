@@ -1,0 +1,39 @@
+#pragma once
+// Base class of every window: the static window procedure finds the object through
+// GWLP_USERDATA and hands the message to HandleMessage.
+
+#include <windows.h>
+
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND Handle() const { return m_hwnd; }
+
+protected:
+    // Registers the class once per process, then creates the window with `this` attached.
+    bool CreateWindowOf(const wchar_t* className,
+                        const wchar_t* title,
+                        DWORD style,
+                        DWORD exStyle,
+                        int x,
+                        int y,
+                        int width,
+                        int height,
+                        HWND parent,
+                        HMENU menu);
+
+    virtual void ConfigureClass(WNDCLASSEXW& windowClass) { (void)windowClass; }
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Called once the window is gone; the object may release what it holds on to.
+    virtual void OnDestroyed() {}
+
+private:
+    static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                             LPARAM lParam);
+
+    HWND m_hwnd = nullptr;
+};

@@ -1,0 +1,47 @@
+#include "present/product_info_win.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/text_win.h"
+
+namespace {
+
+std::string VersionString(const std::vector<char>& block, const wchar_t* name) {
+    // The resource carries one language: US English, Unicode.
+    const std::wstring query = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+    void* value = nullptr;
+    UINT length = 0;
+    if (!::VerQueryValueW(block.data(), query.c_str(), &value, &length) || length == 0) {
+        return {};
+    }
+    return Narrow(std::wstring(static_cast<const wchar_t*>(value), length - 1));
+}
+
+}  // namespace
+
+ProductInfo LoadProductInfo() {
+    ProductInfo info;
+    wchar_t path[MAX_PATH * 4] = {};
+    ::GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+    DWORD ignored = 0;
+    const DWORD size = ::GetFileVersionInfoSizeW(path, &ignored);
+    if (size == 0) {
+        return info;
+    }
+    std::vector<char> block(size);
+    if (!::GetFileVersionInfoW(path, 0, size, block.data())) {
+        return info;
+    }
+    info.productName = VersionString(block, L"ProductName");
+    info.companyName = VersionString(block, L"CompanyName");
+    info.websiteAddress = VersionString(block, L"Comments");
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (::VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed) {
+        info.majorVersion = HIWORD(fixed->dwFileVersionMS);
+        info.minorVersion = LOWORD(fixed->dwFileVersionMS);
+    }
+    return info;
+}

@@ -1,0 +1,28 @@
+// The program's entry point.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "present/product_info_win.h"
+#include "shell/main_window_win.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES;
+    ::InitCommonControlsEx(&controls);
+
+    const ProductInfo productInfo = LoadProductInfo();
+    MainWindow mainWindow(productInfo);
+    if (!mainWindow.Create()) {
+        return 1;
+    }
+    mainWindow.Show(showCommand);
+
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

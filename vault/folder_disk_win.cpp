@@ -1,0 +1,40 @@
+#include "vault/folder_disk_win.h"
+
+#include <windows.h>
+
+#include "platform/system_error_win.h"
+#include "platform/text_win.h"
+
+namespace {
+
+constexpr DWORD kAllChangeable = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                 FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE;
+
+}  // namespace
+
+Outcome Win32FolderDisk::RenameFolder(const std::string& from, const std::string& to) {
+    if (!::MoveFileW(Widen(from).c_str(), Widen(to).c_str())) {
+        return LastErrorOutcome();
+    }
+    return Outcome::Success();
+}
+
+Outcome Win32FolderDisk::SetFolderAttributes(const std::string& path,
+                                             FolderAttributes attributes) {
+    const std::wstring widePath = Widen(path);
+    const DWORD current = ::GetFileAttributesW(widePath.c_str());
+    if (current == INVALID_FILE_ATTRIBUTES && ::GetLastError() != ERROR_FILE_NOT_FOUND) {
+        return LastErrorOutcome();
+    }
+    // A missing folder, or a file of that name, is "path not found", as the folder object
+    // has always reported it.
+    if (current == INVALID_FILE_ATTRIBUTES || !(current & FILE_ATTRIBUTE_DIRECTORY)) {
+        return Outcome::Failure(RuntimeErrorFromWin32(ERROR_PATH_NOT_FOUND));
+    }
+    const DWORD wanted =
+        attributes == FolderAttributes::AllSet ? kAllChangeable : FILE_ATTRIBUTE_NORMAL;
+    if (!::SetFileAttributesW(widePath.c_str(), wanted)) {
+        return LastErrorOutcome();
+    }
+    return Outcome::Success();
+}
