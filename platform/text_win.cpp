@@ -2,7 +2,15 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace {
+
+// ASCII is the same text in UTF-8 and in every ANSI code page, so most paths need no conversion.
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
 
 std::wstring ToWide(UINT codePage, std::string_view bytes) {
     if (bytes.empty()) {
@@ -39,6 +47,9 @@ std::string Narrow(std::wstring_view wide) {
 }
 
 std::optional<std::string> SystemCodePage::FromUtf8(std::string_view utf8) const {
+    if (IsAscii(utf8)) {
+        return std::string(utf8);
+    }
     const std::wstring wide = Widen(utf8);
     BOOL usedDefault = FALSE;
     std::string bytes = FromWide(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, &usedDefault);
@@ -51,5 +62,8 @@ std::optional<std::string> SystemCodePage::FromUtf8(std::string_view utf8) const
 }
 
 std::string SystemCodePage::ToUtf8(std::string_view bytes) const {
+    if (IsAscii(bytes)) {
+        return std::string(bytes);
+    }
     return Narrow(ToWide(CP_ACP, bytes));
 }

@@ -7,11 +7,13 @@ namespace {
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr int kInvalidArgumentError = 5;
 
-void ParseLine(std::string_view rawLine, std::vector<StoredEntry>& entries) {
+// `line` is scratch space, reused from line to line to spare an allocation per entry.
+void ParseLine(std::string_view rawLine, std::string& line, std::vector<StoredEntry>& entries) {
     if (rawLine.empty() || rawLine == " ") {
         return;
     }
-    const std::string line = ToggleHighBit(rawLine);
+    line.assign(rawLine);
+    ToggleHighBitInPlace(line);
     const std::string_view text = line;
     const auto first = text.find(kEntrySeparator);
     if (first == std::string_view::npos) {
@@ -29,13 +31,14 @@ void ParseLine(std::string_view rawLine, std::vector<StoredEntry>& entries) {
 std::vector<StoredEntry> ParseListBytes(std::string_view fileBytes) {
     // Lines end only at CR LF: an encoded byte 0x8D is a lone CR, and it belongs to the entry.
     std::vector<StoredEntry> entries;
+    std::string line;
     std::size_t lineStart = 0;
     while (lineStart < fileBytes.size()) {
         auto lineEnd = fileBytes.find(kLineBreak, lineStart);
         if (lineEnd == std::string_view::npos) {
             lineEnd = fileBytes.size();
         }
-        ParseLine(fileBytes.substr(lineStart, lineEnd - lineStart), entries);
+        ParseLine(fileBytes.substr(lineStart, lineEnd - lineStart), line, entries);
         lineStart = lineEnd + kLineBreak.size();
     }
     return entries;

@@ -2,6 +2,7 @@
 // Code page 28591 (ISO 8859-1): every byte is the code point of the same number, so tests can
 // reach all 256 byte values through UTF-8 text.
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -10,6 +11,9 @@
 class Latin1CodePage final : public CodePage {
 public:
     std::optional<std::string> FromUtf8(std::string_view utf8) const override {
+        if (IsAscii(utf8)) {
+            return std::string(utf8);
+        }
         std::string bytes;
         for (std::size_t i = 0; i < utf8.size(); ++i) {
             const auto lead = static_cast<unsigned char>(utf8[i]);
@@ -26,6 +30,9 @@ public:
     }
 
     std::string ToUtf8(std::string_view bytes) const override {
+        if (IsAscii(bytes)) {
+            return std::string(bytes);
+        }
         std::string utf8;
         for (const char c : bytes) {
             const auto byte = static_cast<unsigned char>(c);
@@ -37,5 +44,11 @@ public:
             }
         }
         return utf8;
+    }
+
+private:
+    static bool IsAscii(std::string_view text) {
+        return std::all_of(text.begin(), text.end(),
+                           [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     }
 };
