@@ -9,7 +9,7 @@ inline int TwipsToPixels(int twips, int dpi) {
 
 inline int PixelsToTwips(int pixels, int dpi) {
     const long long scaled = static_cast<long long>(pixels) * 1440;
-    return dpi > 0 ? static_cast<int>(scaled >= 0 ? (scaled + dpi / 2) / dpi
-                                                  : (scaled - dpi / 2) / dpi)
-                   : 0;
+    return dpi > 0
+               ? static_cast<int>(scaled >= 0 ? (scaled + dpi / 2) / dpi : (scaled - dpi / 2) / dpi)
+               : 0;
 }

@@ -82,7 +82,7 @@ struct WindowTraits {
     static void Close(Handle handle) { ::DestroyWindow(handle); }
 };
 
-using UniqueFile = UniqueResource<FileHandleTraits>;        // CreateFileW
+using UniqueFile = UniqueResource<FileHandleTraits>;            // CreateFileW
 using UniqueKernelHandle = UniqueResource<KernelHandleTraits>;  // processes, mutexes, events
 using UniqueFind = UniqueResource<FindHandleTraits>;
 using UniqueRegistryKey = UniqueResource<RegistryKeyTraits>;

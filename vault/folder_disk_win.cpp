@@ -19,8 +19,7 @@ Outcome Win32FolderDisk::RenameFolder(const std::string& from, const std::string
     return Outcome::Success();
 }
 
-Outcome Win32FolderDisk::SetFolderAttributes(const std::string& path,
-                                             FolderAttributes attributes) {
+Outcome Win32FolderDisk::SetFolderAttributes(const std::string& path, FolderAttributes attributes) {
     const std::wstring widePath = Widen(path);
     const DWORD current = ::GetFileAttributesW(widePath.c_str());
     if (current == INVALID_FILE_ATTRIBUTES && ::GetLastError() != ERROR_FILE_NOT_FOUND) {

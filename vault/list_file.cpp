@@ -98,9 +98,9 @@ Outcome EncodeEntries(const FolderList& list,
         auto status = codePage.FromUtf8(entry.status);
         if (!path || !status || !CanStoreInListFile(*path) || !CanStoreInListFile(*status)) {
             // Writing a mangled path would strand its folder; keep the previous file instead.
-            return Outcome::Failure({kInvalidArgumentError,
-                                     "The folder \"" + entry.path +
-                                         "\" has characters that the list file cannot store."});
+            return Outcome::Failure(
+                {kInvalidArgumentError, "The folder \"" + entry.path +
+                                            "\" has characters that the list file cannot store."});
         }
         stored.push_back({std::move(*path), std::move(*status)});
     }

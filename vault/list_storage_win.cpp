@@ -22,7 +22,8 @@ Outcome WriteAndFlush(const std::wstring& path, std::string_view bytes) {
     }
     std::size_t offset = 0;
     while (offset < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - offset, 1u << 20));
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - offset, 1u << 20));
         DWORD written = 0;
         if (!::WriteFile(file.Get(), bytes.data() + offset, chunk, &written, nullptr)) {
             return LastErrorOutcome();

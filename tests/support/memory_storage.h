@@ -11,7 +11,7 @@
 class MemoryStorage final : public ListStorage {
 public:
     std::map<std::string, std::string, std::less<>> files;
-    std::set<std::string, std::less<>> hiddenFiles;   // exist, but FileExists does not see them
+    std::set<std::string, std::less<>> hiddenFiles;    // exist, but FileExists does not see them
     std::set<std::string, std::less<>> failingWrites;  // ReplaceContent fails for these names
     std::optional<RuntimeError> readFailure;
     int writes = 0;

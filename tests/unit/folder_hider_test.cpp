@@ -79,8 +79,8 @@ TEST_F(FolderHiderTest, HideThenShowRestoresTheFolder) {
     disk.folders[secret] = FolderAttributes::Cleared;
 
     EXPECT_TRUE(HideFolder(secret, disk, prompter));
-    EXPECT_EQ(disk.folders, (std::map<std::string, FolderAttributes>{
-                                {hiddenSecret, FolderAttributes::AllSet}}));
+    EXPECT_EQ(disk.folders,
+              (std::map<std::string, FolderAttributes>{{hiddenSecret, FolderAttributes::AllSet}}));
 
     EXPECT_TRUE(ShowFolder(secret, disk, prompter));
     EXPECT_EQ(disk.folders,
@@ -159,15 +159,20 @@ TEST_F(FolderHiderTest, ShowFailuresAreReportedAndReturnFalse) {
         std::string expectedText;
     };
     const Case cases[] = {
-        {"never hidden", {{"C:\\Data\\Secret", FolderAttributes::Cleared}}, {},
+        {"never hidden",
+         {{"C:\\Data\\Secret", FolderAttributes::Cleared}},
+         {},
          "Error 76\r\nPath not found"},
         // The rename back is refused for being in use: no special text when revealing.
-        {"in use", {{"C:\\Data\\SecretHIDDEN123456", FolderAttributes::AllSet}},
-         RuntimeError{75, "Path/File access error"}, "Error 75\r\nPath/File access error"},
+        {"in use",
+         {{"C:\\Data\\SecretHIDDEN123456", FolderAttributes::AllSet}},
+         RuntimeError{75, "Path/File access error"},
+         "Error 75\r\nPath/File access error"},
         {"listed name taken",
          {{"C:\\Data\\SecretHIDDEN123456", FolderAttributes::AllSet},
           {"C:\\Data\\Secret", FolderAttributes::Cleared}},
-         {}, "Error 58\r\nFile already exists"},
+         {},
+         "Error 58\r\nFile already exists"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -41,7 +41,9 @@ TEST(ListFileFormat, ReadsLinesAsDocumented) {
         {"blank lines skipped", "\r\n\r\n" + Line("a|*|Visible") + "\r\n", {{"a", "Visible"}}},
         {"raw single space skipped", " \r\n" + Line("a|*|Visible"), {{"a", "Visible"}}},
         {"raw two spaces dropped", "  \r\n", {}},
-        {"unknown status kept", Line("a|*|visible") + Line("b|*|Gone"), {{"a", "visible"}, {"b", "Gone"}}},
+        {"unknown status kept",
+         Line("a|*|visible") + Line("b|*|Gone"),
+         {{"a", "visible"}, {"b", "Gone"}}},
         {"separator pieces across lines",
          Line("a|*|Visible") + Line("b|*|Hidden"),
          {{"a", "Visible"}, {"b", "Hidden"}}},
@@ -80,14 +82,8 @@ TEST(ListFileFormat, RefusesPathsThatWouldNotComeBack) {
         bool storable;
     };
     const Case cases[] = {
-        {"C:\\Data", true},
-        {"", true},
-        {"C:\\\x8D", true},
-        {"C:\\\x8A\x8D", true},
-        {"C:\\a\x8D\x8A", false},
-        {"C:\\a|*|b", false},
-        {"C:\\a|*", false},
-        {"C:\\a|", true},
+        {"C:\\Data", true},       {"", true},           {"C:\\\x8D", true}, {"C:\\\x8A\x8D", true},
+        {"C:\\a\x8D\x8A", false}, {"C:\\a|*|b", false}, {"C:\\a|*", false}, {"C:\\a|", true},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CanStoreInListFile(c.path), c.storable) << c.path;
@@ -179,7 +175,8 @@ TEST_F(ListFileTest, FailedBackupIsReportedButTheListIsSaved) {
     EXPECT_TRUE(SaveList(list, storage, codePage, prompter));
     EXPECT_EQ(storage.files["data.dat"], Line("C:\\new|*|Visible"));
     ASSERT_EQ(prompter.shown.size(), 1u);
-    EXPECT_NE(prompter.shown[0].text.find("backup copy could not be written to:\r\n\r\nC:\\Program\\data.bak"),
+    EXPECT_NE(prompter.shown[0].text.find(
+                  "backup copy could not be written to:\r\n\r\nC:\\Program\\data.bak"),
               std::string::npos);
 }
 

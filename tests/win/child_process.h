@@ -31,8 +31,8 @@ inline ChildProcess::ChildProcess(const std::wstring& mode, const std::wstring& 
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                         nullptr, &startup, &info)) {
+    if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                         &startup, &info)) {
         ::CloseHandle(info.hThread);
         m_process.Reset(info.hProcess);
     }

@@ -20,18 +20,12 @@ TEST(FileExists, SeesOnlyOrdinaryFilesOfThatName) {
         bool exists;
     };
     const Case cases[] = {
-        {folder.PathOf(L"data.dat"), true},
-        {folder.PathOf(L"DATA.DAT"), true},
-        {folder.PathOf(L"readonly.dat"), true},
-        {folder.PathOf(L"hidden.dat"), false},
-        {folder.PathOf(L"system.dat"), false},
-        {folder.PathOf(L"folder.dat"), false},
-        {folder.PathOf(L"missing.dat"), false},
-        {folder.PathOf(L"*.dat"), false},
-        {folder.PathOf(L"d?ta.dat"), false},
-        {L"", false},
-        {L"Q:\\no drive\\data.dat", false},
-        {folder.PathOf(L"no folder\\data.dat"), false},
+        {folder.PathOf(L"data.dat"), true},     {folder.PathOf(L"DATA.DAT"), true},
+        {folder.PathOf(L"readonly.dat"), true}, {folder.PathOf(L"hidden.dat"), false},
+        {folder.PathOf(L"system.dat"), false},  {folder.PathOf(L"folder.dat"), false},
+        {folder.PathOf(L"missing.dat"), false}, {folder.PathOf(L"*.dat"), false},
+        {folder.PathOf(L"d?ta.dat"), false},    {L"", false},
+        {L"Q:\\no drive\\data.dat", false},     {folder.PathOf(L"no folder\\data.dat"), false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FileExists(c.path), c.exists) << std::string(c.path.begin(), c.path.end());

@@ -65,8 +65,8 @@ TEST(InterruptedSave, KillingTheWriterLeavesAWholeList) {
 
     // A leftover temporary file does not stand in the way of the next save.
     ScriptedPrompter prompter;
-    EXPECT_TRUE(SaveList(VectorFolderList({{"C:\\after", "Visible", false}}), storage, codePage,
-                         prompter));
+    EXPECT_TRUE(
+        SaveList(VectorFolderList({{"C:\\after", "Visible", false}}), storage, codePage, prompter));
     VectorFolderList loaded;
     ASSERT_TRUE(LoadList(loaded, storage, codePage).Succeeded());
     ASSERT_EQ(loaded.Count(), 1u);

@@ -46,7 +46,9 @@ BOOL CALLBACK FindVisibleBox(HWND window, LPARAM context) {
 }  // namespace
 
 MessageBoxWatcher::MessageBoxWatcher(std::deque<int> answers)
-    : m_threadId(::GetCurrentThreadId()), m_answers(std::move(answers)), m_thread([this] { Watch(); }) {}
+    : m_threadId(::GetCurrentThreadId()),
+      m_answers(std::move(answers)),
+      m_thread([this] { Watch(); }) {}
 
 MessageBoxWatcher::~MessageBoxWatcher() {
     m_stop = true;

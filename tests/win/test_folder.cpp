@@ -36,8 +36,8 @@ void TestFolder::WriteFile(const std::wstring& name, const std::string& bytes) c
     UniqueFile file(::CreateFileW(PathOf(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
-    if (!file || !::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()),
-                              &written, nullptr)) {
+    if (!file || !::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                              nullptr)) {
         throw std::runtime_error("cannot write a file");
     }
 }

@@ -30,7 +30,9 @@ TEST(SystemCodePage, RefusesTextWithoutAnExactByteForm) {
         {"", true},
         {"C:\\\xE4\xB8\xAD\xE6\x96\x87", false},  // Chinese: not in a Western code page
         {"C:\\\xF0\x9F\x98\x80", false},          // outside the basic plane
-        {"C:\\\xC5\x81\xC3\xB3" "d\xC5\xBA", false}, // Polish: best fit would turn it into "Lodz"
+        {"C:\\\xC5\x81\xC3\xB3"
+         "d\xC5\xBA",
+         false},  // Polish: best fit would turn it into "Lodz"
     };
     for (const auto& c : cases) {
         EXPECT_EQ(codePage.FromUtf8(c.utf8).has_value(), c.representable) << c.utf8;
@@ -38,7 +40,8 @@ TEST(SystemCodePage, RefusesTextWithoutAnExactByteForm) {
 }
 
 TEST(TextConversion, WideAndUtf8RoundTrip) {
-    const std::string samples[] = {"", "C:\\Data", "C:\\caf\xC3\xA9", "\xE4\xB8\xAD\xF0\x9F\x98\x80"};
+    const std::string samples[] = {"", "C:\\Data", "C:\\caf\xC3\xA9",
+                                   "\xE4\xB8\xAD\xF0\x9F\x98\x80"};
     for (const auto& sample : samples) {
         EXPECT_EQ(Narrow(Widen(sample)), sample);
     }
