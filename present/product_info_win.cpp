@@ -22,9 +22,14 @@ std::string VersionString(const std::vector<char>& block, const wchar_t* name) {
 }  // namespace
 
 ProductInfo LoadProductInfo() {
-    ProductInfo info;
     wchar_t path[MAX_PATH * 4] = {};
     ::GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+    return LoadProductInfoFrom(path);
+}
+
+ProductInfo LoadProductInfoFrom(const std::wstring& executablePath) {
+    ProductInfo info;
+    const wchar_t* path = executablePath.c_str();
     DWORD ignored = 0;
     const DWORD size = ::GetFileVersionInfoSizeW(path, &ignored);
     if (size == 0) {

@@ -1,7 +1,8 @@
 // The program's entry point.
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "present/product_info_win.h"
 #include "shell/main_window_win.h"
