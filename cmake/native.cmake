@@ -12,6 +12,9 @@ if(MURKWELL_TESTS)
         tests/unit/list_file_test.cpp
         tests/unit/folder_hider_test.cpp
         tests/unit/runtime_error_numbers_test.cpp
+        tests/unit/list_commands_test.cpp
+        tests/unit/main_layout_test.cpp
+        tests/unit/list_sort_test.cpp
     )
     target_link_libraries(unit_tests PRIVATE murkwell_logic GTest::gtest_main)
     gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)

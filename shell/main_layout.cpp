@@ -1,0 +1,23 @@
+#include "shell/main_layout.h"
+
+#include <cstdlib>
+
+MainLayout ComputeMainLayout(const MainLayoutInput& input) {
+    MainLayout layout;
+    layout.listLeft = 60;
+    layout.listTop = input.buttonBarHeight + 60;
+    // With the banner shown the list moves down by the banner's height and the gap below it;
+    // it shrinks by the same amount, so its lower edge stays clear of the status bar.
+    int bannerShare = 0;
+    if (input.bannerEnabled) {
+        layout.listTop = input.bannerHeight + input.buttonBarHeight + 120;
+        bannerShare = input.bannerHeight + 60;
+    }
+    layout.listWidth = std::abs(input.windowWidth - 240);
+    layout.listHeight = std::abs(input.windowHeight - input.buttonBarHeight -
+                                 input.statusBarHeight - 900 - bannerShare);
+    layout.websiteButtonWidth = std::abs(input.windowWidth - input.websiteButtonLeft - 180);
+    layout.folderColumnWidth = layout.listWidth - 1500;
+    layout.statusColumnWidth = 1440;
+    return layout;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Where the main window's resize puts its controls. All lengths in twips.
+
+struct MainLayoutInput {
+    int windowWidth = 0;  // outer size of the window
+    int windowHeight = 0;
+    int buttonBarHeight = 0;
+    int statusBarHeight = 0;
+    bool bannerEnabled = false;
+    int bannerHeight = 0;
+    int websiteButtonLeft = 0;
+};
+
+struct MainLayout {
+    int listLeft = 0;
+    int listTop = 0;
+    int listWidth = 0;
+    int listHeight = 0;
+    int websiteButtonWidth = 0;
+    int folderColumnWidth = 0;
+    int statusColumnWidth = 0;
+};
+
+MainLayout ComputeMainLayout(const MainLayoutInput& input);

@@ -1,0 +1,350 @@
+#include "vault/list_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <set>
+
+#include "tests/support/latin1_code_page.h"
+#include "tests/support/memory_storage.h"
+#include "tests/support/scripted_prompter.h"
+#include "tests/support/vector_folder_rows.h"
+#include "vault/list_file.h"
+
+namespace {
+
+class RecordingStatus final : public StatusLine {
+public:
+    std::string text = "(previous)";
+    void SetText(const std::string& newText) override { text = newText; }
+};
+
+class ScriptedPicker final : public FolderPicker {
+public:
+    std::deque<std::string> choices;
+    std::string PickFolder() override {
+        std::string choice = choices.empty() ? std::string() : choices.front();
+        if (!choices.empty()) {
+            choices.pop_front();
+        }
+        return choice;
+    }
+};
+
+// Folders that exist; the ones in `busy` refuse to be renamed, as when another program has
+// them open.
+class SetDisk final : public FolderDisk {
+public:
+    std::set<std::string> folders;
+    std::set<std::string> busy;
+    int calls = 0;
+
+    Outcome RenameFolder(const std::string& from, const std::string& to) override {
+        ++calls;
+        if (busy.contains(from)) {
+            return Outcome::Failure({75, "Path/File access error"});
+        }
+        if (!folders.erase(from)) {
+            return Outcome::Failure({53, "File not found"});
+        }
+        folders.insert(to);
+        return Outcome::Success();
+    }
+    Outcome SetFolderAttributes(const std::string& path, FolderAttributes) override {
+        return folders.contains(path) ? Outcome::Success()
+                                      : Outcome::Failure({76, "Path not found"});
+    }
+};
+
+FolderEntry Entry(std::string path, std::string status, bool checked = false) {
+    return {std::move(path), std::move(status), checked};
+}
+
+class ListCommandsTest : public ::testing::Test {
+protected:
+    VectorFolderRows rows;
+    SetDisk disk;
+    ScriptedPrompter prompter;
+    MemoryStorage storage;
+    Latin1CodePage codePage;
+    RecordingStatus status;
+    ScriptedPicker picker;
+    std::string programFolder = "C:\\Tools\\App";
+    std::string appTitle = "Murkwell Demo";
+    FolderCommands commands{CommandEnvironment{rows, disk, prompter, storage, codePage, status,
+                                               picker, programFolder, appTitle}};
+
+    // What data.dat holds now, read back.
+    std::vector<StoredEntry> Saved() const {
+        const auto found = storage.files.find("data.dat");
+        return found == storage.files.end() ? std::vector<StoredEntry>{}
+                                            : ParseListBytes(found->second);
+    }
+    bool SavedAtAll() const { return storage.files.contains("data.dat"); }
+};
+
+}  // namespace
+
+TEST(AddRules, FirstApplyingTestDecides) {
+    Latin1CodePage codePage;
+    const std::string program = "C:\\Tools\\App";
+    struct Case {
+        std::string picked;
+        AddVerdict verdict;
+    };
+    const Case cases[] = {
+        {"", AddVerdict::Cancelled},
+        {"C:\\Tools", AddVerdict::ContainsProgram},
+        {"C:\\Tools\\Ap", AddVerdict::ContainsProgram},  // a substring test on the text
+        {"c:\\tools\\app", AddVerdict::ContainsProgram},
+        {"C:\\Tools\\App", AddVerdict::ContainsProgram},
+        {"C:\\", AddVerdict::ContainsProgram},  // also a drive, but the first test decides
+        {"D:\\", AddVerdict::Drive},
+        {"C:\\Tools\\Apps", AddVerdict::Allowed},
+        {"C:\\Program Files\\Foo", AddVerdict::NeedsSystemWarning},
+        {"D:\\Backup\\WINDOWS stuff", AddVerdict::NeedsSystemWarning},
+        {"C:\\windows2", AddVerdict::NeedsSystemWarning},
+        {"C:\\MyWindows", AddVerdict::Allowed},
+        {"D:\\Data\\Caf\xC3\xA9", AddVerdict::Allowed},
+        {"D:\\Data\\\xE2\x82\xAC uros", AddVerdict::Unstorable},  // not in the code page
+        {"D:\\" + std::string(243, 'x'), AddVerdict::Allowed},    // 246 + 12 = 258
+        {"D:\\" + std::string(244, 'x'), AddVerdict::Allowed},    // 259: the longest
+        {"D:\\" + std::string(245, 'x'), AddVerdict::TooLong},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(JudgeFolderToAdd(c.picked, program, codePage), c.verdict) << c.picked;
+    }
+}
+
+TEST_F(ListCommandsTest, AddAppendsAVisibleEntryAndSaves) {
+    picker.choices = {"D:\\Private", "D:\\Private"};
+    commands.Add();
+    commands.Add();  // the same folder twice is allowed
+
+    EXPECT_EQ(rows.entries, (std::vector<FolderEntry>{Entry("D:\\Private", "Visible"),
+                                                      Entry("D:\\Private", "Visible")}));
+    EXPECT_EQ(status.text, "Added: D:\\Private");
+    EXPECT_EQ(Saved(),
+              (std::vector<StoredEntry>{{"D:\\Private", "Visible"}, {"D:\\Private", "Visible"}}));
+    EXPECT_EQ(storage.files.at("data.bak"), storage.files.at("data.dat"));
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(ListCommandsTest, RefusedOrCancelledAddChangesNothing) {
+    struct Case {
+        std::string picked;
+        std::string message;  // empty: no message at all
+    };
+    const Case cases[] = {
+        {"", ""},
+        {"C:\\Tools", "You cannot hide a folder that contains this program."},
+        {"E:\\", "You cannot hide drives."},
+        {"E:\\\xE2\x82\xAC",
+         "You cannot hide a folder whose name has characters that the folder list cannot store."},
+        {"E:\\" + std::string(300, 'y'), "You cannot hide a folder whose path is too long."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.picked);
+        prompter.shown.clear();
+        picker.choices = {c.picked};
+        commands.Add();
+        EXPECT_TRUE(rows.entries.empty());
+        EXPECT_FALSE(SavedAtAll());
+        EXPECT_EQ(status.text, "(previous)");
+        if (c.message.empty()) {
+            EXPECT_TRUE(prompter.shown.empty());
+        } else {
+            ASSERT_EQ(prompter.shown.size(), 1u);
+            EXPECT_EQ(prompter.shown[0].text, c.message);
+            EXPECT_EQ(prompter.shown[0].title, "Murkwell Demo");
+            EXPECT_EQ(prompter.shown[0].buttons, PromptButtons::Ok);
+        }
+    }
+}
+
+TEST_F(ListCommandsTest, SystemFolderWarningLetsTheUserChoose) {
+    const std::string expected =
+        "Hiding System or Program Files is not recommended and could cause problems with certain "
+        "programs or make your computer inoperable.\r\n\r\nAre you sure you want to add "
+        "\"C:\\Program Files\\Foo\" to your folder list?";
+    picker.choices = {"C:\\Program Files\\Foo", "C:\\Program Files\\Foo"};
+    prompter.answers = {PromptAnswer::Cancel, PromptAnswer::Ok};
+
+    commands.Add();
+    EXPECT_TRUE(rows.entries.empty());
+    EXPECT_FALSE(SavedAtAll());
+
+    commands.Add();
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    for (const auto& shown : prompter.shown) {
+        EXPECT_EQ(shown.text, expected);
+        EXPECT_EQ(shown.title, "Critial Warning");
+        EXPECT_EQ(shown.buttons, PromptButtons::OkCancel);
+    }
+    EXPECT_EQ(rows.entries, std::vector<FolderEntry>{Entry("C:\\Program Files\\Foo", "Visible")});
+    EXPECT_EQ(status.text, "Added: C:\\Program Files\\Foo");
+    EXPECT_TRUE(SavedAtAll());
+}
+
+TEST_F(ListCommandsTest, RemoveWalkKeepsTickedEntriesThatAreNotVisible) {
+    rows.entries = {Entry("a", "Visible", true), Entry("b", "Hidden", true),
+                    Entry("c", "Visible", false), Entry("d", "Visible", true),
+                    Entry("e", "visible", true)};
+    commands.RemoveTicked();
+
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].text,
+              "Are you sure you want to remove all selected folders from the list?");
+    EXPECT_EQ(prompter.shown[0].title, "Really Delete?");
+    EXPECT_EQ(rows.entries,
+              (std::vector<FolderEntry>{Entry("b", "Hidden", true), Entry("c", "Visible", false),
+                                        Entry("e", "visible", true)}));
+    EXPECT_EQ(status.text, "Removed 2 folders. Could not remove Hidden folders");
+    EXPECT_EQ(Saved(),
+              (std::vector<StoredEntry>{{"b", "Hidden"}, {"c", "Visible"}, {"e", "visible"}}));
+    EXPECT_EQ(disk.calls, 0);  // removing never touches the disk
+}
+
+TEST_F(ListCommandsTest, RemoveOutcomes) {
+    struct Case {
+        const char* name;
+        std::vector<FolderEntry> before;
+        PromptAnswer answer;
+        std::size_t countAfter;
+        std::string statusAfter;
+        bool saved;
+    };
+    const Case cases[] = {
+        {"cancelled", {Entry("a", "Visible", true)}, PromptAnswer::Cancel, 1, "(previous)", false},
+        {"empty list", {}, PromptAnswer::Ok, 0, "Removed 0 folders", true},
+        {"nothing ticked", {Entry("a", "Visible")}, PromptAnswer::Ok, 1, "Removed 0 folders", true},
+        // Emptied by the walk: saved, and the previous status text stays.
+        {"all removed",
+         {Entry("a", "Visible", true), Entry("b", "Visible", true)},
+         PromptAnswer::Ok,
+         0,
+         "(previous)",
+         true},
+        {"one of one", {Entry("a", "Visible", true)}, PromptAnswer::Ok, 0, "(previous)", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        rows.entries = c.before;
+        status.text = "(previous)";
+        storage.files.clear();
+        prompter.answers = {c.answer};
+        commands.RemoveTicked();
+        EXPECT_EQ(rows.entries.size(), c.countAfter);
+        EXPECT_EQ(status.text, c.statusAfter);
+        EXPECT_EQ(SavedAtAll(), c.saved);
+        if (c.saved) {
+            EXPECT_EQ(Saved().size(), c.countAfter);
+        }
+    }
+}
+
+TEST_F(ListCommandsTest, RemoveAllAsksTwice) {
+    rows.entries = {Entry("a", "Visible"), Entry("b", "Hidden")};
+
+    prompter.answers = {PromptAnswer::Cancel};
+    commands.RemoveAll();
+    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_FALSE(rows.entries[0].checked);
+
+    prompter.shown.clear();
+    prompter.answers = {PromptAnswer::Ok, PromptAnswer::Cancel};
+    commands.RemoveAll();
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.shown[0].text, "Really remove all folders?");
+    EXPECT_EQ(prompter.shown[0].title, "Confirm Delete");
+    EXPECT_EQ(prompter.shown[1].title, "Really Delete?");
+    EXPECT_EQ(rows.entries,
+              (std::vector<FolderEntry>{Entry("a", "Visible", true), Entry("b", "Hidden", true)}));
+    EXPECT_FALSE(SavedAtAll());
+
+    prompter.answers = {PromptAnswer::Ok, PromptAnswer::Ok};
+    commands.RemoveAll();
+    EXPECT_EQ(rows.entries, std::vector<FolderEntry>{Entry("b", "Hidden", true)});
+    EXPECT_EQ(status.text, "Removed 1 folders. Could not remove Hidden folders");
+}
+
+TEST_F(ListCommandsTest, HideCountsOnlyFoldersReallyHidden) {
+    disk.folders = {"C:\\one", "C:\\busy", "C:\\three", "C:\\unticked"};
+    disk.busy = {"C:\\busy"};
+    rows.entries = {Entry("C:\\one", "Visible", true),   Entry("C:\\busy", "Visible", true),
+                    Entry("C:\\three", "Visible", true), Entry("C:\\unticked", "Visible", false),
+                    Entry("C:\\gone", "Hidden", true),   Entry("C:\\odd", "VISIBLE", true)};
+    commands.HideTicked();
+
+    EXPECT_EQ(status.text, "Made 2 folders Hidden");
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_NE(prompter.shown[0].text.find("currently in use:\r\n\r\nC:\\busy\r\n"),
+              std::string::npos);
+    std::vector<std::string> statuses;
+    for (const auto& entry : rows.entries) {
+        statuses.push_back(entry.status);
+    }
+    EXPECT_EQ(statuses, (std::vector<std::string>{"Hidden", "Visible", "Hidden", "Visible",
+                                                  "Hidden", "VISIBLE"}));
+    EXPECT_EQ(disk.folders, (std::set<std::string>{"C:\\oneHIDDEN123456", "C:\\busy",
+                                                   "C:\\threeHIDDEN123456", "C:\\unticked"}));
+    EXPECT_EQ(Saved()[0].status, "Hidden");
+}
+
+TEST_F(ListCommandsTest, HideWithNothingTickedStillSaves) {
+    rows.entries = {Entry("C:\\one", "Visible")};
+    commands.HideTicked();
+    EXPECT_EQ(status.text, "Made 0 folders Hidden");
+    EXPECT_TRUE(SavedAtAll());
+}
+
+TEST_F(ListCommandsTest, FailedRevealStaysHiddenAndIsNotCounted) {
+    disk.folders = {"C:\\oneHIDDEN123456", "C:\\threeHIDDEN123456"};
+    rows.entries = {Entry("C:\\one", "Hidden", true), Entry("C:\\two", "Hidden", true),
+                    Entry("C:\\three", "Hidden", true)};
+    commands.ShowTicked();
+
+    EXPECT_EQ(status.text, "Made 2 folders Visible");
+    EXPECT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(rows.entries[0].status, "Visible");
+    EXPECT_EQ(rows.entries[1].status, "Hidden");  // its folder is still hidden somewhere
+    EXPECT_EQ(rows.entries[2].status, "Visible");
+    EXPECT_EQ(Saved()[1].status, "Hidden");
+
+    // So it can't be removed from the list while its folder is hidden.
+    commands.CheckAll();
+    commands.RemoveTicked();
+    EXPECT_EQ(rows.entries, std::vector<FolderEntry>{Entry("C:\\two", "Hidden", true)});
+}
+
+TEST_F(ListCommandsTest, HideAllAndShowAllTickEverythingAndLeaveItTicked) {
+    disk.folders = {"C:\\a", "C:\\b"};
+    rows.entries = {Entry("C:\\a", "Visible"), Entry("C:\\b", "Visible")};
+    commands.HideAll();
+    EXPECT_EQ(status.text, "Made 2 folders Hidden");
+    EXPECT_TRUE(rows.entries[0].checked && rows.entries[1].checked);
+
+    commands.UncheckAll();
+    EXPECT_FALSE(rows.entries[0].checked || rows.entries[1].checked);
+
+    commands.ShowAll();
+    EXPECT_EQ(status.text, "Made 2 folders Visible");
+    EXPECT_EQ(disk.folders, (std::set<std::string>{"C:\\a", "C:\\b"}));
+    EXPECT_TRUE(rows.entries[0].checked && rows.entries[1].checked);
+}
+
+TEST_F(ListCommandsTest, RepairsChangeOnlyTheSelectedStatusWord) {
+    rows.entries = {Entry("C:\\a", "Hidden"), Entry("C:\\b", "Visible")};
+    commands.MarkSelectedVisible();  // nothing selected: nothing happens
+    EXPECT_EQ(rows.entries[0].status, "Hidden");
+
+    rows.selected = 0;
+    commands.MarkSelectedVisible();
+    rows.selected = 1;
+    commands.MarkSelectedHidden();
+    EXPECT_EQ(rows.entries,
+              (std::vector<FolderEntry>{Entry("C:\\a", "Visible"), Entry("C:\\b", "Hidden")}));
+    EXPECT_FALSE(SavedAtAll());
+    EXPECT_EQ(status.text, "(previous)");
+    EXPECT_EQ(disk.calls, 0);
+}

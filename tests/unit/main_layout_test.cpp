@@ -1,0 +1,52 @@
+#include "shell/main_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The design size: client 9900 x 7530 twips inside a frame, caption and menu bar.
+MainLayoutInput DesignInput(bool banner) {
+    return {9900 + 120, 7530 + 690, 975, 315, banner, 945, 6000};
+}
+
+}  // namespace
+
+TEST(MainLayout, FollowsTheResizeRules) {
+    struct Case {
+        const char* name;
+        MainLayoutInput input;
+        MainLayout expected;
+    };
+    const Case cases[] = {
+        {"design size without banner",
+         DesignInput(false),
+         {60, 1035, 9780, 6030, 3840, 8280, 1440}},
+        {"design size with banner", DesignInput(true), {60, 2040, 9780, 5025, 3840, 8280, 1440}},
+        // Negative results become their absolute values; the column width is not one of them.
+        {"tiny window",
+         {100, 500, 975, 315, false, 945, 6000},
+         {60, 1035, 140, 1690, 6080, -1360, 1440}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const MainLayout layout = ComputeMainLayout(c.input);
+        EXPECT_EQ(layout.listLeft, c.expected.listLeft);
+        EXPECT_EQ(layout.listTop, c.expected.listTop);
+        EXPECT_EQ(layout.listWidth, c.expected.listWidth);
+        EXPECT_EQ(layout.listHeight, c.expected.listHeight);
+        EXPECT_EQ(layout.websiteButtonWidth, c.expected.websiteButtonWidth);
+        EXPECT_EQ(layout.folderColumnWidth, c.expected.folderColumnWidth);
+        EXPECT_EQ(layout.statusColumnWidth, c.expected.statusColumnWidth);
+    }
+}
+
+TEST(MainLayout, BannerDoesNotPushTheListUnderTheStatusBar) {
+    for (int height : {5000, 8220, 12000}) {
+        MainLayoutInput plain = DesignInput(false);
+        MainLayoutInput banner = DesignInput(true);
+        plain.windowHeight = banner.windowHeight = height;
+        const MainLayout a = ComputeMainLayout(plain);
+        const MainLayout b = ComputeMainLayout(banner);
+        EXPECT_EQ(a.listTop + a.listHeight, b.listTop + b.listHeight) << height;
+    }
+}

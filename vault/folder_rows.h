@@ -1,0 +1,19 @@
+#pragma once
+// The folder list as the commands see it: rows with a check box, a status word and a selected
+// row. The main window's list view is the real one.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "vault/folder_list.h"
+
+class FolderRows : public FolderList {
+public:
+    // Append adds at the end, or in sort order while the list is sorted by a column.
+    virtual bool IsChecked(std::size_t index) const = 0;
+    virtual void SetChecked(std::size_t index, bool checked) = 0;
+    virtual void SetStatus(std::size_t index, const std::string& status) = 0;
+    virtual void Remove(std::size_t index) = 0;
+    virtual std::optional<std::size_t> Selected() const = 0;
+};

@@ -1,0 +1,222 @@
+#include "vault/list_commands.h"
+
+#include <algorithm>
+
+#include "vault/folder_hider.h"
+#include "vault/list_file.h"
+
+namespace {
+
+char FoldAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::size_t Utf16Length(std::string_view utf8) {
+    std::size_t units = 0;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte & 0xC0) != 0x80) {
+            units += byte >= 0xF0 ? 2 : 1;  // four-byte sequences need a surrogate pair
+        }
+    }
+    return units;
+}
+
+}  // namespace
+
+bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
+    const auto found = std::search(text.begin(), text.end(), part.begin(), part.end(),
+                                   [](char a, char b) { return FoldAscii(a) == FoldAscii(b); });
+    return found != text.end() || part.empty();
+}
+
+AddVerdict JudgeFolderToAdd(std::string_view picked,
+                            std::string_view programFolder,
+                            const CodePage& codePage) {
+    if (picked.empty()) {
+        return AddVerdict::Cancelled;
+    }
+    if (ContainsIgnoringCase(programFolder, picked)) {
+        return AddVerdict::ContainsProgram;
+    }
+    if (picked.size() == 3) {
+        return AddVerdict::Drive;
+    }
+    const auto bytes = codePage.FromUtf8(picked);
+    if (!bytes || !CanStoreInListFile(*bytes)) {
+        return AddVerdict::Unstorable;
+    }
+    if (Utf16Length(picked) + kHiddenSuffix.size() > kMaxHiddenPathLength) {
+        return AddVerdict::TooLong;
+    }
+    if (ContainsIgnoringCase(picked, "\\program files") ||
+        ContainsIgnoringCase(picked, "\\windows")) {
+        return AddVerdict::NeedsSystemWarning;
+    }
+    return AddVerdict::Allowed;
+}
+
+void FolderCommands::Save() {
+    // A failed save has told the user; the rows stay as they are for the next attempt.
+    (void)SaveList(m_env.rows, m_env.storage, m_env.codePage, m_env.prompter);
+}
+
+void FolderCommands::Refuse(const std::string& text) {
+    m_env.prompter.Ask(text, m_env.appTitle, PromptButtons::Ok, PromptIcon::None);
+}
+
+void FolderCommands::Add() {
+    const std::string picked = m_env.picker.PickFolder();
+    switch (JudgeFolderToAdd(picked, m_env.programFolder, m_env.codePage)) {
+        case AddVerdict::Cancelled:
+            return;
+        case AddVerdict::ContainsProgram:
+            Refuse("You cannot hide a folder that contains this program.");
+            return;
+        case AddVerdict::Drive:
+            Refuse("You cannot hide drives.");
+            return;
+        case AddVerdict::Unstorable:
+            Refuse(
+                "You cannot hide a folder whose name has characters that the folder list cannot "
+                "store.");
+            return;
+        case AddVerdict::TooLong:
+            Refuse("You cannot hide a folder whose path is too long.");
+            return;
+        case AddVerdict::NeedsSystemWarning: {
+            const PromptAnswer answer = m_env.prompter.Ask(
+                "Hiding System or Program Files is not recommended and could cause problems "
+                "with certain programs or make your computer inoperable.\r\n\r\nAre you sure you "
+                "want to add \"" +
+                    picked + "\" to your folder list?",
+                "Critial Warning", PromptButtons::OkCancel, PromptIcon::None);
+            if (answer != PromptAnswer::Ok) {
+                return;
+            }
+            break;
+        }
+        case AddVerdict::Allowed:
+            break;
+    }
+    m_env.rows.Append({picked, std::string(kStatusVisible), false});
+    m_env.status.SetText("Added: " + picked);
+    Save();
+}
+
+void FolderCommands::RemoveTicked() {
+    if (m_env.prompter.Ask("Are you sure you want to remove all selected folders from the list?",
+                           "Really Delete?", PromptButtons::OkCancel,
+                           PromptIcon::None) != PromptAnswer::Ok) {
+        return;
+    }
+    int removed = 0;
+    bool kept = false;
+    std::size_t index = 0;
+    for (;;) {
+        if (removed > 0 && m_env.rows.Count() == 0) {
+            // Emptied by this walk: saved, and the previous status text stays.
+            Save();
+            return;
+        }
+        if (index >= m_env.rows.Count()) {
+            break;
+        }
+        if (!m_env.rows.IsChecked(index)) {
+            ++index;
+            continue;
+        }
+        if (m_env.rows.At(index).status == kStatusVisible) {
+            m_env.rows.Remove(index);  // the next entry moves into this position
+            ++removed;
+        } else {
+            kept = true;
+            ++index;
+        }
+    }
+    std::string text = "Removed " + std::to_string(removed) + " folders";
+    if (kept) {
+        text += ". Could not remove Hidden folders";
+    }
+    m_env.status.SetText(text);
+    Save();
+}
+
+void FolderCommands::RemoveAll() {
+    if (m_env.prompter.Ask("Really remove all folders?", "Confirm Delete", PromptButtons::OkCancel,
+                           PromptIcon::None) != PromptAnswer::Ok) {
+        return;
+    }
+    CheckAll();
+    RemoveTicked();
+}
+
+void FolderCommands::HideTicked() {
+    int hidden = 0;
+    for (std::size_t i = 0; i < m_env.rows.Count(); ++i) {
+        if (!m_env.rows.IsChecked(i)) {
+            continue;
+        }
+        const FolderEntry entry = m_env.rows.At(i);
+        if (entry.status == kStatusVisible && HideFolder(entry.path, m_env.disk, m_env.prompter)) {
+            m_env.rows.SetStatus(i, std::string(kStatusHidden));
+            ++hidden;
+        }
+    }
+    m_env.status.SetText("Made " + std::to_string(hidden) + " folders Hidden");
+    Save();
+}
+
+void FolderCommands::ShowTicked() {
+    // Only a folder that is really back counts: a failed reveal stays "Hidden", so the entry
+    // cannot be removed while its folder is still hidden on disk.
+    int shown = 0;
+    for (std::size_t i = 0; i < m_env.rows.Count(); ++i) {
+        if (!m_env.rows.IsChecked(i)) {
+            continue;
+        }
+        const FolderEntry entry = m_env.rows.At(i);
+        if (entry.status == kStatusHidden && ShowFolder(entry.path, m_env.disk, m_env.prompter)) {
+            m_env.rows.SetStatus(i, std::string(kStatusVisible));
+            ++shown;
+        }
+    }
+    m_env.status.SetText("Made " + std::to_string(shown) + " folders Visible");
+    Save();
+}
+
+void FolderCommands::HideAll() {
+    CheckAll();
+    HideTicked();
+}
+
+void FolderCommands::ShowAll() {
+    CheckAll();
+    ShowTicked();
+}
+
+void FolderCommands::CheckAll() {
+    for (std::size_t i = 0; i < m_env.rows.Count(); ++i) {
+        m_env.rows.SetChecked(i, true);
+    }
+}
+
+void FolderCommands::UncheckAll() {
+    for (std::size_t i = 0; i < m_env.rows.Count(); ++i) {
+        m_env.rows.SetChecked(i, false);
+    }
+}
+
+void FolderCommands::MarkSelected(std::string_view status) {
+    if (const auto selected = m_env.rows.Selected()) {
+        m_env.rows.SetStatus(*selected, std::string(status));
+    }
+}
+
+void FolderCommands::MarkSelectedVisible() {
+    MarkSelected(kStatusVisible);
+}
+
+void FolderCommands::MarkSelectedHidden() {
+    MarkSelected(kStatusHidden);
+}
