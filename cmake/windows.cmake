@@ -13,20 +13,30 @@ add_library(murkwell_win STATIC
     platform/system_error_win.cpp
     platform/text_win.cpp
     platform/window_win.cpp
+    present/help_launcher_win.cpp
     present/product_info_win.cpp
+    protect/user_settings_win.cpp
     vault/file_exists_win.cpp
     vault/folder_disk_win.cpp
     vault/list_storage_win.cpp
 )
-target_link_libraries(murkwell_win PUBLIC murkwell_logic comctl32 version shlwapi)
+target_link_libraries(murkwell_win PUBLIC murkwell_logic comctl32 version shlwapi shell32 ole32 uuid msimg32 gdi32)
+
+add_library(murkwell_shell STATIC
+    shell/application_title.cpp
+    shell/folder_list_view_win.cpp
+    shell/folder_picker_win.cpp
+    shell/main_menu_win.cpp
+    shell/main_window_win.cpp
+)
+target_link_libraries(murkwell_shell PUBLIC murkwell_win)
 
 add_executable(Murkwell WIN32
     shell/main_win.cpp
-    shell/main_window_win.cpp
     resources/murkwell.rc
 )
 target_link_options(Murkwell PRIVATE -municode)
-target_link_libraries(Murkwell PRIVATE murkwell_win)
+target_link_libraries(Murkwell PRIVATE murkwell_shell)
 set_target_properties(Murkwell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${MURKWELL_DIST_DIR})
 set_source_files_properties(resources/murkwell.rc PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/murkwell.manifest;${CMAKE_SOURCE_DIR}/resources/version.h")

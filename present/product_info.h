@@ -7,6 +7,8 @@ struct ProductInfo {
     std::string productName;
     std::string companyName;
     std::string websiteAddress;
+    bool skinEnabled = true;
+    bool bannerEnabled = true;
     int majorVersion = 0;
     int minorVersion = 0;
 };

@@ -1,40 +1,403 @@
 #include "shell/main_window_win.h"
 
-#include "platform/text_win.h"
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "platform/program_folder_win.h"
 #include "platform/twips.h"
+#include "present/help_launcher_win.h"
+#include "present/product_info_win.h"
+#include "shell/application_title.h"
+#include "shell/list_sort.h"
+#include "shell/main_layout.h"
+#include "shell/main_menu_win.h"
+#include "shell/main_window_ids.h"
+#include "vault/list_file.h"
 
 namespace {
 
-constexpr wchar_t kClassName[] = L"MurkwellMainWindow";
 constexpr int kClientWidthTwips = 9900;
 constexpr int kClientHeightTwips = 7530;
+constexpr int kButtonBarHeightTwips = 975;
+constexpr int kButtonTopTwips = 60;
+constexpr int kButtonWidthTwips = 1155;
+constexpr int kButtonHeightTwips = 855;
+constexpr int kButtonPitchTwips = 1200;
+constexpr int kBannerLeftTwips = 60;
+constexpr int kBannerTopTwips = 1020;
+constexpr int kBannerWidthTwips = 7335;
+constexpr int kBannerHeightTwips = 945;
 
-int ScreenDpi() {
+constexpr int kButtonIds[6] = {IDC_CMD_ADD,  IDC_CMD_DEL,     IDC_CMD_HIDE,
+                               IDC_CMD_SHOW, IDC_CMD_OPTIONS, IDC_CMD_WEBSITE};
+constexpr const wchar_t* kButtonCaptions[6] = {L"Add",  L"Remove ", L"Hide",
+                                               L"Show", L"Options", L""};
+
+// One running copy per user session.
+constexpr wchar_t kInstanceMutexName[] = L"Local\\Kestrelby.Murkwell.Running";
+
+int WindowDpi(HWND hwnd) {
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
+            ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (hwnd && getDpiForWindow) {
+        if (const UINT dpi = getDpiForWindow(hwnd)) {
+            return static_cast<int>(dpi);
+        }
+    }
     const HDC screen = ::GetDC(nullptr);
     const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
     ::ReleaseDC(nullptr, screen);
     return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
 }
 
-}  // namespace
-
-bool MainWindow::Create() {
-    const int dpi = ScreenDpi();
-    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, dpi), TwipsToPixels(kClientHeightTwips, dpi)};
-    ::AdjustWindowRectEx(&frame, style, FALSE, 0);
-    return CreateWindowOf(kClassName, Widen(MainWindowCaption(m_productInfo)).c_str(), style, 0,
-                          CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                          frame.bottom - frame.top, nullptr, nullptr);
+UniqueFont MakeFont(const wchar_t* face, int tenthsOfPoint, int weight, int dpi) {
+    LOGFONTW font{};
+    font.lfHeight = -::MulDiv(tenthsOfPoint, dpi, 720);
+    font.lfWeight = weight;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = CLEARTYPE_QUALITY;
+    wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
+    return UniqueFont(::CreateFontIndirectW(&font));
 }
 
-void MainWindow::Show(int showCommand) {
+void MoveInTwips(HWND control, int left, int top, int width, int height, int dpi) {
+    ::MoveWindow(control, TwipsToPixels(left, dpi), TwipsToPixels(top, dpi),
+                 TwipsToPixels(width, dpi), TwipsToPixels(height, dpi), TRUE);
+}
+
+}  // namespace
+
+void StatusBarLine::SetText(const std::string& text) {
+    ::SendMessageW(m_statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
+
+MainWindow::MainWindow(ProductInfo& productInfo)
+    : m_productInfo(productInfo),
+      m_programFolder(ProgramFolder()),
+      m_programFolderUtf8(Narrow(m_programFolder)) {}
+
+MainWindow::~MainWindow() = default;
+
+int MainWindow::Dpi() const {
+    return WindowDpi(Handle());
+}
+
+bool MainWindow::Create() {
+    const int dpi = WindowDpi(nullptr);
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, dpi), TwipsToPixels(kClientHeightTwips, dpi)};
+    ::AdjustWindowRectEx(&frame, style, TRUE, 0);
+    if (!CreateWindowOf(kMainWindowClass, L"Form1", style, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+                        frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                        CreateMainMenu())) {
+        return false;
+    }
+    if (!Load()) {
+        ::DestroyWindow(Handle());
+        return false;
+    }
+    return true;
+}
+
+bool MainWindow::CreateControls() {
+    const HWND hwnd = Handle();
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    for (int i = 0; i < 6; ++i) {
+        m_buttons[i] = ::CreateWindowExW(
+            0, WC_BUTTONW, kButtonCaptions[i], WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+            0, 0, 10, 10, hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonIds[i])),
+            instance, nullptr);
+    }
+    m_banner = ::CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | SS_OWNERDRAW, 0, 0, 10, 10, hwnd,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PIC_BANNER)),
+                                 instance, nullptr);
+    m_statusBar = ::CreateWindowExW(
+        0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)), instance, nullptr);
+    UpdateFonts();
+    if (!m_list.Create(hwnd, IDC_LST_FOLDERS, m_listFont.Get())) {
+        return false;
+    }
+    m_statusLine.Attach(m_statusBar);
+    return m_statusBar && m_banner && m_buttons[5];
+}
+
+void MainWindow::UpdateFonts() {
+    const int dpi = Dpi();
+    m_buttonFont = MakeFont(L"Verdana", 83, FW_BOLD, dpi);  // 8.25 pt
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    metrics.lfMessageFont.lfHeight =
+        ::MulDiv(metrics.lfMessageFont.lfHeight, dpi, USER_DEFAULT_SCREEN_DPI);
+    m_listFont.Reset(::CreateFontIndirectW(&metrics.lfMessageFont));
+    m_bannerFont = MakeFont(L"Verdana", 160, FW_BOLD, dpi);
+    for (const HWND button : m_buttons) {
+        ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(m_buttonFont.Get()), TRUE);
+    }
+    if (m_list.Handle()) {
+        ::SendMessageW(m_list.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(m_listFont.Get()),
+                       TRUE);
+    }
+    ::SendMessageW(m_statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(m_listFont.Get()), TRUE);
+}
+
+bool MainWindow::Load() {
+    // One copy only: a second one ends before it reads the list file, without a message.
+    m_instanceMutex.Reset(::CreateMutexW(nullptr, FALSE, kInstanceMutexName));
+    if (!m_instanceMutex || ::GetLastError() == ERROR_ALREADY_EXISTS) {
+        return false;
+    }
+    if (!CreateControls()) {
+        return false;
+    }
+    m_prompter.SetOwner(Handle());
+    m_storage = std::make_unique<FolderListStorage>(m_programFolder);
+    m_picker = std::make_unique<SystemFolderPicker>(Handle(), m_programFolder);
+    m_commands = std::make_unique<FolderCommands>(
+        CommandEnvironment{m_list, m_disk, m_prompter, *m_storage, m_codePage, m_statusLine,
+                           *m_picker, m_programFolderUtf8, gAppTitle});
+
+    m_list.SetRedraw(false);
+    const Outcome loaded = LoadList(m_list, *m_storage, m_codePage);
+    m_list.SetRedraw(true);
+    if (loaded.Failed()) {
+        // Going on with an empty list would overwrite the unread one at the first save.
+        m_prompter.Ask("The folder list could not be read from:\r\n\r\n" +
+                           m_storage->PathOf(kListFileName) + "\r\n\r\nError " +
+                           std::to_string(loaded.Error().number) + "\r\n" +
+                           loaded.Error().description +
+                           "\r\n\r\nClose any program that might be using it, then start " +
+                           m_productInfo.productName + " again.",
+                       "Error", PromptButtons::Ok, PromptIcon::Error);
+        return false;
+    }
+
+    if (m_productInfo.bannerEnabled) {
+        ::ShowWindow(m_banner, SW_SHOW);
+        ::BringWindowToTop(m_banner);
+    }
+    m_productInfo = LoadProductInfo();
+    ::SetWindowTextW(Handle(), Widen(MainWindowCaption(m_productInfo)).c_str());
+    ::SetWindowTextW(m_buttons[5], Widen("Visit " + m_productInfo.websiteAddress).c_str());
+    m_settings =
+        std::make_unique<UserSettings>(m_productInfo.companyName, m_productInfo.productName);
+    Layout();
+    return true;
+}
+
+void MainWindow::ShowFirstTime(int showCommand) {
+    RunFirstStartHelp();
     ::ShowWindow(Handle(), showCommand);
     ::UpdateWindow(Handle());
+    ::SetFocus(m_list.Handle());
+}
+
+void MainWindow::RunFirstStartHelp() {
+    if (m_settings->Read("showHelp", "1") == "1") {
+        RunHelp();
+        m_settings->Write("showHelp", "0");
+    }
+}
+
+void MainWindow::RunHelp() {
+    OpenHelpFile(Handle(), m_programFolder);
+}
+
+void MainWindow::Layout() {
+    const HWND hwnd = Handle();
+    if (::IsIconic(hwnd)) {
+        return;
+    }
+    const int dpi = Dpi();
+    for (int i = 0; i < 6; ++i) {
+        MoveInTwips(m_buttons[i], i * kButtonPitchTwips, kButtonTopTwips, kButtonWidthTwips,
+                    kButtonHeightTwips, dpi);
+    }
+    MoveInTwips(m_banner, kBannerLeftTwips, kBannerTopTwips, kBannerWidthTwips, kBannerHeightTwips,
+                dpi);
+    ::SendMessageW(m_statusBar, WM_SIZE, 0, 0);
+
+    RECT window{};
+    RECT status{};
+    ::GetWindowRect(hwnd, &window);
+    ::GetWindowRect(m_statusBar, &status);
+    MainLayoutInput input;
+    input.windowWidth = PixelsToTwips(window.right - window.left, dpi);
+    input.windowHeight = PixelsToTwips(window.bottom - window.top, dpi);
+    input.buttonBarHeight = kButtonBarHeightTwips;
+    input.statusBarHeight = PixelsToTwips(status.bottom - status.top, dpi);
+    input.bannerEnabled = m_productInfo.bannerEnabled;
+    input.bannerHeight = kBannerHeightTwips;
+    input.websiteButtonLeft = 5 * kButtonPitchTwips;
+    const MainLayout layout = ComputeMainLayout(input);
+
+    MoveInTwips(m_list.Handle(), layout.listLeft, layout.listTop, layout.listWidth,
+                layout.listHeight, dpi);
+    MoveInTwips(m_buttons[5], input.websiteButtonLeft, kButtonTopTwips, layout.websiteButtonWidth,
+                kButtonHeightTwips, dpi);
+    m_list.SetColumnWidths(
+        layout.folderColumnWidth < 0 ? -1 : TwipsToPixels(layout.folderColumnWidth, dpi),
+        TwipsToPixels(layout.statusColumnWidth, dpi));
+}
+
+void MainWindow::RunBusy(void (FolderCommands::*command)()) {
+    const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    (m_commands.get()->*command)();
+    ::SetCursor(previous);
+}
+
+void MainWindow::OnCommand(int id) {
+    switch (id) {
+        case IDC_CMD_ADD:
+        case IDM_FILE_ITEM + 0:
+            m_commands->Add();
+            break;
+        case IDC_CMD_DEL:
+        case IDM_FILE_ITEM + 1:
+            m_commands->RemoveTicked();
+            break;
+        case IDM_FILE_ITEM + 2:
+            m_commands->RemoveAll();
+            break;
+        case IDM_FILE_ITEM + 4:
+            ::PostMessageW(Handle(), WM_CLOSE, 0, 0);
+            break;
+        case IDC_CMD_SHOW:
+        case IDM_ACTION_ITEM + 0:
+            RunBusy(&FolderCommands::ShowTicked);
+            break;
+        case IDM_ACTION_ITEM + 1:
+            RunBusy(&FolderCommands::ShowAll);
+            break;
+        case IDC_CMD_HIDE:
+        case IDM_ACTION_ITEM + 3:
+            RunBusy(&FolderCommands::HideTicked);
+            break;
+        case IDM_ACTION_ITEM + 4:
+            RunBusy(&FolderCommands::HideAll);
+            break;
+        case IDM_ACTION_ITEM + 6:
+            m_commands->CheckAll();
+            break;
+        case IDM_ACTION_ITEM + 7:
+            m_commands->UncheckAll();
+            break;
+        case IDM_ERROR_ITEM + 0:
+            m_commands->MarkSelectedVisible();
+            break;
+        case IDM_ERROR_ITEM + 1:
+            m_commands->MarkSelectedHidden();
+            break;
+        case IDM_HELP_ITEM:
+            RunHelp();
+            break;
+        default:
+            break;
+    }
+}
+
+LRESULT MainWindow::OnNotify(const NMHDR& header) {
+    if (header.idFrom != IDC_LST_FOLDERS) {
+        return 0;
+    }
+    switch (header.code) {
+        case LVN_COLUMNCLICK: {
+            const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
+            (void)EnhListViewSortColumns(m_list, click.iSubItem + 1, false, m_prompter);
+            return 0;
+        }
+        case NM_RCLICK: {
+            POINT point{};
+            ::GetCursorPos(&point);
+            ShowRepairMenu(point);
+            return 0;
+        }
+        default:
+            return 0;
+    }
+}
+
+void MainWindow::ShowRepairMenu(POINT screenPoint) {
+    const auto selected = m_list.Selected();
+    if (!selected) {
+        return;
+    }
+    m_repairMenu = RepairMenuFor(m_list.At(*selected).status, m_repairMenu);
+    const HMENU menu = CreateRepairMenu(m_repairMenu);
+    const UINT chosen = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x,
+                                         screenPoint.y, 0, Handle(), nullptr);
+    ::DestroyMenu(menu);
+    if (chosen) {
+        OnCommand(static_cast<int>(chosen));
+    }
+}
+
+void MainWindow::PaintBanner(const DRAWITEMSTRUCT& item) const {
+    const HDC dc = item.hDC;
+    const RECT area = item.rcItem;
+    TRIVERTEX corners[2] = {
+        {area.left, area.top, 0x1800, 0x3C00, 0x4800, 0},
+        {area.right, area.bottom, 0x2C00, 0x6E00, 0x7A00, 0},
+    };
+    GRADIENT_RECT span{0, 1};
+    ::GdiGradientFill(dc, corners, 2, &span, 1, GRADIENT_FILL_RECT_H);
+    const HGDIOBJ previous = ::SelectObject(dc, m_bannerFont.Get());
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, RGB(0xF2, 0xF7, 0xF8));
+    RECT text = area;
+    text.left += TwipsToPixels(240, Dpi());
+    const std::wstring caption =
+        Widen(m_productInfo.productName) + L"  \u2014  folders out of sight";
+    ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+    ::SelectObject(dc, previous);
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_SIZE:
+            if (wParam != SIZE_MINIMIZED && m_list.Handle()) {
+                Layout();
+            }
+            return 0;
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            UpdateFonts();
+            ::SetWindowPos(Handle(), nullptr, suggested->left, suggested->top,
+                           suggested->right - suggested->left, suggested->bottom - suggested->top,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        case WM_COMMAND:
+            if (m_commands) {
+                OnCommand(LOWORD(wParam));
+            }
+            return 0;
+        case WM_NOTIFY:
+            return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_CONTEXTMENU:
+            // The keyboard's menu key or Shift+F10 on the list: the menu opens at the selection.
+            if (reinterpret_cast<HWND>(wParam) == m_list.Handle() && GET_X_LPARAM(lParam) == -1) {
+                RECT row{};
+                if (const auto selected = m_list.Selected()) {
+                    row.left = LVIR_LABEL;
+                    ::SendMessageW(m_list.Handle(), LVM_GETITEMRECT, *selected,
+                                   reinterpret_cast<LPARAM>(&row));
+                }
+                POINT point{row.left, row.bottom};
+                ::ClientToScreen(m_list.Handle(), &point);
+                ShowRepairMenu(point);
+                return 0;
+            }
+            break;
+        case WM_DRAWITEM:
+            if (wParam == IDC_PIC_BANNER) {
+                PaintBanner(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+                return TRUE;
+            }
+            break;
         case WM_DESTROY:
             ::PostQuitMessage(0);
             return 0;

@@ -1,19 +1,82 @@
 #pragma once
-// The main window, Form1.
+// The main window, Form1: the button bar, the banner, the folder list, the status bar and the
+// menus, routed to the folder commands.
 
+#include <memory>
+#include <string>
+
+#include "platform/message_box_win.h"
+#include "platform/text_win.h"
+#include "platform/unique_resource_win.h"
 #include "platform/window_win.h"
 #include "present/product_info.h"
+#include "protect/user_settings_win.h"
+#include "shell/folder_list_view_win.h"
+#include "shell/folder_picker_win.h"
+#include "shell/main_menu.h"
+#include "vault/folder_disk_win.h"
+#include "vault/list_commands.h"
+#include "vault/list_storage_win.h"
+
+class StatusBarLine final : public StatusLine {
+public:
+    void Attach(HWND statusBar) { m_statusBar = statusBar; }
+    void SetText(const std::string& text) override;
+
+private:
+    HWND m_statusBar = nullptr;
+};
 
 class MainWindow final : public Window {
 public:
-    explicit MainWindow(const ProductInfo& productInfo) : m_productInfo(productInfo) {}
+    explicit MainWindow(ProductInfo& productInfo);
+    ~MainWindow() override;
 
+    // Creates the window hidden and runs its load. False when the program should end: another
+    // copy is running, or the folder list could not be read.
     bool Create();
-    void Show(int showCommand);
+    // Load's last visible step: shows the window.
+    void ShowFirstTime(int showCommand);
+
+    FolderCommands& Commands() { return *m_commands; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    const ProductInfo& m_productInfo;
+    bool CreateControls();
+    bool Load();
+    void RunFirstStartHelp();
+    void RunHelp();
+    void Layout();
+    void UpdateFonts();
+    int Dpi() const;
+    void OnCommand(int id);
+    LRESULT OnNotify(const NMHDR& header);
+    void ShowRepairMenu(POINT screenPoint);
+    void PaintBanner(const DRAWITEMSTRUCT& item) const;
+    void RunBusy(void (FolderCommands::*command)());
+
+    ProductInfo& m_productInfo;
+    std::wstring m_programFolder;
+    std::string m_programFolderUtf8;
+    UniqueKernelHandle m_instanceMutex;
+
+    UniqueFont m_buttonFont;
+    UniqueFont m_listFont;
+    UniqueFont m_bannerFont;
+    HWND m_buttons[6] = {};
+    HWND m_banner = nullptr;
+    HWND m_statusBar = nullptr;
+    FolderListView m_list;
+    RepairMenuState m_repairMenu;
+
+    StatusBarLine m_statusLine;
+    MessageBoxPrompter m_prompter;
+    Win32FolderDisk m_disk;
+    SystemCodePage m_codePage;
+    std::unique_ptr<FolderListStorage> m_storage;
+    std::unique_ptr<SystemFolderPicker> m_picker;
+    std::unique_ptr<UserSettings> m_settings;
+    std::unique_ptr<FolderCommands> m_commands;
 };

@@ -1,0 +1,3 @@
+#include "shell/application_title.h"
+
+std::string gAppTitle = "Murkwell Demo";

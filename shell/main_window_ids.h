@@ -1,0 +1,25 @@
+#pragma once
+// Control and menu identifiers of the main window. The end-to-end tests drive the window
+// through them too.
+
+// Buttons of the button bar, in their order.
+inline constexpr int IDC_CMD_ADD = 101;
+inline constexpr int IDC_CMD_DEL = 102;
+inline constexpr int IDC_CMD_HIDE = 103;
+inline constexpr int IDC_CMD_SHOW = 104;
+inline constexpr int IDC_CMD_OPTIONS = 105;
+inline constexpr int IDC_CMD_WEBSITE = 106;
+inline constexpr int IDC_LST_FOLDERS = 110;
+inline constexpr int IDC_STATUS_BAR = 111;
+inline constexpr int IDC_PIC_BANNER = 112;
+inline constexpr int IDC_PIC_BUTTON_BAR = 113;
+
+// Menu items: base plus the item's index in its menu.
+inline constexpr int IDM_FILE_ITEM = 1000;
+inline constexpr int IDM_ACTION_ITEM = 1100;
+inline constexpr int IDM_OPTIONS_ITEM = 1200;
+inline constexpr int IDM_HELP_ITEM = 1300;
+inline constexpr int IDM_ABOUT_ITEM = 1400;
+inline constexpr int IDM_ERROR_ITEM = 1500;
+
+inline constexpr wchar_t kMainWindowClass[] = L"MurkwellMainWindow";
