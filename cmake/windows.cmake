@@ -64,15 +64,21 @@ if(MURKWELL_TESTS)
     gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
         PROPERTIES LABELS win)
 
+    # The real program on the shared virtual display: one at a time, since real input and the
+    # one-copy rule are shared.
     add_executable(e2e_tests
         tests/win/test_folder.cpp
         tests/e2e/program_run.cpp
+        tests/e2e/remote_controls.cpp
         tests/e2e/startup_e2e_test.cpp
+        tests/e2e/main_window_e2e_test.cpp
     )
     target_link_libraries(e2e_tests PRIVATE murkwell_win GTest::gtest_main)
-    add_dependencies(e2e_tests Murkwell)
+    target_compile_definitions(e2e_tests PRIVATE
+        MURKWELL_SAVER_CHILD="$<TARGET_FILE_NAME:list_saver_child>")
+    add_dependencies(e2e_tests Murkwell list_saver_child)
     gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
-        PROPERTIES LABELS e2e ENVIRONMENT "MURKWELL_DIST=${MURKWELL_DIST_DIR}")
+        PROPERTIES LABELS e2e RUN_SERIAL TRUE ENVIRONMENT "MURKWELL_DIST=${MURKWELL_DIST_DIR}")
 endif()
 
 if(MURKWELL_BENCH)

@@ -37,7 +37,9 @@ std::wstring BuiltProgramPath() {
 
 ProgramRun::ProgramRun(const TestFolder& programFolder) {
     const std::wstring exe = programFolder.PathOf(L"Murkwell.exe");
-    if (!::CopyFileW(BuiltProgramPath().c_str(), exe.c_str(), FALSE)) {
+    // A second run in the same folder uses the copy already there (it may be running).
+    if (!programFolder.Exists(L"Murkwell.exe") &&
+        !::CopyFileW(BuiltProgramPath().c_str(), exe.c_str(), FALSE)) {
         throw std::runtime_error("cannot copy Murkwell.exe");
     }
     std::wstring commandLine = L"\"" + exe + L"\"";

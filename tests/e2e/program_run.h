@@ -10,7 +10,7 @@
 
 class ProgramRun {
 public:
-    // Copies the built program into `programFolder` and starts it.
+    // Copies the built program into `programFolder`, unless it is there already, and starts it.
     explicit ProgramRun(const TestFolder& programFolder);
     ~ProgramRun();
 

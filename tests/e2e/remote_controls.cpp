@@ -1,0 +1,233 @@
+#include "tests/e2e/remote_controls.h"
+
+#include <commctrl.h>
+
+#include <stdexcept>
+
+#include "platform/unique_resource_win.h"
+
+namespace {
+
+// A block of memory in the process that owns `window`.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND window, std::size_t size) : m_size(size) {
+        DWORD processId = 0;
+        ::GetWindowThreadProcessId(window, &processId);
+        m_process.Reset(::OpenProcess(
+            PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+        if (!m_process) {
+            throw std::runtime_error("cannot open the program's process");
+        }
+        m_address = ::VirtualAllocEx(m_process.Get(), nullptr, size, MEM_COMMIT | MEM_RESERVE,
+                                     PAGE_READWRITE);
+        if (!m_address) {
+            throw std::runtime_error("cannot allocate in the program's process");
+        }
+    }
+    ~RemoteBuffer() { ::VirtualFreeEx(m_process.Get(), m_address, 0, MEM_RELEASE); }
+
+    void* Address(std::size_t offset = 0) const { return static_cast<char*>(m_address) + offset; }
+    void Write(const void* data, std::size_t size, std::size_t offset = 0) {
+        ::WriteProcessMemory(m_process.Get(), Address(offset), data, size, nullptr);
+    }
+    void Read(void* data, std::size_t size, std::size_t offset = 0) const {
+        ::ReadProcessMemory(m_process.Get(), Address(offset), data, size, nullptr);
+    }
+
+private:
+    UniqueKernelHandle m_process;
+    void* m_address = nullptr;
+    std::size_t m_size;
+};
+
+constexpr std::size_t kTextOffset = 256;
+constexpr int kTextCapacity = 2048;
+
+std::wstring ItemText(HWND list, RemoteBuffer& buffer, int index, int column) {
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = static_cast<wchar_t*>(buffer.Address(kTextOffset));
+    item.cchTextMax = kTextCapacity;
+    buffer.Write(&item, sizeof(item));
+    const auto length = ::SendMessageW(list, LVM_GETITEMTEXTW, index,
+                                       reinterpret_cast<LPARAM>(buffer.Address()));
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    buffer.Read(text.data(), text.size() * sizeof(wchar_t), kTextOffset);
+    return text;
+}
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<std::pair<DWORD, HWND>*>(context);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    wchar_t className[64] = {};
+    ::GetClassNameW(window, className, 64);
+    if (owner == search->first && ::IsWindowVisible(window) && wcscmp(className, L"#32770") == 0) {
+        search->second = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindProcessDialog(DWORD processId) {
+    std::pair<DWORD, HWND> search{processId, nullptr};
+    ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+std::wstring LongestStaticText(HWND box) {
+    std::wstring best;
+    for (HWND child = ::GetWindow(box, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[64] = {};
+        ::GetClassNameW(child, className, 64);
+        if (_wcsicmp(className, L"Static") == 0) {
+            std::wstring text = TextOf(child);
+            if (text.size() > best.size()) {
+                best = std::move(text);
+            }
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+std::vector<RemoteRow> ReadRows(HWND list) {
+    RemoteBuffer buffer(list, kTextOffset + kTextCapacity * sizeof(wchar_t));
+    const int count = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    std::vector<RemoteRow> rows;
+    for (int i = 0; i < count; ++i) {
+        const auto state = ::SendMessageW(list, LVM_GETITEMSTATE, i, LVIS_STATEIMAGEMASK);
+        rows.push_back({ItemText(list, buffer, i, 0), ItemText(list, buffer, i, 1),
+                        ((state & LVIS_STATEIMAGEMASK) >> 12) == 2});
+    }
+    return rows;
+}
+
+void SetRowChecked(HWND list, int index, bool checked) {
+    RemoteBuffer buffer(list, sizeof(LVITEMW));
+    LVITEMW item{};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+    buffer.Write(&item, sizeof(item));
+    ::SendMessageW(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(buffer.Address()));
+}
+
+void SelectRow(HWND list, int index) {
+    RemoteBuffer buffer(list, sizeof(LVITEMW));
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    buffer.Write(&item, sizeof(item));
+    ::SendMessageW(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(buffer.Address()));
+}
+
+std::vector<std::wstring> ReadColumnHeaders(HWND list) {
+    const HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
+    RemoteBuffer buffer(list, kTextOffset + kTextCapacity * sizeof(wchar_t));
+    std::vector<std::wstring> captions;
+    const int count = static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        HDITEMW item{};
+        item.mask = HDI_TEXT;
+        item.pszText = static_cast<wchar_t*>(buffer.Address(kTextOffset));
+        item.cchTextMax = kTextCapacity;
+        buffer.Write(&item, sizeof(item));
+        ::SendMessageW(header, HDM_GETITEMW, i, reinterpret_cast<LPARAM>(buffer.Address()));
+        wchar_t text[256] = {};
+        buffer.Read(text, sizeof(text) - sizeof(wchar_t), kTextOffset);
+        captions.emplace_back(text);
+    }
+    return captions;
+}
+
+std::wstring ReadStatusText(HWND statusBar) {
+    const auto length = LOWORD(::SendMessageW(statusBar, SB_GETTEXTLENGTHW, 0, 0));
+    RemoteBuffer buffer(statusBar, (length + 1) * sizeof(wchar_t));
+    ::SendMessageW(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(buffer.Address()));
+    std::wstring text(length, L'\0');
+    buffer.Read(text.data(), length * sizeof(wchar_t));
+    return text;
+}
+
+RECT RowRectOnScreen(HWND list, int index) {
+    RemoteBuffer buffer(list, sizeof(RECT));
+    RECT rect{LVIR_BOUNDS, 0, 0, 0};
+    buffer.Write(&rect, sizeof(rect));
+    ::SendMessageW(list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(buffer.Address()));
+    buffer.Read(&rect, sizeof(rect));
+    ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[4096] = {};
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                          SMTO_ABORTIFHUNG, 5000, &ignored);
+    return text;
+}
+
+HWND ChildById(HWND parent, int id) {
+    return ::GetDlgItem(parent, id);
+}
+
+SeenBox WaitForDialog(DWORD processId, DWORD timeoutMs) {
+    SeenBox seen;
+    WaitUntil(
+        [&] {
+            seen.box = FindProcessDialog(processId);
+            return seen.box != nullptr;
+        },
+        timeoutMs);
+    if (seen.box) {
+        seen.title = TextOf(seen.box);
+        seen.text = LongestStaticText(seen.box);
+    }
+    return seen;
+}
+
+SeenBox AnswerMessageBox(DWORD processId, int button, DWORD timeoutMs) {
+    SeenBox seen = WaitForDialog(processId, timeoutMs);
+    if (!seen.box) {
+        return seen;
+    }
+    ::PostMessageW(seen.box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(seen.box, button)));
+    const HWND box = seen.box;
+    WaitUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }, timeoutMs);
+    return seen;
+}
+
+bool NoDialogWithin(DWORD processId, DWORD waitMs) {
+    return !WaitUntil([&] { return FindProcessDialog(processId) != nullptr; }, waitMs);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        if (condition()) {
+            return true;
+        }
+        if (::GetTickCount() - start >= timeoutMs) {
+            return false;
+        }
+        ::Sleep(20);
+    }
+}
+
+void XdoTool(const std::wstring& arguments) {
+    // Wine starts Unix programs too; it cannot wait for them, so give the X server a moment.
+    std::wstring commandLine = L"Z:\\usr\\bin\\xdotool " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          nullptr, &startup, &info)) {
+        throw std::runtime_error("cannot start xdotool");
+    }
+    ::CloseHandle(info.hThread);
+    ::CloseHandle(info.hProcess);
+    ::Sleep(300);
+}

@@ -1,0 +1,46 @@
+#pragma once
+// Reading and driving the controls of another process's window, the way an accessibility tool
+// does: messages, with buffers placed in the other process where a message needs one.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct RemoteRow {
+    std::wstring path;
+    std::wstring status;
+    bool checked = false;
+
+    friend bool operator==(const RemoteRow&, const RemoteRow&) = default;
+};
+
+std::vector<RemoteRow> ReadRows(HWND list);
+void SetRowChecked(HWND list, int index, bool checked);
+void SelectRow(HWND list, int index);
+std::vector<std::wstring> ReadColumnHeaders(HWND list);
+std::wstring ReadStatusText(HWND statusBar);
+RECT RowRectOnScreen(HWND list, int index);
+
+std::wstring TextOf(HWND window);
+HWND ChildById(HWND parent, int id);
+
+struct SeenBox {
+    HWND box = nullptr;
+    std::wstring title;
+    std::wstring text;
+};
+
+// The first visible message box (or other dialog) of the process, waiting for one to appear.
+SeenBox WaitForDialog(DWORD processId, DWORD timeoutMs = 10000);
+// Waits for a message box, reads it, presses `button` (IDOK, IDCANCEL, ...) and waits for it to
+// close. An empty result when none came.
+SeenBox AnswerMessageBox(DWORD processId, int button, DWORD timeoutMs = 10000);
+// True when no dialog of the process shows up within `waitMs`.
+bool NoDialogWithin(DWORD processId, DWORD waitMs);
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+
+// Real input through the X server, as a person gives it.
+void XdoTool(const std::wstring& arguments);
