@@ -56,8 +56,9 @@ if(MURKWELL_TESTS)
         tests/win/list_storage_test.cpp
         tests/win/folder_hider_win_test.cpp
         tests/win/interrupted_save_test.cpp
+        tests/win/main_menu_test.cpp
     )
-    target_link_libraries(win_tests PRIVATE murkwell_win GTest::gtest_main)
+    target_link_libraries(win_tests PRIVATE murkwell_shell GTest::gtest_main)
     target_compile_definitions(win_tests PRIVATE
         MURKWELL_SAVER_CHILD="$<TARGET_FILE_NAME:list_saver_child>")
     add_dependencies(win_tests list_saver_child)
@@ -72,6 +73,7 @@ if(MURKWELL_TESTS)
         tests/e2e/remote_controls.cpp
         tests/e2e/startup_e2e_test.cpp
         tests/e2e/main_window_e2e_test.cpp
+        tests/e2e/add_folder_e2e_test.cpp
     )
     target_link_libraries(e2e_tests PRIVATE murkwell_win GTest::gtest_main)
     target_compile_definitions(e2e_tests PRIVATE

@@ -26,8 +26,9 @@ TEST_F(MainWindowTest, ShowsTheListFileAndItsOwnTexts) {
                                     {L"E:\\x", L"odd", false}}));
     EXPECT_EQ(ReadColumnHeaders(list), (std::vector<std::wstring>{L"Folder", L"Status"}));
     const std::pair<int, const wchar_t*> buttons[] = {
-        {IDC_CMD_ADD, L"Add"},   {IDC_CMD_DEL, L"Remove "},        {IDC_CMD_HIDE, L"Hide"},
-        {IDC_CMD_SHOW, L"Show"}, {IDC_CMD_OPTIONS, L"Options"}, {IDC_CMD_WEBSITE, L"Visit www.murkwell.example"},
+        {IDC_CMD_ADD, L"Add"},         {IDC_CMD_DEL, L"Remove "},
+        {IDC_CMD_HIDE, L"Hide"},       {IDC_CMD_SHOW, L"Show"},
+        {IDC_CMD_OPTIONS, L"Options"}, {IDC_CMD_WEBSITE, L"Visit www.murkwell.example"},
     };
     for (const auto& [id, caption] : buttons) {
         EXPECT_EQ(TextOf(ChildById(window, id)), caption);
@@ -39,7 +40,8 @@ TEST_F(MainWindowTest, HideAndShowTickedFoldersOnDisk) {
     for (const wchar_t* name : {L"One", L"Two", L"Three"}) {
         scratch.MakeFolder(name);
     }
-    PrepareList({{Scratch(L"One"), "Visible"}, {Scratch(L"Two"), "Visible"},
+    PrepareList({{Scratch(L"One"), "Visible"},
+                 {Scratch(L"Two"), "Visible"},
                  {Scratch(L"Three"), "Visible"}});
     Start();
     SetRowChecked(list, 0, true);
@@ -75,12 +77,13 @@ TEST_F(MainWindowTest, FolderInUseIsReportedAndStaysVisible) {
     Menu(IDM_ACTION_ITEM + 4);  // Hide All Folders
     const SeenBox box = AnswerMessageBox(Pid(), IDOK);
     EXPECT_EQ(box.title, L"Error");
-    EXPECT_EQ(box.text, L"Error: could not hide the following folder because it is currently in "
-                        L"use:\r\n\r\n" +
-                            scratch.PathOf(L"Busy") +
-                            L"\r\n\r\nClose any program that might be accessing files in this "
-                            L"folder.  If the problem persists it could be a windows explorer "
-                            L"error, which can be fixed by restarting your computer.");
+    EXPECT_EQ(box.text,
+              L"Error: could not hide the following folder because it is currently in "
+              L"use:\r\n\r\n" +
+                  scratch.PathOf(L"Busy") +
+                  L"\r\n\r\nClose any program that might be accessing files in this "
+                  L"folder.  If the problem persists it could be a windows explorer "
+                  L"error, which can be fixed by restarting your computer.");
     ASSERT_TRUE(WaitForStatus(L"Made 1 folders Hidden"));
     EXPECT_EQ(ReadRows(list), Rows({{Widen(Scratch(L"Free")), L"Hidden", true},
                                     {Widen(Scratch(L"Busy")), L"Visible", true}}));
@@ -123,7 +126,8 @@ TEST_F(MainWindowTest, SelectAllAndDeselectAllOnlyTick) {
     ASSERT_TRUE(WaitUntil([&] { return ReadRows(list)[1].checked; }));
     EXPECT_TRUE(ReadRows(list)[0].checked);
     Menu(IDM_ACTION_ITEM + 7);
-    ASSERT_TRUE(WaitUntil([&] { return !ReadRows(list)[0].checked && !ReadRows(list)[1].checked; }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return !ReadRows(list)[0].checked && !ReadRows(list)[1].checked; }));
     EXPECT_EQ(ReadStatusText(statusBar), L"");
     EXPECT_EQ(programFolder.ReadFile(L"data.dat"), before);
 }
@@ -179,7 +183,8 @@ TEST_F(MainWindowTest, ResizingLaysTheListOut) {
 TEST_F(MainWindowTest, HeaderClicksSortAndFlipTheOrder) {
     PrepareList({{"C:\\b", "Visible"}, {"C:\\c", "Hidden"}, {"C:\\a", "Visible"}});
     Start();
-    const HWND header = reinterpret_cast<HWND>(::SendMessageW(list, 0x101F /* LVM_GETHEADER */, 0, 0));
+    const HWND header =
+        reinterpret_cast<HWND>(::SendMessageW(list, 0x101F /* LVM_GETHEADER */, 0, 0));
     RECT headerRect{};
     ::GetWindowRect(header, &headerRect);
     const std::wstring y = std::to_wstring((headerRect.top + headerRect.bottom) / 2);
@@ -209,4 +214,19 @@ TEST_F(MainWindowTest, HeaderClicksSortAndFlipTheOrder) {
     const auto saved = SavedList();
     ASSERT_EQ(saved.size(), 3u);
     EXPECT_EQ(saved[0].status, "Hidden");
+}
+
+TEST_F(MainWindowTest, SpaceTicksTheFocusedRow) {
+    PrepareList({{"C:\\a", "Visible"}, {"C:\\b", "Visible"}});
+    Start();
+    SelectRow(list, 1);
+    const RECT row = RowRectOnScreen(list, 1);
+    // Focus the list the way a person would, then tick with the keyboard.
+    XdoTool(L"mousemove " + std::to_wstring(row.left + 80) + L" " +
+            std::to_wstring((row.top + row.bottom) / 2) + L" click 1");
+    XdoTool(L"key space");
+    ASSERT_TRUE(WaitUntil([&] { return ReadRows(list)[1].checked; }));
+    EXPECT_FALSE(ReadRows(list)[0].checked);
+    XdoTool(L"key space");
+    EXPECT_TRUE(WaitUntil([&] { return !ReadRows(list)[1].checked; }));
 }

@@ -14,8 +14,8 @@ public:
     RemoteBuffer(HWND window, std::size_t size) : m_size(size) {
         DWORD processId = 0;
         ::GetWindowThreadProcessId(window, &processId);
-        m_process.Reset(::OpenProcess(
-            PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+        m_process.Reset(::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
+                                      FALSE, processId));
         if (!m_process) {
             throw std::runtime_error("cannot open the program's process");
         }
@@ -50,8 +50,8 @@ std::wstring ItemText(HWND list, RemoteBuffer& buffer, int index, int column) {
     item.pszText = static_cast<wchar_t*>(buffer.Address(kTextOffset));
     item.cchTextMax = kTextCapacity;
     buffer.Write(&item, sizeof(item));
-    const auto length = ::SendMessageW(list, LVM_GETITEMTEXTW, index,
-                                       reinterpret_cast<LPARAM>(buffer.Address()));
+    const auto length =
+        ::SendMessageW(list, LVM_GETITEMTEXTW, index, reinterpret_cast<LPARAM>(buffer.Address()));
     std::wstring text(static_cast<std::size_t>(length), L'\0');
     buffer.Read(text.data(), text.size() * sizeof(wchar_t), kTextOffset);
     return text;
@@ -223,8 +223,8 @@ void XdoTool(const std::wstring& arguments) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &info)) {
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &info)) {
         throw std::runtime_error("cannot start xdotool");
     }
     ::CloseHandle(info.hThread);
