@@ -28,6 +28,7 @@ add_library(murkwell_shell STATIC
     shell/folder_picker_win.cpp
     shell/main_menu_win.cpp
     shell/main_window_win.cpp
+    shell/startup_trace_win.cpp
 )
 target_link_libraries(murkwell_shell PUBLIC murkwell_win)
 
@@ -86,4 +87,14 @@ endif()
 if(MURKWELL_BENCH)
     add_executable(hide_bench bench/win/hide_bench.cpp)
     target_link_libraries(hide_bench PRIVATE murkwell_win)
+
+    # Times the real program from outside, as the end-to-end tests drive it.
+    add_executable(window_bench
+        bench/win/window_bench.cpp
+        tests/win/test_folder.cpp
+        tests/e2e/program_run.cpp
+        tests/e2e/remote_controls.cpp
+    )
+    target_link_libraries(window_bench PRIVATE murkwell_win psapi)
+    add_dependencies(window_bench Murkwell)
 endif()

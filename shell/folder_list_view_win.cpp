@@ -2,60 +2,44 @@
 
 #include <commctrl.h>
 
-#include "platform/system_error_win.h"
+#include <algorithm>
+#include <numeric>
+
 #include "platform/text_win.h"
 
 namespace {
 
-struct SortContext {
-    HWND list;
-    int column;
-    bool descending;
-};
+constexpr int kUnchecked = 1;  // state image indices of the check boxes
+constexpr int kChecked = 2;
 
-std::wstring ItemText(HWND list, int index, int column) {
-    std::wstring text(260, L'\0');
-    for (;;) {
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = text.data();
-        item.cchTextMax = static_cast<int>(text.size());
-        const auto length = static_cast<std::size_t>(
-            ::SendMessageW(list, LVM_GETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item)));
-        if (length + 1 < text.size()) {
-            text.resize(length);
-            return text;
-        }
-        text.resize(text.size() * 2);
-    }
+// The list view's kind of comparison: by the user's locale, without regard to case.
+int CompareTexts(const std::wstring& a, const std::wstring& b) {
+    return ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(),
+                            static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size())) -
+           CSTR_EQUAL;
 }
 
-// The list view's own kind of comparison: by the user's locale, without regard to case.
-int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM context) {
-    const auto* sort = reinterpret_cast<const SortContext*>(context);
-    const std::wstring a = ItemText(sort->list, static_cast<int>(first), sort->column);
-    const std::wstring b = ItemText(sort->list, static_cast<int>(second), sort->column);
-    const int order =
-        ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.c_str(),
-                         static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size())) -
-        CSTR_EQUAL;
-    return sort->descending ? -order : order;
+const std::string& SortText(const FolderEntry& entry, int sortKey) {
+    return sortKey == 0 ? entry.path : entry.status;
 }
 
 }  // namespace
 
 bool FolderListView::Create(HWND parent, int controlId, HFONT font) {
-    m_hwnd = ::CreateWindowExW(
-        WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL, 0, 0,
-        100, 100, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-        ::GetModuleHandleW(nullptr), nullptr);
+    m_hwnd = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA |
+                                   LVS_SHOWSELALWAYS | LVS_SINGLESEL,
+                               0, 0, 100, 100, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                               ::GetModuleHandleW(nullptr), nullptr);
     if (!m_hwnd) {
         return false;
     }
     ::SendMessageW(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     const DWORD extended = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER;
     ::SendMessageW(m_hwnd, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+    // The check boxes' state comes from the rows too.
+    ::SendMessageW(m_hwnd, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
     const wchar_t* captions[] = {L"Folder", L"Status"};
     for (int column = 0; column < 2; ++column) {
         LVCOLUMNW header{};
@@ -68,8 +52,10 @@ bool FolderListView::Create(HWND parent, int controlId, HFONT font) {
 }
 
 void FolderListView::SetRedraw(bool redraw) {
+    m_batch = !redraw;
     ::SendMessageW(m_hwnd, WM_SETREDRAW, redraw, 0);
     if (redraw) {
+        SyncCount();
         ::InvalidateRect(m_hwnd, nullptr, TRUE);
     }
 }
@@ -84,82 +70,145 @@ void FolderListView::SetColumnWidths(int folderWidth, int statusWidth) {
     }
 }
 
-std::wstring FolderListView::Text(std::size_t index, int column) const {
-    return ItemText(m_hwnd, static_cast<int>(index), column);
+void FolderListView::SyncCount() {
+    if (!m_batch) {
+        ::SendMessageW(m_hwnd, LVM_SETITEMCOUNT, m_rows.size(), LVSICF_NOSCROLL);
+    }
 }
 
-std::size_t FolderListView::Count() const {
-    return static_cast<std::size_t>(::SendMessageW(m_hwnd, LVM_GETITEMCOUNT, 0, 0));
-}
-
-FolderEntry FolderListView::At(std::size_t index) const {
-    return {Narrow(Text(index, 0)), Narrow(Text(index, 1)), IsChecked(index)};
+void FolderListView::RedrawRow(std::size_t index) {
+    ::SendMessageW(m_hwnd, LVM_REDRAWITEMS, index, index);
 }
 
 void FolderListView::Append(FolderEntry entry) {
-    std::wstring path = Widen(entry.path);
-    std::wstring status = Widen(entry.status);
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(Count());
-    item.pszText = path.data();
-    const auto index = ::SendMessageW(m_hwnd, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    if (index < 0) {
+    if (!m_sort.sorted) {
+        m_rows.push_back(std::move(entry));
+        SyncCount();
         return;
     }
-    LVITEMW sub{};
-    sub.iSubItem = 1;
-    sub.pszText = status.data();
-    ::SendMessageW(m_hwnd, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&sub));
-    if (entry.checked) {
-        SetChecked(static_cast<std::size_t>(index), true);
-    }
-    if (m_sort.sorted) {
-        (void)ApplySort(m_sort);  // a new row takes its place in the sorted order
-    }
-}
-
-bool FolderListView::IsChecked(std::size_t index) const {
-    const auto state =
-        ::SendMessageW(m_hwnd, LVM_GETITEMSTATE, index, LVIS_STATEIMAGEMASK) & LVIS_STATEIMAGEMASK;
-    return (state >> 12) == 2;
+    // While sorted, a new row takes its place in the order: after the rows that equal it.
+    const std::wstring key = Widen(SortText(entry, m_sort.sortKey));
+    const bool descending = m_sort.sortOrder == SortOrder::Descending;
+    const auto place = std::find_if(m_rows.begin(), m_rows.end(), [&](const FolderEntry& row) {
+        const int order = CompareTexts(key, Widen(SortText(row, m_sort.sortKey)));
+        return descending ? order > 0 : order < 0;
+    });
+    m_rows.insert(place, std::move(entry));
+    // Selection is kept by position, which has just moved.
+    LVITEMW none{};
+    none.stateMask = LVIS_SELECTED;
+    ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(&none));
+    SyncCount();
+    ::InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
 void FolderListView::SetChecked(std::size_t index, bool checked) {
-    LVITEMW item{};
-    item.stateMask = LVIS_STATEIMAGEMASK;
-    item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
-    ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&item));
+    m_rows.at(index).checked = checked;
+    RedrawRow(index);
 }
 
 void FolderListView::SetStatus(std::size_t index, const std::string& status) {
-    std::wstring text = Widen(status);
-    LVITEMW sub{};
-    sub.iSubItem = 1;
-    sub.pszText = text.data();
     // No re-sort here: the commands walk the rows by position while they change statuses.
-    ::SendMessageW(m_hwnd, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&sub));
+    m_rows.at(index).status = status;
+    RedrawRow(index);
 }
 
 void FolderListView::Remove(std::size_t index) {
+    m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(index));
+    // Deleting through the control keeps its selection in step with the rows.
     ::SendMessageW(m_hwnd, LVM_DELETEITEM, index, 0);
+    SyncCount();
 }
 
 std::optional<std::size_t> FolderListView::Selected() const {
     const auto index =
         ::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
-    if (index < 0) {
+    if (index < 0 || static_cast<std::size_t>(index) >= m_rows.size()) {
         return std::nullopt;
     }
     return static_cast<std::size_t>(index);
 }
 
 Outcome FolderListView::ApplySort(const ListSortState& state) {
-    SortContext context{m_hwnd, state.sortKey, state.sortOrder == SortOrder::Descending};
-    if (!::SendMessageW(m_hwnd, LVM_SORTITEMSEX, reinterpret_cast<WPARAM>(&context),
-                        reinterpret_cast<LPARAM>(CompareRows))) {
-        return Outcome::Failure(RuntimeErrorFromWin32(ERROR_INVALID_PARAMETER));
+    std::vector<std::wstring> keys;
+    keys.reserve(m_rows.size());
+    for (const auto& row : m_rows) {
+        keys.push_back(Widen(SortText(row, state.sortKey)));
     }
+    std::vector<std::size_t> order(m_rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    const bool descending = state.sortOrder == SortOrder::Descending;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int comparison = CompareTexts(keys[a], keys[b]);
+        return descending ? comparison > 0 : comparison < 0;
+    });
+    std::vector<FolderEntry> sorted;
+    sorted.reserve(m_rows.size());
+    for (const std::size_t index : order) {
+        sorted.push_back(std::move(m_rows[index]));
+    }
+    m_rows = std::move(sorted);
     m_sort = state;
+    LVITEMW none{};
+    none.stateMask = LVIS_SELECTED;
+    ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(&none));
+    ::InvalidateRect(m_hwnd, nullptr, TRUE);
     return Outcome::Success();
+}
+
+void FolderListView::ToggleChecked(int index) {
+    if (index >= 0 && static_cast<std::size_t>(index) < m_rows.size()) {
+        SetChecked(static_cast<std::size_t>(index),
+                   !m_rows[static_cast<std::size_t>(index)].checked);
+    }
+}
+
+bool FolderListView::HandleNotify(const NMHDR& header, LRESULT& result) {
+    result = 0;
+    switch (header.code) {
+        case LVN_GETDISPINFOW: {
+            auto& item =
+                const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header)).item;
+            if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= m_rows.size()) {
+                return true;
+            }
+            const FolderEntry& row = m_rows[static_cast<std::size_t>(item.iItem)];
+            if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+                const std::wstring text = Widen(item.iSubItem == 0 ? row.path : row.status);
+                lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
+            }
+            if (item.mask & LVIF_STATE) {
+                item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
+                             INDEXTOSTATEIMAGEMASK(row.checked ? kChecked : kUnchecked);
+                item.stateMask |= LVIS_STATEIMAGEMASK;
+            }
+            return true;
+        }
+        case NM_CLICK: {
+            // A virtual list keeps no check box state of its own: a click on the box ticks it.
+            const auto& click = reinterpret_cast<const NMITEMACTIVATE&>(header);
+            LVHITTESTINFO hit{};
+            hit.pt = click.ptAction;
+            ::SendMessageW(m_hwnd, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+            if (hit.iItem >= 0 && (hit.flags & LVHT_ONITEMSTATEICON)) {
+                ToggleChecked(hit.iItem);
+            }
+            return true;
+        }
+        case LVN_KEYDOWN: {
+            // Space ticks or unticks the row with the focus, as in any list of check boxes.
+            if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_SPACE) {
+                ToggleChecked(static_cast<int>(::SendMessageW(
+                    m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)));
+            }
+            return true;
+        }
+        case LVN_ODFINDITEMW:
+            result = -1;
+            return true;
+        default:
+            return false;
+    }
 }

@@ -1,8 +1,12 @@
 #pragma once
 // The folder list in a report-view list view: column "Folder" (the path), column "Status",
-// and a check box on every row. The rows are the list while the program runs.
+// and a check box on every row. The rows live here, in list order; the control only shows
+// them (a virtual list), which keeps large lists small and quick to load.
 
 #include <windows.h>
+
+#include <string>
+#include <vector>
 
 #include "shell/list_sort.h"
 #include "vault/folder_rows.h"
@@ -12,14 +16,16 @@ public:
     bool Create(HWND parent, int controlId, HFONT font);
     HWND Handle() const { return m_hwnd; }
 
-    // Defers repainting while many rows change, e.g. while the list file loads.
+    // Defers repainting and row counting while many rows change, e.g. while the list loads.
     void SetRedraw(bool redraw);
     void SetColumnWidths(int folderWidth, int statusWidth);
+    // The list view's notifications to its parent; true when handled, with the result.
+    bool HandleNotify(const NMHDR& header, LRESULT& result);
 
-    std::size_t Count() const override;
-    FolderEntry At(std::size_t index) const override;
+    std::size_t Count() const override { return m_rows.size(); }
+    FolderEntry At(std::size_t index) const override { return m_rows.at(index); }
     void Append(FolderEntry entry) override;
-    bool IsChecked(std::size_t index) const override;
+    bool IsChecked(std::size_t index) const override { return m_rows.at(index).checked; }
     void SetChecked(std::size_t index, bool checked) override;
     void SetStatus(std::size_t index, const std::string& status) override;
     void Remove(std::size_t index) override;
@@ -31,8 +37,12 @@ public:
     Outcome ApplySort(const ListSortState& state) override;
 
 private:
-    std::wstring Text(std::size_t index, int column) const;
+    void SyncCount();
+    void RedrawRow(std::size_t index);
+    void ToggleChecked(int index);
 
     HWND m_hwnd = nullptr;
+    std::vector<FolderEntry> m_rows;
     ListSortState m_sort;
+    bool m_batch = false;
 };

@@ -145,6 +145,7 @@ void MainWindow::UpdateFonts() {
 }
 
 bool MainWindow::Load() {
+    m_startupTrace.LoadStarted();
     // One copy only: a second one ends before it reads the list file, without a message.
     m_instanceMutex.Reset(::CreateMutexW(nullptr, FALSE, kInstanceMutexName));
     if (!m_instanceMutex || ::GetLastError() == ERROR_ALREADY_EXISTS) {
@@ -303,11 +304,25 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
     if (header.idFrom != IDC_LST_FOLDERS) {
         return 0;
     }
+    LRESULT result = 0;
+    if (m_list.HandleNotify(header, result)) {
+        return result;
+    }
     switch (header.code) {
         case LVN_COLUMNCLICK: {
             const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
             (void)EnhListViewSortColumns(m_list, click.iSubItem + 1, false, m_prompter);
             return 0;
+        }
+        case NM_CUSTOMDRAW: {
+            const auto& draw = reinterpret_cast<const NMCUSTOMDRAW&>(header);
+            if (!m_startupTrace.WaitingForPaint()) {
+                return CDRF_DODEFAULT;
+            }
+            if (draw.dwDrawStage == CDDS_POSTPAINT) {
+                m_startupTrace.ListPainted();
+            }
+            return CDRF_NOTIFYPOSTPAINT;
         }
         case NM_RCLICK: {
             POINT point{};

@@ -14,6 +14,7 @@
 #include "shell/folder_list_view_win.h"
 #include "shell/folder_picker_win.h"
 #include "shell/main_menu.h"
+#include "shell/startup_trace_win.h"
 #include "vault/folder_disk_win.h"
 #include "vault/list_commands.h"
 #include "vault/list_storage_win.h"
@@ -70,6 +71,7 @@ private:
     HWND m_statusBar = nullptr;
     FolderListView m_list;
     RepairMenuState m_repairMenu;
+    StartupTrace m_startupTrace;
 
     StatusBarLine m_statusLine;
     MessageBoxPrompter m_prompter;

@@ -7,8 +7,10 @@ namespace {
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr int kInvalidArgumentError = 5;
 
-// `line` is scratch space, reused from line to line to spare an allocation per entry.
-void ParseLine(std::string_view rawLine, std::string& line, std::vector<StoredEntry>& entries) {
+// Calls `onEntry(path, status)` for each entry line; `line` is scratch space, reused from line to
+// line to spare an allocation per entry.
+template <class OnEntry>
+void ParseLine(std::string_view rawLine, std::string& line, OnEntry&& onEntry) {
     if (rawLine.empty() || rawLine == " ") {
         return;
     }
@@ -22,15 +24,12 @@ void ParseLine(std::string_view rawLine, std::string& line, std::vector<StoredEn
     const auto statusStart = first + kEntrySeparator.size();
     const auto second = text.find(kEntrySeparator, statusStart);
     const auto statusLength = second == std::string_view::npos ? text.npos : second - statusStart;
-    entries.push_back(
-        {std::string(text.substr(0, first)), std::string(text.substr(statusStart, statusLength))});
+    onEntry(text.substr(0, first), text.substr(statusStart, statusLength));
 }
 
-}  // namespace
-
-std::vector<StoredEntry> ParseListBytes(std::string_view fileBytes) {
-    // Lines end only at CR LF: an encoded byte 0x8D is a lone CR, and it belongs to the entry.
-    std::vector<StoredEntry> entries;
+// Lines end only at CR LF: an encoded byte 0x8D is a lone CR, and it belongs to the entry.
+template <class OnEntry>
+void ForEachStoredEntry(std::string_view fileBytes, OnEntry&& onEntry) {
     std::string line;
     std::size_t lineStart = 0;
     while (lineStart < fileBytes.size()) {
@@ -38,9 +37,18 @@ std::vector<StoredEntry> ParseListBytes(std::string_view fileBytes) {
         if (lineEnd == std::string_view::npos) {
             lineEnd = fileBytes.size();
         }
-        ParseLine(fileBytes.substr(lineStart, lineEnd - lineStart), line, entries);
+        ParseLine(fileBytes.substr(lineStart, lineEnd - lineStart), line, onEntry);
         lineStart = lineEnd + kLineBreak.size();
     }
+}
+
+}  // namespace
+
+std::vector<StoredEntry> ParseListBytes(std::string_view fileBytes) {
+    std::vector<StoredEntry> entries;
+    ForEachStoredEntry(fileBytes, [&](std::string_view path, std::string_view status) {
+        entries.push_back({std::string(path), std::string(status)});
+    });
     return entries;
 }
 
@@ -79,9 +87,10 @@ Outcome LoadList(FolderList& list, const ListStorage& storage, const CodePage& c
     if (auto read = storage.ReadContent(kListFileName, bytes); read.Failed()) {
         return read;
     }
-    for (auto& stored : ParseListBytes(bytes)) {
-        list.Append({codePage.ToUtf8(stored.path), codePage.ToUtf8(stored.status), false});
-    }
+    // Straight into the list: a large file never exists twice over in memory.
+    ForEachStoredEntry(bytes, [&](std::string_view path, std::string_view status) {
+        list.Append({codePage.ToUtf8(path), codePage.ToUtf8(status), false});
+    });
     return Outcome::Success();
 }
 

@@ -106,12 +106,15 @@ std::vector<RemoteRow> ReadRows(HWND list) {
 }
 
 void SetRowChecked(HWND list, int index, bool checked) {
-    RemoteBuffer buffer(list, sizeof(LVITEMW));
-    LVITEMW item{};
-    item.stateMask = LVIS_STATEIMAGEMASK;
-    item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
-    buffer.Write(&item, sizeof(item));
-    ::SendMessageW(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(buffer.Address()));
+    if (ReadRows(list).at(static_cast<std::size_t>(index)).checked == checked) {
+        return;
+    }
+    // A click on the row's check box, at the left end of the row.
+    const RECT row = RowRectOnScreen(list, index);
+    XdoTool(L"mousemove " + std::to_wstring(row.left + 10) + L" " +
+            std::to_wstring((row.top + row.bottom) / 2) + L" click 1");
+    WaitUntil([&] { return ReadRows(list).at(static_cast<std::size_t>(index)).checked == checked; },
+              3000);
 }
 
 void SelectRow(HWND list, int index) {

@@ -17,6 +17,7 @@ struct RemoteRow {
 };
 
 std::vector<RemoteRow> ReadRows(HWND list);
+// Ticks or unticks a row with a click on its check box.
 void SetRowChecked(HWND list, int index, bool checked);
 void SelectRow(HWND list, int index);
 std::vector<std::wstring> ReadColumnHeaders(HWND list);

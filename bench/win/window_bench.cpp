@@ -1,0 +1,182 @@
+// The real program under load, timed from outside:
+//  - a list of 10,000 entries: the time from the main window's load to the list's first paint
+//    (reported by the program through MURKWELL_STARTUP_TRACE), and the process's working set;
+//  - hide all and show all of 1,000 listed folders through the window's menu, against a bare
+//    MoveFileW + SetFileAttributesW loop over the same folders in the same run.
+// Needs MURKWELL_DIST (the dist folder, as a Unix path), as the end-to-end tests do.
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/text_win.h"
+#include "shell/main_window_ids.h"
+#include "tests/e2e/program_run.h"
+#include "tests/e2e/remote_controls.h"
+#include "vault/list_file.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::duration elapsed) {
+    return std::chrono::duration<double>(elapsed).count();
+}
+
+void WriteList(const TestFolder& programFolder, const std::vector<std::string>& paths) {
+    SystemCodePage codePage;
+    std::vector<StoredEntry> entries;
+    for (const auto& path : paths) {
+        entries.push_back({*codePage.FromUtf8(path), "Visible"});
+    }
+    programFolder.WriteFile(L"data.dat", FormatListBytes(entries));
+}
+
+double LastTracedMilliseconds(const std::wstring& tracePath) {
+    double value = -1;
+    if (FILE* file = _wfopen(tracePath.c_str(), L"r")) {
+        char line[128];
+        while (std::fgets(line, sizeof(line), file)) {
+            std::sscanf(line, "load-to-list-painted-ms %lf", &value);
+        }
+        std::fclose(file);
+    }
+    return value;
+}
+
+void BenchList(int entries) {
+    TestFolder programFolder;
+    std::vector<std::string> paths;
+    for (int i = 0; i < entries; ++i) {
+        paths.push_back("C:\\Users\\Someone\\Documents\\Projects\\Folder " + std::to_string(i));
+    }
+    WriteList(programFolder, paths);
+    const std::wstring tracePath = programFolder.PathOf(L"trace.txt");
+    ::SetEnvironmentVariableW(L"MURKWELL_STARTUP_TRACE", tracePath.c_str());
+
+    std::vector<double> loads;
+    SIZE_T peakWorkingSet = 0;
+    for (int round = 0; round < 5; ++round) {
+        ProgramRun program(programFolder);
+        const HWND window = program.WaitForWindow(kMainWindowClass);
+        if (!window) {
+            std::printf("the program did not show its window\n");
+            return;
+        }
+        WaitUntil([&] { return LastTracedMilliseconds(tracePath) >= 0; });
+        loads.push_back(LastTracedMilliseconds(tracePath));
+        ::DeleteFileW(tracePath.c_str());
+        ::Sleep(300);
+        const HANDLE process =
+            ::OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, program.ProcessId());
+        PROCESS_MEMORY_COUNTERS memory{};
+        memory.cb = sizeof(memory);
+        if (process && ::GetProcessMemoryInfo(process, &memory, sizeof(memory))) {
+            peakWorkingSet = std::max(peakWorkingSet, memory.PeakWorkingSetSize);
+        }
+        if (process) {
+            ::CloseHandle(process);
+        }
+        ::PostMessageW(window, WM_CLOSE, 0, 0);
+        program.WaitForExit();
+    }
+    ::SetEnvironmentVariableW(L"MURKWELL_STARTUP_TRACE", nullptr);
+    std::sort(loads.begin(), loads.end());
+    std::printf("%d entries: load to list painted, median of %zu: %.0f ms (best %.0f ms)\n",
+                entries, loads.size(), loads[loads.size() / 2], loads.front());
+    std::printf("%d entries: peak working set %.1f MiB\n", entries,
+                static_cast<double>(peakWorkingSet) / (1024.0 * 1024.0));
+}
+
+struct HideTimes {
+    double hide = 0;
+    double reveal = 0;
+};
+
+HideTimes BareLoop(const std::vector<std::wstring>& folders) {
+    HideTimes times;
+    auto start = Clock::now();
+    for (const auto& folder : folders) {
+        const std::wstring hidden = folder + L"HIDDEN123456";
+        ::MoveFileW(folder.c_str(), hidden.c_str());
+        ::SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                                 FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
+    }
+    times.hide = Seconds(Clock::now() - start);
+    start = Clock::now();
+    for (const auto& folder : folders) {
+        const std::wstring hidden = folder + L"HIDDEN123456";
+        ::SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_NORMAL);
+        ::MoveFileW(hidden.c_str(), folder.c_str());
+    }
+    times.reveal = Seconds(Clock::now() - start);
+    return times;
+}
+
+HideTimes ThroughWindow(HWND window, HWND statusBar) {
+    HideTimes times;
+    auto start = Clock::now();
+    ::PostMessageW(window, WM_COMMAND, IDM_ACTION_ITEM + 4, 0);  // Hide All Folders
+    WaitUntil([&] { return ReadStatusText(statusBar) == L"Made 1000 folders Hidden"; }, 60000);
+    times.hide = Seconds(Clock::now() - start);
+    start = Clock::now();
+    ::PostMessageW(window, WM_COMMAND, IDM_ACTION_ITEM + 1, 0);  // Show All Folders
+    WaitUntil([&] { return ReadStatusText(statusBar) == L"Made 1000 folders Visible"; }, 60000);
+    times.reveal = Seconds(Clock::now() - start);
+    return times;
+}
+
+void BenchHideAll() {
+    TestFolder programFolder;
+    TestFolder scratch;
+    std::vector<std::string> paths;
+    std::vector<std::wstring> folders;
+    for (int i = 0; i < 1000; ++i) {
+        const std::wstring name = L"Folder " + std::to_wstring(i);
+        scratch.MakeFolder(name);
+        folders.push_back(scratch.PathOf(name));
+        paths.push_back(Narrow(folders.back()));
+    }
+    WriteList(programFolder, paths);
+    ProgramRun program(programFolder);
+    const HWND window = program.WaitForWindow(kMainWindowClass);
+    if (!window) {
+        std::printf("the program did not show its window\n");
+        return;
+    }
+    const HWND statusBar = ::GetDlgItem(window, IDC_STATUS_BAR);
+
+    HideTimes bestBare{1e9, 1e9};
+    HideTimes bestWindow{1e9, 1e9};
+    for (int round = 0; round < 3; ++round) {
+        const HideTimes bare = BareLoop(folders);
+        bestBare = {std::min(bestBare.hide, bare.hide), std::min(bestBare.reveal, bare.reveal)};
+        const HideTimes viaWindow = ThroughWindow(window, statusBar);
+        bestWindow = {std::min(bestWindow.hide, viaWindow.hide),
+                      std::min(bestWindow.reveal, viaWindow.reveal)};
+    }
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
+    program.WaitForExit();
+    std::printf("1,000 folders, bare loop:     hide %.3f s, show %.3f s\n", bestBare.hide,
+                bestBare.reveal);
+    std::printf("1,000 folders, through window: hide %.3f s, show %.3f s\n", bestWindow.hide,
+                bestWindow.reveal);
+    std::printf("ratio: hide all %.2f, show all %.2f\n", bestWindow.hide / bestBare.hide,
+                bestWindow.reveal / bestBare.reveal);
+}
+
+}  // namespace
+
+int main() {
+    BenchList(0);  // the baseline: the same program with an empty list
+    BenchList(10000);
+    BenchHideAll();
+    return 0;
+}
