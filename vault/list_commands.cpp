@@ -151,38 +151,33 @@ void FolderCommands::RemoveAll() {
     RemoveTicked();
 }
 
-void FolderCommands::HideTicked() {
-    int hidden = 0;
+int FolderCommands::MoveTicked(std::string_view from,
+                               std::string_view to,
+                               FolderOperation operation) {
+    // Only a folder really moved counts: a failed reveal stays "Hidden", so its entry cannot
+    // be removed while the folder is still hidden on disk.
+    int moved = 0;
     for (std::size_t i = 0; i < m_env.rows.Count(); ++i) {
         if (!m_env.rows.IsChecked(i)) {
             continue;
         }
         const FolderEntry entry = m_env.rows.At(i);
-        if (entry.status == kStatusVisible && HideFolder(entry.path, m_env.disk, m_env.prompter)) {
-            m_env.rows.SetStatus(i, std::string(kStatusHidden));
-            ++hidden;
+        if (entry.status == from && operation(entry.path, m_env.disk, m_env.prompter)) {
+            m_env.rows.SetStatus(i, std::string(to));
+            ++moved;
         }
     }
-    m_env.status.SetText("Made " + std::to_string(hidden) + " folders Hidden");
+    m_env.status.SetText("Made " + std::to_string(moved) + " folders " + std::string(to));
     Save();
+    return moved;
+}
+
+void FolderCommands::HideTicked() {
+    MoveTicked(kStatusVisible, kStatusHidden, HideFolder);
 }
 
 void FolderCommands::ShowTicked() {
-    // Only a folder that is really back counts: a failed reveal stays "Hidden", so the entry
-    // cannot be removed while its folder is still hidden on disk.
-    int shown = 0;
-    for (std::size_t i = 0; i < m_env.rows.Count(); ++i) {
-        if (!m_env.rows.IsChecked(i)) {
-            continue;
-        }
-        const FolderEntry entry = m_env.rows.At(i);
-        if (entry.status == kStatusHidden && ShowFolder(entry.path, m_env.disk, m_env.prompter)) {
-            m_env.rows.SetStatus(i, std::string(kStatusVisible));
-            ++shown;
-        }
-    }
-    m_env.status.SetText("Made " + std::to_string(shown) + " folders Visible");
-    Save();
+    MoveTicked(kStatusHidden, kStatusVisible, ShowFolder);
 }
 
 void FolderCommands::HideAll() {

@@ -77,6 +77,11 @@ public:
     void MarkSelectedHidden();
 
 private:
+    using FolderOperation = bool (*)(const std::string&, FolderDisk&, Prompter&);
+
+    // Runs `operation` on each ticked entry whose status is `from`; each success turns it
+    // into `to`. Reports and saves; the result is the number moved.
+    int MoveTicked(std::string_view from, std::string_view to, FolderOperation operation);
     void Save();
     void Refuse(const std::string& text);
     void MarkSelected(std::string_view status);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/win/bare_folder_loop.h"
 #include "platform/message_box_win.h"
 #include "platform/text_win.h"
 #include "vault/folder_disk_win.h"
@@ -22,40 +23,10 @@ double Seconds(Clock::duration elapsed) {
     return std::chrono::duration<double>(elapsed).count();
 }
 
-struct Timing {
-    double hide = 0;
-    double reveal = 0;
-};
-
-Timing Bare(const std::vector<std::wstring>& paths) {
-    Timing timing;
-    auto start = Clock::now();
-    for (const auto& path : paths) {
-        const std::wstring hidden = path + L"HIDDEN123456";
-        if (!::MoveFileW(path.c_str(), hidden.c_str()) ||
-            !::SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
-                                                      FILE_ATTRIBUTE_READONLY |
-                                                      FILE_ATTRIBUTE_ARCHIVE)) {
-            std::fprintf(stderr, "bare hide failed\n");
-        }
-    }
-    timing.hide = Seconds(Clock::now() - start);
-    start = Clock::now();
-    for (const auto& path : paths) {
-        const std::wstring hidden = path + L"HIDDEN123456";
-        if (!::SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_NORMAL) ||
-            !::MoveFileW(hidden.c_str(), path.c_str())) {
-            std::fprintf(stderr, "bare reveal failed\n");
-        }
-    }
-    timing.reveal = Seconds(Clock::now() - start);
-    return timing;
-}
-
-Timing ThroughHider(const std::vector<std::string>& paths) {
+HideRevealTimes ThroughHider(const std::vector<std::string>& paths) {
     Win32FolderDisk disk;
     MessageBoxPrompter prompter;
-    Timing timing;
+    HideRevealTimes timing;
     auto start = Clock::now();
     for (const auto& path : paths) {
         if (!HideFolder(path, disk, prompter)) {
@@ -91,11 +62,11 @@ int main(int argc, char** argv) {
 
     // Alternate the two, three rounds each, and keep the best of each: the same folders, the
     // same warm server.
-    Timing bestBare{1e9, 1e9};
-    Timing bestHider{1e9, 1e9};
+    HideRevealTimes bestBare{1e9, 1e9};
+    HideRevealTimes bestHider{1e9, 1e9};
     for (int round = 0; round < 3; ++round) {
-        const Timing bare = Bare(widePaths);
-        const Timing hider = ThroughHider(paths);
+        const HideRevealTimes bare = BareHideRevealLoop(widePaths);
+        const HideRevealTimes hider = ThroughHider(paths);
         bestBare = {std::min(bestBare.hide, bare.hide), std::min(bestBare.reveal, bare.reveal)};
         bestHider = {std::min(bestHider.hide, hider.hide),
                      std::min(bestHider.reveal, hider.reveal)};

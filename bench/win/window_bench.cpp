@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/win/bare_folder_loop.h"
 #include "platform/text_win.h"
 #include "shell/main_window_ids.h"
 #include "tests/e2e/program_run.h"
@@ -95,33 +96,8 @@ void BenchList(int entries) {
                 static_cast<double>(peakWorkingSet) / (1024.0 * 1024.0));
 }
 
-struct HideTimes {
-    double hide = 0;
-    double reveal = 0;
-};
-
-HideTimes BareLoop(const std::vector<std::wstring>& folders) {
-    HideTimes times;
-    auto start = Clock::now();
-    for (const auto& folder : folders) {
-        const std::wstring hidden = folder + L"HIDDEN123456";
-        ::MoveFileW(folder.c_str(), hidden.c_str());
-        ::SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
-                                                 FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
-    }
-    times.hide = Seconds(Clock::now() - start);
-    start = Clock::now();
-    for (const auto& folder : folders) {
-        const std::wstring hidden = folder + L"HIDDEN123456";
-        ::SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_NORMAL);
-        ::MoveFileW(hidden.c_str(), folder.c_str());
-    }
-    times.reveal = Seconds(Clock::now() - start);
-    return times;
-}
-
-HideTimes ThroughWindow(HWND window, HWND statusBar) {
-    HideTimes times;
+HideRevealTimes ThroughWindow(HWND window, HWND statusBar) {
+    HideRevealTimes times;
     auto start = Clock::now();
     ::PostMessageW(window, WM_COMMAND, IDM_ACTION_ITEM + 4, 0);  // Hide All Folders
     WaitUntil([&] { return ReadStatusText(statusBar) == L"Made 1000 folders Hidden"; }, 60000);
@@ -153,12 +129,12 @@ void BenchHideAll() {
     }
     const HWND statusBar = ::GetDlgItem(window, IDC_STATUS_BAR);
 
-    HideTimes bestBare{1e9, 1e9};
-    HideTimes bestWindow{1e9, 1e9};
+    HideRevealTimes bestBare{1e9, 1e9};
+    HideRevealTimes bestWindow{1e9, 1e9};
     for (int round = 0; round < 3; ++round) {
-        const HideTimes bare = BareLoop(folders);
+        const HideRevealTimes bare = BareHideRevealLoop(folders);
         bestBare = {std::min(bestBare.hide, bare.hide), std::min(bestBare.reveal, bare.reveal)};
-        const HideTimes viaWindow = ThroughWindow(window, statusBar);
+        const HideRevealTimes viaWindow = ThroughWindow(window, statusBar);
         bestWindow = {std::min(bestWindow.hide, viaWindow.hide),
                       std::min(bestWindow.reveal, viaWindow.reveal)};
     }
