@@ -15,6 +15,10 @@ if(MURKWELL_TESTS)
         tests/unit/list_commands_test.cpp
         tests/unit/main_layout_test.cpp
         tests/unit/list_sort_test.cpp
+        tests/unit/setting_rules_test.cpp
+        tests/unit/stealth_warning_test.cpp
+        tests/unit/machine_store_test.cpp
+        tests/unit/password_store_test.cpp
     )
     target_link_libraries(unit_tests PRIVATE murkwell_logic GTest::gtest_main)
     gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)

@@ -23,7 +23,6 @@ add_library(murkwell_win STATIC
 target_link_libraries(murkwell_win PUBLIC murkwell_logic comctl32 version shlwapi shell32 ole32 uuid msimg32 gdi32)
 
 add_library(murkwell_shell STATIC
-    shell/application_title.cpp
     shell/folder_list_view_win.cpp
     shell/folder_picker_win.cpp
     shell/main_menu_win.cpp

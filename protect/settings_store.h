@@ -11,4 +11,6 @@ public:
     // The stored text, or `defaultValue` when the key is missing.
     virtual std::string Read(std::string_view key, std::string_view defaultValue) const = 0;
     virtual void Write(std::string_view key, std::string_view value) = 0;
+    // Removing a key that is not there is harmless.
+    virtual void Remove(std::string_view key) = 0;
 };

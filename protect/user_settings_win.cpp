@@ -46,3 +46,11 @@ void UserSettings::Write(std::string_view key, std::string_view value) {
                      reinterpret_cast<const BYTE*>(text.c_str()),
                      static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
+
+void UserSettings::Remove(std::string_view key) {
+    UniqueRegistryKey settings;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, m_keyPath.c_str(), 0, KEY_SET_VALUE, settings.Put()) ==
+        ERROR_SUCCESS) {
+        ::RegDeleteValueW(settings.Get(), Widen(key).c_str());
+    }
+}

@@ -12,6 +12,7 @@ public:
 
     std::string Read(std::string_view key, std::string_view defaultValue) const override;
     void Write(std::string_view key, std::string_view value) override;
+    void Remove(std::string_view key) override;
 
     const std::wstring& KeyPath() const { return m_keyPath; }
 

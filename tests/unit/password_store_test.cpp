@@ -1,0 +1,122 @@
+#include "protect/password_store.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/latin1_code_page.h"
+#include "tests/support/memory_settings.h"
+#include "vault/text_codec.h"
+
+namespace {
+
+// Not cryptography: a deterministic stand-in that depends on every input, so the store's own
+// logic can be tested natively. The real PBKDF2 is tested under Wine.
+class StandInHasher final : public PasswordHasher {
+public:
+    int derivations = 0;
+    unsigned char nextSalt = 1;
+
+    std::string RandomBytes(std::size_t count) override {
+        return std::string(count, static_cast<char>(nextSalt++));
+    }
+    std::string DeriveKey(std::string_view password,
+                          std::string_view salt,
+                          std::uint32_t iterations,
+                          std::size_t keyLength) override {
+        ++derivations;
+        std::uint64_t state = 1469598103934665603ull ^ iterations;
+        auto mix = [&](std::string_view text) {
+            for (const char c : text) {
+                state = (state ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+            }
+            state = (state ^ 0xFF) * 1099511628211ull;
+        };
+        mix(password);
+        mix(salt);
+        std::string key;
+        for (std::size_t i = 0; i < keyLength; ++i) {
+            state = (state ^ i) * 1099511628211ull;
+            key += static_cast<char>(state >> 56);
+        }
+        return key;
+    }
+};
+
+class PasswordStoreTest : public ::testing::Test {
+protected:
+    MemorySettings settings;
+    StandInHasher hasher;
+    Latin1CodePage codePage;
+    PasswordStore store{settings, hasher, codePage};
+};
+
+}  // namespace
+
+TEST_F(PasswordStoreTest, NoPasswordMatchesOnlyAnEmptyEntry) {
+    EXPECT_FALSE(store.IsSet());
+    EXPECT_TRUE(store.Matches(""));
+    EXPECT_FALSE(store.Matches("x"));
+}
+
+TEST_F(PasswordStoreTest, NewPasswordIsStoredAsASaltedHashOnly) {
+    store.Replace("Secret 1");
+    const std::string stored = settings.Read("pwhash", "");
+    EXPECT_EQ(stored.rfind("pbkdf2-sha256$100000$", 0), 0u) << stored;
+    EXPECT_EQ(stored.find("Secret"), std::string::npos);
+    EXPECT_FALSE(settings.Has("crpw"));
+    EXPECT_TRUE(store.IsSet());
+
+    struct Case {
+        const char* entered;
+        bool matches;
+    };
+    const Case cases[] = {
+        {"Secret 1", true}, {"secret 1", false}, {"Secret 1 ", false},
+        {"", false},        {"Secret", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(store.Matches(c.entered), c.matches) << c.entered;
+    }
+
+    // The same password stored again gets a new salt.
+    store.Replace("Secret 1");
+    EXPECT_NE(settings.Read("pwhash", ""), stored);
+    EXPECT_TRUE(store.Matches("Secret 1"));
+}
+
+TEST_F(PasswordStoreTest, LegacyPasswordIsAcceptedUntilReplaced) {
+    // An older version stored the password's bytes with their top bit flipped.
+    settings.Write("crpw", codePage.ToUtf8(ToggleHighBit("Old pw\xE9")));
+    EXPECT_TRUE(store.IsSet());
+    EXPECT_TRUE(store.Matches("Old pw\xC3\xA9"));
+    EXPECT_FALSE(store.Matches("Old pw"));
+
+    store.Replace("New");
+    EXPECT_FALSE(settings.Has("crpw"));
+    EXPECT_FALSE(store.Matches("Old pw\xC3\xA9"));
+    EXPECT_TRUE(store.Matches("New"));
+}
+
+TEST_F(PasswordStoreTest, EmptyPasswordRemovesItAndThenAnEmptyEntryPasses) {
+    store.Replace("Secret");
+    store.Replace("");
+    EXPECT_FALSE(settings.Has("pwhash"));
+    EXPECT_FALSE(store.IsSet());
+    EXPECT_TRUE(store.Matches(""));
+}
+
+TEST_F(PasswordStoreTest, DamagedHashNeverMatches) {
+    for (const char* stored : {"pbkdf2-sha256$100000$zz$00", "pbkdf2-sha256$0$0011$0011",
+                               "md5$1$00$00", "pbkdf2-sha256$100000$0011", "garbage"}) {
+        settings.Write("pwhash", stored);
+        EXPECT_FALSE(store.Matches("")) << stored;
+        EXPECT_FALSE(store.Matches("x")) << stored;
+    }
+}
+
+TEST(ConstantTimeEquals, ComparesWholeStrings) {
+    EXPECT_TRUE(ConstantTimeEquals("", ""));
+    EXPECT_TRUE(ConstantTimeEquals("abc", "abc"));
+    EXPECT_FALSE(ConstantTimeEquals("abc", "abd"));
+    EXPECT_FALSE(ConstantTimeEquals("abc", "ab"));
+    EXPECT_FALSE(ConstantTimeEquals("", std::string_view("\0", 1)));
+}
