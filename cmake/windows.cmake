@@ -16,11 +16,15 @@ add_library(murkwell_win STATIC
     present/help_launcher_win.cpp
     present/product_info_win.cpp
     protect/user_settings_win.cpp
+    protect/machine_registry_win.cpp
+    protect/add_remove_win.cpp
+    protect/password_hasher_win.cpp
+    platform/dialog_win.cpp
     vault/file_exists_win.cpp
     vault/folder_disk_win.cpp
     vault/list_storage_win.cpp
 )
-target_link_libraries(murkwell_win PUBLIC murkwell_logic comctl32 version shlwapi shell32 ole32 uuid msimg32 gdi32)
+target_link_libraries(murkwell_win PUBLIC murkwell_logic comctl32 version shlwapi shell32 ole32 uuid msimg32 gdi32 bcrypt)
 
 add_library(murkwell_shell STATIC
     shell/folder_list_view_win.cpp
@@ -28,6 +32,11 @@ add_library(murkwell_shell STATIC
     shell/main_menu_win.cpp
     shell/main_window_win.cpp
     shell/startup_trace_win.cpp
+    shell/splash_window_win.cpp
+    shell/program_globals.cpp
+    shell/application_win.cpp
+    protect/options_dialog_win.cpp
+    protect/password_prompt_win.cpp
 )
 target_link_libraries(murkwell_shell PUBLIC murkwell_win)
 

@@ -132,3 +132,10 @@ void PasswordStore::Replace(std::string_view password) {
     }
     m_settings.Remove(settings::kLegacyPassword);
 }
+
+void PasswordStore::UpgradeLegacy() {
+    if (m_settings.Read(settings::kPasswordHash, "").empty() &&
+        !m_settings.Read(settings::kLegacyPassword, "").empty()) {
+        Replace(LegacyPassword());
+    }
+}

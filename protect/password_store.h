@@ -39,6 +39,8 @@ public:
     bool Matches(std::string_view entered) const;
     // Stores a new password; an empty one removes it.
     void Replace(std::string_view password);
+    // A password still in the old reversible form is stored as a hash instead.
+    void UpgradeLegacy();
 
 private:
     std::string LegacyPassword() const;

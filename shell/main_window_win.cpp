@@ -5,13 +5,14 @@
 
 #include "platform/program_folder_win.h"
 #include "platform/twips.h"
-#include "present/help_launcher_win.h"
 #include "present/product_info_win.h"
+#include "protect/settings_keys.h"
 #include "shell/application_title.h"
 #include "shell/list_sort.h"
 #include "shell/main_layout.h"
 #include "shell/main_menu_win.h"
 #include "shell/main_window_ids.h"
+#include "shell/program_globals.h"
 #include "vault/list_file.h"
 
 namespace {
@@ -73,8 +74,10 @@ void StatusBarLine::SetText(const std::string& text) {
     ::SendMessageW(m_statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
-MainWindow::MainWindow(ProductInfo& productInfo)
+MainWindow::MainWindow(ProductInfo& productInfo, SettingsStore& settings, ProgramHost& host)
     : m_productInfo(productInfo),
+      m_settings(settings),
+      m_host(host),
       m_programFolder(ProgramFolder()),
       m_programFolderUtf8(Narrow(m_programFolder)) {}
 
@@ -183,28 +186,36 @@ bool MainWindow::Load() {
     m_productInfo = LoadProductInfo();
     ::SetWindowTextW(Handle(), Widen(MainWindowCaption(m_productInfo)).c_str());
     ::SetWindowTextW(m_buttons[5], Widen("Visit " + m_productInfo.websiteAddress).c_str());
-    m_settings =
-        std::make_unique<UserSettings>(m_productInfo.companyName, m_productInfo.productName);
     Layout();
     return true;
 }
 
-void MainWindow::ShowFirstTime(int showCommand) {
-    RunFirstStartHelp();
-    ::ShowWindow(Handle(), showCommand);
-    ::UpdateWindow(Handle());
-    ::SetFocus(m_list.Handle());
-}
-
-void MainWindow::RunFirstStartHelp() {
-    if (m_settings->Read("showHelp", "1") == "1") {
-        RunHelp();
-        m_settings->Write("showHelp", "0");
+void MainWindow::FinishLoad() {
+    if (m_settings.Read(settings::kShowHelp, settings::kOn) == settings::kOn && !gStartInStealth) {
+        m_host.RunHelp(Handle());
+        m_settings.Write(settings::kShowHelp, settings::kOff);
+    }
+    if (!gStartInStealth) {
+        ::ShowWindow(Handle(), SW_SHOW);
+        ::UpdateWindow(Handle());
+        ::SetForegroundWindow(Handle());
+        ::SetFocus(m_list.Handle());
     }
 }
 
-void MainWindow::RunHelp() {
-    OpenHelpFile(Handle(), m_programFolder);
+void MainWindow::ResumeStart() {
+    ::ShowWindow(Handle(), SW_RESTORE);
+    ::ShowWindow(Handle(), SW_SHOW);
+    ::SetWindowTextW(Handle(), Widen(MainWindowCaption(m_productInfo)).c_str());
+    ::SetForegroundWindow(Handle());
+}
+
+void MainWindow::HideAll() {
+    RunBusy(&FolderCommands::HideAll);
+}
+
+void MainWindow::ShowAll() {
+    RunBusy(&FolderCommands::ShowAll);
 }
 
 void MainWindow::Layout() {
@@ -292,8 +303,12 @@ void MainWindow::OnCommand(int id) {
         case IDM_ERROR_ITEM + 1:
             m_commands->MarkSelectedHidden();
             break;
+        case IDC_CMD_OPTIONS:
+        case IDM_OPTIONS_ITEM:
+            m_host.OpenOptions();
+            break;
         case IDM_HELP_ITEM:
-            RunHelp();
+            m_host.RunHelp(Handle());
             break;
         default:
             break;
@@ -414,7 +429,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_DESTROY:
-            ::PostQuitMessage(0);
+            m_host.MainWindowClosing();
             return 0;
     }
     return Window::HandleMessage(message, wParam, lParam);

@@ -10,10 +10,11 @@
 #include "platform/unique_resource_win.h"
 #include "platform/window_win.h"
 #include "present/product_info.h"
-#include "protect/user_settings_win.h"
+#include "protect/settings_store.h"
 #include "shell/folder_list_view_win.h"
 #include "shell/folder_picker_win.h"
 #include "shell/main_menu.h"
+#include "shell/program_host.h"
 #include "shell/startup_trace_win.h"
 #include "vault/folder_disk_win.h"
 #include "vault/list_commands.h"
@@ -28,18 +29,22 @@ private:
     HWND m_statusBar = nullptr;
 };
 
-class MainWindow final : public Window {
+class MainWindow final : public Window, public GuardedWindow {
 public:
-    explicit MainWindow(ProductInfo& productInfo);
+    MainWindow(ProductInfo& productInfo, SettingsStore& settings, ProgramHost& host);
     ~MainWindow() override;
 
-    // Creates the window hidden and runs its load. False when the program should end: another
-    // copy is running, or the folder list could not be read.
+    // Creates the window hidden and runs its load up to the caption and the list. False when
+    // the program should end: another copy is running, or the folder list could not be read.
     bool Create();
-    // Load's last visible step: shows the window.
-    void ShowFirstTime(int showCommand);
+    // The rest of the load: the first-run help, then the window shown (or stealth mode).
+    void FinishLoad();
 
-    FolderCommands& Commands() { return *m_commands; }
+    HWND WindowHandle() const override { return Handle(); }
+    // Brings the window back: out of stealth mode or the minimised state.
+    void ResumeStart() override;
+    void HideAll() override;
+    void ShowAll() override;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -47,8 +52,6 @@ protected:
 private:
     bool CreateControls();
     bool Load();
-    void RunFirstStartHelp();
-    void RunHelp();
     void Layout();
     void UpdateFonts();
     int Dpi() const;
@@ -59,6 +62,8 @@ private:
     void RunBusy(void (FolderCommands::*command)());
 
     ProductInfo& m_productInfo;
+    SettingsStore& m_settings;
+    ProgramHost& m_host;
     std::wstring m_programFolder;
     std::string m_programFolderUtf8;
     UniqueKernelHandle m_instanceMutex;
@@ -79,6 +84,5 @@ private:
     SystemCodePage m_codePage;
     std::unique_ptr<FolderListStorage> m_storage;
     std::unique_ptr<SystemFolderPicker> m_picker;
-    std::unique_ptr<UserSettings> m_settings;
     std::unique_ptr<FolderCommands> m_commands;
 };

@@ -96,6 +96,18 @@ TEST_F(PasswordStoreTest, LegacyPasswordIsAcceptedUntilReplaced) {
     EXPECT_TRUE(store.Matches("New"));
 }
 
+TEST_F(PasswordStoreTest, UpgradeTurnsALegacyPasswordIntoItsHash) {
+    settings.Write("crpw", codePage.ToUtf8(ToggleHighBit("kept")));
+    store.UpgradeLegacy();
+    EXPECT_FALSE(settings.Has("crpw"));
+    EXPECT_EQ(settings.Read("pwhash", "").rfind("pbkdf2-sha256$", 0), 0u);
+    EXPECT_TRUE(store.Matches("kept"));
+
+    const std::string hash = settings.Read("pwhash", "");
+    store.UpgradeLegacy();  // nothing left to upgrade: the hash stays as it is
+    EXPECT_EQ(settings.Read("pwhash", ""), hash);
+}
+
 TEST_F(PasswordStoreTest, EmptyPasswordRemovesItAndThenAnEmptyEntryPasses) {
     store.Replace("Secret");
     store.Replace("");

@@ -1,0 +1,40 @@
+#include "platform/dialog_win.h"
+
+Dialog::~Dialog() {
+    Destroy();
+}
+
+bool Dialog::CreateModeless(int templateId, HWND owner) {
+    return ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), owner,
+                                StaticDialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void Dialog::Destroy() {
+    if (m_hwnd) {
+        ::DestroyWindow(m_hwnd);
+    }
+}
+
+INT_PTR CALLBACK Dialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<Dialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<Dialog*>(lParam);
+        self->m_hwnd = hwnd;
+        ::SetWindowLongPtrW(hwnd, DWLP_USER, reinterpret_cast<LONG_PTR>(self));
+    }
+    if (!self) {
+        return FALSE;
+    }
+    INT_PTR result = FALSE;
+    try {
+        result = self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        result = FALSE;  // never into the system's code
+    }
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+        self->m_hwnd = nullptr;
+        self->OnDestroyed();
+    }
+    return result;
+}

@@ -1,0 +1,118 @@
+#include "protect/password_prompt_win.h"
+
+#include "platform/message_box_win.h"
+#include "platform/text_win.h"
+#include "protect/settings_keys.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+constexpr UINT_PTR kHideStartupTimer = 1;
+constexpr UINT kHideStartupIntervalMs = 250;
+
+std::string EditText(HWND edit) {
+    const int length = ::GetWindowTextLengthW(edit);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    ::GetWindowTextW(edit, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(length));
+    return Narrow(text);
+}
+
+}  // namespace
+
+bool PasswordPrompt::Create() {
+    if (!CreateModeless(IDD_PASSWORD, nullptr)) {
+        return false;
+    }
+    ::SendDlgItemMessageW(Handle(), IDC_TXT_PASS, EM_SETPASSWORDCHAR, L'*', 0);
+    ::SetDlgItemTextW(Handle(), IDC_TXT_PASS, L"");
+    ::SetTimer(Handle(), kHideStartupTimer, kHideStartupIntervalMs, nullptr);
+    return true;
+}
+
+void PasswordPrompt::SetFormToShow(GuardedWindow& form, int action) {
+    m_form = &form;
+    m_action = action;
+    if (action == kContinueStartup) {
+        ::ShowWindow(form.WindowHandle(), SW_HIDE);
+    }
+}
+
+void PasswordPrompt::ShowInFront() {
+    ::ShowWindow(Handle(), SW_SHOW);
+    ::SetForegroundWindow(Handle());
+    ::BringWindowToTop(Handle());
+    ::SetFocus(::GetDlgItem(Handle(), IDC_TXT_PASS));
+}
+
+void PasswordPrompt::OnOk() {
+    m_settings.Write(settings::kTypedPassword, "");
+    const HWND edit = ::GetDlgItem(Handle(), IDC_TXT_PASS);
+    if (!m_passwords.Matches(EditText(edit))) {
+        MessageBoxPrompter(Handle()).Ask("That password was incorrect.  Please try again.",
+                                         m_appTitle, PromptButtons::Ok, PromptIcon::None);
+        ::SetWindowTextW(edit, L"");
+        ::SetFocus(edit);
+        return;
+    }
+    ::KillTimer(Handle(), kHideStartupTimer);
+    ::ShowWindow(Handle(), SW_HIDE);
+    GuardedWindow* form = m_form;
+    const int action = m_action;
+    Destroy();  // the object lives on with its owner; only the window goes
+    if (!form) {
+        return;
+    }
+    switch (action) {
+        case kContinueStartup:
+            ::ShowWindow(form->WindowHandle(), SW_SHOW);
+            form->ResumeStart();
+            break;
+        case kLeaveStealth:
+            form->ResumeStart();
+            break;
+        case kHideAll:
+            form->HideAll();
+            break;
+        case kShowAll:
+            form->ShowAll();
+            break;
+        default:
+            break;
+    }
+}
+
+void PasswordPrompt::OnCancel() {
+    if (m_action == kContinueStartup) {
+        m_host.EndProgram();
+        return;
+    }
+    Destroy();
+}
+
+INT_PTR PasswordPrompt::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return FALSE;  // focus is set when the prompt is shown
+        case WM_TIMER:
+            // Keeps the start-up window out of sight while the prompt guards the start.
+            if (wParam == kHideStartupTimer && m_action == kContinueStartup && m_form) {
+                ::ShowWindow(m_form->WindowHandle(), SW_HIDE);
+            }
+            return TRUE;
+        case WM_COMMAND:
+            switch (LOWORD(wParam)) {
+                case IDOK:
+                    OnOk();
+                    return TRUE;
+                case IDCANCEL:
+                    OnCancel();
+                    return TRUE;
+            }
+            break;
+        case WM_CLOSE:
+            OnCancel();
+            return TRUE;
+    }
+    return FALSE;
+}

@@ -1,0 +1,149 @@
+#include "shell/application_win.h"
+
+#include <cstdio>
+
+#include "platform/program_folder_win.h"
+#include "present/help_launcher_win.h"
+#include "present/product_info_win.h"
+#include "protect/machine_store.h"
+#include "protect/setting_rules.h"
+#include "protect/settings_keys.h"
+#include "shell/application_title.h"
+#include "shell/program_globals.h"
+
+namespace {
+
+std::string HexCode(std::uint32_t code) {
+    char text[16];
+    std::snprintf(text, sizeof(text), "&H%08X", code);
+    return text;
+}
+
+}  // namespace
+
+Application::Application()
+    : m_productInfo(LoadProductInfo()),
+      m_programFolder(ProgramFolder()),
+      m_programFolderUtf8(Narrow(m_programFolder)),
+      m_settings(m_productInfo.companyName, m_productInfo.productName),
+      m_passwords(m_settings, m_hasher, m_codePage),
+      m_splash([this] { CreateMainWindow(); }) {}
+
+Application::~Application() = default;
+
+int Application::Run() {
+    if (!m_splash.Create(m_productInfo)) {
+        return 1;
+    }
+    LoadStartup();
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (TranslateDialogMessage(message)) {
+            continue;
+        }
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+bool Application::TranslateDialogMessage(MSG& message) {
+    for (const HWND dialog : {m_options ? m_options->Handle() : nullptr,
+                              m_passwordPrompt ? m_passwordPrompt->Handle() : nullptr,
+                              m_mainWindow ? m_mainWindow->Handle() : nullptr}) {
+        if (dialog && ::IsDialogMessageW(dialog, &message)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Application::ReadStealthAtStart() {
+    const auto stealth =
+        GetMachineSetting(m_machine, m_productInfo.companyName, m_productInfo.productName,
+                          settings::kSection, settings::kStealth, settings::kOff);
+    if (stealth.error) {
+        // A damaged value must not keep the program from starting: say so, and start normally.
+        m_prompter.Ask(m_productInfo.productName + " could not read the setting \"" +
+                           std::string(settings::kStealth) + "\":\r\n\r\n" +
+                           stealth.error->message + " (" + HexCode(stealth.error->code) +
+                           ")\r\n\r\nIt is treated as off. Save the options again to repair it.",
+                       "Error", PromptButtons::Ok, PromptIcon::Error);
+        return false;
+    }
+    return ReadsAsOne(stealth.value);
+}
+
+void Application::LoadStartup() {
+    gStartInStealth = ReadStealthAtStart();
+    if (gStartInStealth) {
+        m_splash.ResumeStart();  // no window and no password
+        return;
+    }
+    ::ShowWindow(m_splash.Handle(), SW_SHOW);
+    ::UpdateWindow(m_splash.Handle());
+    if (ReadsAsOne(m_settings.Read(settings::kPassword, settings::kOff))) {
+        AskPassword(m_splash, kContinueStartup);
+        ::ShowWindow(m_splash.Handle(), SW_HIDE);
+        return;
+    }
+    m_splash.ResumeStart();
+}
+
+void Application::CreateMainWindow() {
+    gEndWhenBrowserCloses = false;
+    m_mainWindow = std::make_unique<MainWindow>(m_productInfo, m_settings, *this);
+    if (!m_mainWindow->Create()) {
+        EndProgram();  // another copy is running, or the list could not be read
+        return;
+    }
+    m_mainWindow->FinishLoad();
+}
+
+void Application::OpenOptions() {
+    if (!m_options) {
+        m_options = std::make_unique<OptionsDialog>(m_settings, m_machine, m_passwords,
+                                                    m_productInfo, m_programFolderUtf8, gAppTitle);
+    }
+    if (!m_options->Handle() &&
+        !m_options->Create(m_mainWindow ? m_mainWindow->Handle() : nullptr)) {
+        return;
+    }
+    ::ShowWindow(m_options->Handle(), SW_SHOW);
+    ::SetForegroundWindow(m_options->Handle());
+}
+
+void Application::AskPassword(GuardedWindow& target, int action) {
+    if (!m_passwordPrompt) {
+        m_passwordPrompt =
+            std::make_unique<PasswordPrompt>(m_passwords, m_settings, *this, gAppTitle);
+    }
+    if (!m_passwordPrompt->Handle() && !m_passwordPrompt->Create()) {
+        return;
+    }
+    m_passwordPrompt->SetFormToShow(target, action);
+    m_passwordPrompt->ShowInFront();
+}
+
+void Application::RunHelp(HWND owner) {
+    if (OpenHelpFile(owner, m_programFolder)) {
+        MessageBoxPrompter prompter(owner);
+        SaveMachineSetting(m_machine, m_settings, prompter, m_productInfo.companyName,
+                           m_productInfo.productName, settings::kSection, settings::kShowHelp,
+                           settings::kOff);
+    }
+}
+
+void Application::MainWindowClosing() {
+    if (m_options) {
+        m_options->Destroy();
+    }
+    if (m_passwordPrompt) {
+        m_passwordPrompt->Destroy();
+    }
+    EndProgram();
+}
+
+void Application::EndProgram() {
+    ::PostQuitMessage(0);
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The program as a whole: its settings, its windows and the order they come and go in.
+
+#include <memory>
+#include <string>
+
+#include "platform/message_box_win.h"
+#include "platform/text_win.h"
+#include "present/product_info.h"
+#include "protect/machine_registry_win.h"
+#include "protect/options_dialog_win.h"
+#include "protect/password_hasher_win.h"
+#include "protect/password_prompt_win.h"
+#include "protect/password_store.h"
+#include "protect/user_settings_win.h"
+#include "shell/main_window_win.h"
+#include "shell/program_host.h"
+#include "shell/splash_window_win.h"
+
+class Application final : public ProgramHost {
+public:
+    Application();
+    ~Application() override;
+
+    int Run();
+
+    void OpenOptions() override;
+    void AskPassword(GuardedWindow& target, int action) override;
+    void RunHelp(HWND owner) override;
+    void MainWindowClosing() override;
+    void EndProgram() override;
+
+private:
+    void LoadStartup();
+    void CreateMainWindow();
+    bool ReadStealthAtStart();
+    bool TranslateDialogMessage(MSG& message);
+
+    ProductInfo m_productInfo;
+    std::wstring m_programFolder;
+    std::string m_programFolderUtf8;
+    UserSettings m_settings;
+    Win32MachineRegistry m_machine;
+    SystemCodePage m_codePage;
+    CngPasswordHasher m_hasher;
+    PasswordStore m_passwords;
+    MessageBoxPrompter m_prompter;
+
+    SplashWindow m_splash;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<OptionsDialog> m_options;
+    std::unique_ptr<PasswordPrompt> m_passwordPrompt;
+};

@@ -1,0 +1,4 @@
+#include "shell/program_globals.h"
+
+bool gStartInStealth = false;
+bool gEndWhenBrowserCloses = false;

@@ -1,0 +1,123 @@
+#include "shell/splash_window_win.h"
+
+#include "platform/text_win.h"
+#include "platform/twips.h"
+#include "platform/unique_resource_win.h"
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"MurkwellSplash";
+constexpr UINT_PTR kPauseTimer = 2;
+constexpr UINT kPauseTickMs = 2;
+constexpr int kWidthTwips = 7170;
+constexpr int kHeightTwips = 4770;
+
+long long Microseconds() {
+    LARGE_INTEGER counter{};
+    LARGE_INTEGER frequency{};
+    ::QueryPerformanceCounter(&counter);
+    ::QueryPerformanceFrequency(&frequency);
+    return counter.QuadPart * 1000000 / frequency.QuadPart;
+}
+
+int ScreenDpi() {
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+UniqueFont Font(int points, int weight, int dpi) {
+    return UniqueFont(::CreateFontW(-::MulDiv(points, dpi, 72), 0, 0, 0, weight, FALSE, FALSE,
+                                    FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                    CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Verdana"));
+}
+
+}  // namespace
+
+bool SplashWindow::Create(const ProductInfo& productInfo) {
+    m_productInfo = &productInfo;
+    const int dpi = ScreenDpi();
+    const int width = TwipsToPixels(kWidthTwips, dpi);
+    const int height = TwipsToPixels(kHeightTwips, dpi);
+    const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    return CreateWindowOf(kClassName, Widen(productInfo.productName).c_str(), WS_POPUP | WS_BORDER,
+                          WS_EX_TOOLWINDOW, left, top, width, height, nullptr, nullptr);
+}
+
+void SplashWindow::ResumeStart() {
+    m_pauseStart = Microseconds();
+    ::SetTimer(Handle(), kPauseTimer, kPauseTickMs, nullptr);
+}
+
+void SplashWindow::Paint(HDC dc, const RECT& area) const {
+    TRIVERTEX corners[2] = {
+        {area.left, area.top, 0x1400, 0x3000, 0x3A00, 0},
+        {area.right, area.bottom, 0x2E00, 0x7000, 0x7C00, 0},
+    };
+    GRADIENT_RECT span{0, 1};
+    ::GdiGradientFill(dc, corners, 2, &span, 1, GRADIENT_FILL_RECT_V);
+
+    const int dpi = ScreenDpi();
+    const int unit = ::MulDiv(8, dpi, USER_DEFAULT_SCREEN_DPI);
+    // A folder, drawn: tab and body, with a veil across its lower half.
+    const int folderLeft = area.left + 5 * unit;
+    const int folderTop = area.top + 8 * unit;
+    UniqueBrush paper(::CreateSolidBrush(RGB(0xE9, 0xC4, 0x6A)));
+    UniqueBrush veil(::CreateSolidBrush(RGB(0x1B, 0x3F, 0x4A)));
+    RECT tab{folderLeft, folderTop, folderLeft + 5 * unit, folderTop + 2 * unit};
+    RECT body{folderLeft, folderTop + unit + unit / 2, folderLeft + 12 * unit,
+              folderTop + 10 * unit};
+    ::FillRect(dc, &tab, paper.Get());
+    ::FillRect(dc, &body, paper.Get());
+    RECT shade{body.left, (body.top + body.bottom) / 2, body.right, body.bottom};
+    ::FillRect(dc, &shade, veil.Get());
+
+    ::SetBkMode(dc, TRANSPARENT);
+    UniqueFont title = Font(30, FW_BOLD, dpi);
+    UniqueFont subtitle = Font(11, FW_NORMAL, dpi);
+    RECT text{folderLeft + 15 * unit, folderTop - unit, area.right - 2 * unit,
+              folderTop + 7 * unit};
+    HGDIOBJ previous = ::SelectObject(dc, title.Get());
+    ::SetTextColor(dc, RGB(0xF4, 0xF8, 0xF9));
+    ::DrawTextW(dc, Widen(m_productInfo->productName).c_str(), -1, &text,
+                DT_SINGLELINE | DT_BOTTOM | DT_LEFT | DT_NOPREFIX);
+    ::SelectObject(dc, subtitle.Get());
+    ::SetTextColor(dc, RGB(0xB9, 0xD6, 0xDC));
+    text.top = text.bottom + unit / 2;
+    text.bottom = text.top + 3 * unit;
+    ::DrawTextW(dc, L"Folders out of sight, back on demand", -1, &text,
+                DT_SINGLELINE | DT_TOP | DT_LEFT | DT_NOPREFIX);
+    RECT footer{area.left + 5 * unit, area.bottom - 5 * unit, area.right - 4 * unit,
+                area.bottom - 2 * unit};
+    const std::wstring credit = L"Version " + std::to_wstring(m_productInfo->majorVersion) + L"." +
+                                std::to_wstring(m_productInfo->minorVersion) + L"   \u00b7   " +
+                                Widen(m_productInfo->companyName);
+    ::DrawTextW(dc, credit.c_str(), -1, &footer,
+                DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+    ::SelectObject(dc, previous);
+}
+
+LRESULT SplashWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_TIMER:
+            if (wParam == kPauseTimer &&
+                m_pause.Advance(static_cast<double>(Microseconds() - m_pauseStart) / 1000.0)) {
+                ::KillTimer(Handle(), kPauseTimer);
+                m_createMainWindow();
+                ::ShowWindow(Handle(), SW_HIDE);
+            }
+            return 0;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            const HDC dc = ::BeginPaint(Handle(), &paint);
+            RECT client{};
+            ::GetClientRect(Handle(), &client);
+            Paint(dc, client);
+            ::EndPaint(Handle(), &paint);
+            return 0;
+        }
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The start-up window, frmSplash: decides between a stealth start, a start behind the password
+// and a normal one, pauses, then has the main window created. It stays loaded, hidden, for the
+// whole run.
+
+#include <functional>
+
+#include "platform/window_win.h"
+#include "present/product_info.h"
+#include "shell/program_host.h"
+#include "shell/startup_pause.h"
+
+class SplashWindow final : public Window, public GuardedWindow {
+public:
+    // `createMainWindow` runs when the pause is over.
+    explicit SplashWindow(std::function<void()> createMainWindow)
+        : m_createMainWindow(std::move(createMainWindow)) {}
+
+    bool Create(const ProductInfo& productInfo);
+
+    HWND WindowHandle() const override { return Handle(); }
+    // Continues start-up after the decision, or after the right password.
+    void ResumeStart() override;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Paint(HDC dc, const RECT& area) const;
+
+    std::function<void()> m_createMainWindow;
+    const ProductInfo* m_productInfo = nullptr;
+    StartupPause m_pause;
+    long long m_pauseStart = 0;
+};
