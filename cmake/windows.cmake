@@ -74,6 +74,16 @@ if(MURKWELL_TESTS)
     gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
         PROPERTIES LABELS win)
 
+    # The registry is shared by every test of a run: these take turns.
+    add_executable(registry_tests
+        tests/win/message_box_watcher.cpp
+        tests/win/registry_test_support.cpp
+        tests/win/settings_registry_test.cpp
+    )
+    target_link_libraries(registry_tests PRIVATE murkwell_shell GTest::gtest_main)
+    gtest_discover_tests(registry_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
+        PROPERTIES LABELS win RUN_SERIAL TRUE)
+
     # The real program on the shared virtual display: one at a time, since real input and the
     # one-copy rule are shared.
     add_executable(e2e_tests

@@ -43,7 +43,8 @@ bool SplashWindow::Create(const ProductInfo& productInfo) {
     const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     return CreateWindowOf(kClassName, Widen(productInfo.productName).c_str(), WS_POPUP | WS_BORDER,
-                          WS_EX_TOOLWINDOW, left, top, width, height, nullptr, nullptr);
+                          WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, left, top, width, height, nullptr,
+                          nullptr);
 }
 
 void SplashWindow::ResumeStart() {
