@@ -93,6 +93,8 @@ if(MURKWELL_TESTS)
         tests/e2e/startup_e2e_test.cpp
         tests/e2e/main_window_e2e_test.cpp
         tests/e2e/add_folder_e2e_test.cpp
+        tests/e2e/startup_settings_e2e_test.cpp
+        tests/win/registry_test_support.cpp
     )
     target_link_libraries(e2e_tests PRIVATE murkwell_win GTest::gtest_main)
     target_compile_definitions(e2e_tests PRIVATE

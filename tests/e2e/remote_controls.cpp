@@ -57,23 +57,30 @@ std::wstring ItemText(HWND list, RemoteBuffer& buffer, int index, int column) {
     return text;
 }
 
+struct DialogSearch {
+    DWORD processId;
+    HWND except;
+    HWND found;
+};
+
 BOOL CALLBACK FindDialog(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<std::pair<DWORD, HWND>*>(context);
+    auto* search = reinterpret_cast<DialogSearch*>(context);
     DWORD owner = 0;
     ::GetWindowThreadProcessId(window, &owner);
     wchar_t className[64] = {};
     ::GetClassNameW(window, className, 64);
-    if (owner == search->first && ::IsWindowVisible(window) && wcscmp(className, L"#32770") == 0) {
-        search->second = window;
+    if (owner == search->processId && window != search->except && ::IsWindowVisible(window) &&
+        wcscmp(className, L"#32770") == 0) {
+        search->found = window;
         return FALSE;
     }
     return TRUE;
 }
 
-HWND FindProcessDialog(DWORD processId) {
-    std::pair<DWORD, HWND> search{processId, nullptr};
+HWND FindProcessDialog(DWORD processId, HWND except) {
+    DialogSearch search{processId, except, nullptr};
     ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-    return search.second;
+    return search.found;
 }
 
 std::wstring LongestStaticText(HWND box) {
@@ -176,11 +183,11 @@ HWND ChildById(HWND parent, int id) {
     return ::GetDlgItem(parent, id);
 }
 
-SeenBox WaitForDialog(DWORD processId, DWORD timeoutMs) {
+SeenBox WaitForDialog(DWORD processId, DWORD timeoutMs, HWND except) {
     SeenBox seen;
     WaitUntil(
         [&] {
-            seen.box = FindProcessDialog(processId);
+            seen.box = FindProcessDialog(processId, except);
             return seen.box != nullptr;
         },
         timeoutMs);
@@ -191,8 +198,9 @@ SeenBox WaitForDialog(DWORD processId, DWORD timeoutMs) {
     return seen;
 }
 
-SeenBox AnswerMessageBox(DWORD processId, int button, DWORD timeoutMs) {
-    SeenBox seen = WaitForDialog(processId, timeoutMs);
+SeenBox AnswerMessageBox(DWORD processId, int button, HWND except) {
+    constexpr DWORD timeoutMs = 10000;
+    SeenBox seen = WaitForDialog(processId, timeoutMs, except);
     if (!seen.box) {
         return seen;
     }
@@ -203,8 +211,8 @@ SeenBox AnswerMessageBox(DWORD processId, int button, DWORD timeoutMs) {
     return seen;
 }
 
-bool NoDialogWithin(DWORD processId, DWORD waitMs) {
-    return !WaitUntil([&] { return FindProcessDialog(processId) != nullptr; }, waitMs);
+bool NoDialogWithin(DWORD processId, DWORD waitMs, HWND except) {
+    return !WaitUntil([&] { return FindProcessDialog(processId, except) != nullptr; }, waitMs);
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {

@@ -33,13 +33,14 @@ struct SeenBox {
     std::wstring text;
 };
 
-// The first visible message box (or other dialog) of the process, waiting for one to appear.
-SeenBox WaitForDialog(DWORD processId, DWORD timeoutMs = 10000);
-// Waits for a message box, reads it, presses `button` (IDOK, IDCANCEL, ...) and waits for it to
-// close. An empty result when none came.
-SeenBox AnswerMessageBox(DWORD processId, int button, DWORD timeoutMs = 10000);
-// True when no dialog of the process shows up within `waitMs`.
-bool NoDialogWithin(DWORD processId, DWORD waitMs);
+// The first visible message box (or other dialog) of the process other than `except`,
+// waiting for one to appear.
+SeenBox WaitForDialog(DWORD processId, DWORD timeoutMs = 10000, HWND except = nullptr);
+// Waits for a message box (not `except`, a dialog already open), reads it, presses `button`
+// (IDOK, IDCANCEL, ...) and waits for it to close. An empty result when none came.
+SeenBox AnswerMessageBox(DWORD processId, int button, HWND except = nullptr);
+// True when no dialog of the process other than `except` shows up within `waitMs`.
+bool NoDialogWithin(DWORD processId, DWORD waitMs, HWND except = nullptr);
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 

@@ -9,8 +9,8 @@ void ClearProgramRegistry() {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kestrelby");
     ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Kestrelby");
     HKEY run = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                        0, KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0,
+                        KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
         ::RegDeleteValueW(run, L"Murkwell");
         ::RegCloseKey(run);
     }

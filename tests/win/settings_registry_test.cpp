@@ -34,7 +34,9 @@ public:
     MachineValue Read(const std::string& keyPath, std::string_view name) override {
         return m_real.Read(keyPath, name);
     }
-    Outcome Write(const std::string& keyPath, std::string_view name, std::string_view text) override {
+    Outcome Write(const std::string& keyPath,
+                  std::string_view name,
+                  std::string_view text) override {
         if (m_refusals > 0) {
             --m_refusals;
             return Outcome::Failure({70, "Permission denied"});
@@ -53,7 +55,8 @@ TEST_F(SettingsRegistryTest, FreshInstallationReadsTheDefaults) {
     EXPECT_EQ(user.Read(settings::kStealthMin, "0"), "0");
     EXPECT_EQ(user.Read(settings::kShowHelp, "1"), "1");
     EXPECT_EQ(user.Read(settings::kLegacyPassword, ""), "");
-    const auto stealth = GetMachineSetting(machine, "Kestrelby", "Murkwell", "Settings", "chkStealth", "0");
+    const auto stealth =
+        GetMachineSetting(machine, "Kestrelby", "Murkwell", "Settings", "chkStealth", "0");
     EXPECT_FALSE(stealth.error.has_value());
     EXPECT_EQ(stealth.value, "0");
 }
@@ -72,9 +75,11 @@ TEST_F(SettingsRegistryTest, UserSettingsAreStringsUnderTheProductKey) {
 
 TEST_F(SettingsRegistryTest, MachineSettingIsAStringUnderTheMachineKey) {
     MessageBoxPrompter prompter;
-    SaveMachineSetting(machine, user, prompter, "Kestrelby", "Murkwell", "Settings", "chkStealth", "1");
+    SaveMachineSetting(machine, user, prompter, "Kestrelby", "Murkwell", "Settings", "chkStealth",
+                       "1");
     EXPECT_EQ(RegQuery(kMachineKey, L"chkStealth"), "REG_SZ 1");
-    const auto stealth = GetMachineSetting(machine, "Kestrelby", "Murkwell", "Settings", "chkStealth", "0");
+    const auto stealth =
+        GetMachineSetting(machine, "Kestrelby", "Murkwell", "Settings", "chkStealth", "0");
     EXPECT_EQ(stealth.value, "1");
 }
 
@@ -84,10 +89,12 @@ TEST_F(SettingsRegistryTest, NumberInTheMachineStoreIsNotAString) {
                                 nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     const DWORD one = 1;
-    ::RegSetValueExW(key, L"chkStealth", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof(one));
+    ::RegSetValueExW(key, L"chkStealth", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one),
+                     sizeof(one));
     ::RegCloseKey(key);
 
-    const auto stealth = GetMachineSetting(machine, "Kestrelby", "Murkwell", "Settings", "chkStealth", "0");
+    const auto stealth =
+        GetMachineSetting(machine, "Kestrelby", "Murkwell", "Settings", "chkStealth", "0");
     ASSERT_TRUE(stealth.error.has_value());
     EXPECT_EQ(stealth.error->code, 0x800407D4u);
     EXPECT_EQ(stealth.error->message, "Registry data not a string");
@@ -112,7 +119,8 @@ TEST_F(SettingsRegistryTest, PermissionDeniedAnswersAsAPersonWould) {
         RefusingRegistry refusing(c.refusals);
         MessageBoxPrompter prompter;
         MessageBoxWatcher watcher(c.buttons);
-        SaveMachineSetting(refusing, user, prompter, "Kestrelby", "Murkwell", "Settings", "chkStealth", "1");
+        SaveMachineSetting(refusing, user, prompter, "Kestrelby", "Murkwell", "Settings",
+                           "chkStealth", "1");
         const auto seen = watcher.Seen();
         ASSERT_EQ(static_cast<int>(seen.size()), c.boxes);
         EXPECT_EQ(seen[0].title, "Permission Denied");
@@ -124,7 +132,8 @@ TEST_F(SettingsRegistryTest, PermissionDeniedAnswersAsAPersonWould) {
     RefusingRegistry refusing(1);
     MessageBoxPrompter prompter;
     MessageBoxWatcher watcher;
-    SaveMachineSetting(refusing, user, prompter, "Kestrelby", "Murkwell", "Settings", "showHelp", "0");
+    SaveMachineSetting(refusing, user, prompter, "Kestrelby", "Murkwell", "Settings", "showHelp",
+                       "0");
     EXPECT_TRUE(watcher.Seen().empty());
 }
 
@@ -165,7 +174,8 @@ TEST(CngPasswordHasher, DerivesTheStandardPbkdf2Bytes) {
         return bytes;
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(hasher.DeriveKey(c.password, fromHex(c.saltHex), c.iterations, 32), fromHex(c.keyHex))
+        EXPECT_EQ(hasher.DeriveKey(c.password, fromHex(c.saltHex), c.iterations, 32),
+                  fromHex(c.keyHex))
             << c.password;
     }
     const std::string a = hasher.RandomBytes(16);

@@ -1,0 +1,247 @@
+// Starting the real program under each combination of the start-up settings, and the options
+// dialog's round trip through the registry.
+
+#include <gtest/gtest.h>
+
+#include "protect/password_hasher_win.h"
+#include "protect/password_store.h"
+#include "resources/resource_ids.h"
+#include "tests/e2e/main_window_fixture.h"
+#include "tests/win/registry_test_support.h"
+
+namespace {
+
+constexpr wchar_t kUserKeyPath[] = L"Software\\Kestrelby\\Murkwell\\Settings";
+constexpr wchar_t kMachineKeyPath[] = L"SOFTWARE\\Kestrelby\\Murkwell\\Settings";
+
+void SetString(HKEY root, const wchar_t* path, const wchar_t* name, const std::wstring& value) {
+    HKEY key = nullptr;
+    ::RegCreateKeyExW(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    ::RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(key);
+}
+
+struct TopWindows {
+    HWND splash = nullptr;
+    HWND main = nullptr;
+    bool anyVisible = false;
+};
+
+struct WindowSearch {
+    DWORD processId;
+    TopWindows found;
+};
+
+BOOL CALLBACK NoteWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<WindowSearch*>(context);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId) {
+        return TRUE;
+    }
+    wchar_t className[64] = {};
+    ::GetClassNameW(window, className, 64);
+    if (wcscmp(className, L"MurkwellSplash") == 0) {
+        search->found.splash = window;
+    } else if (wcscmp(className, kMainWindowClass) == 0) {
+        search->found.main = window;
+    }
+    if (::IsWindowVisible(window) && wcscmp(className, L"IME") != 0) {
+        search->found.anyVisible = true;
+    }
+    return TRUE;
+}
+
+TopWindows WindowsOf(DWORD processId) {
+    WindowSearch search{processId, {}};
+    ::EnumWindows(NoteWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+class StartupSettingsTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        ClearProgramRegistry();
+        SetString(HKEY_CURRENT_USER, kUserKeyPath, L"showHelp", L"0");
+    }
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        ClearProgramRegistry();
+    }
+    void SetPassword(const std::string& password) {
+        CngPasswordHasher hasher;
+        SetString(HKEY_CURRENT_USER, kUserKeyPath, L"pwhash",
+                  Widen(HashPassword(password, hasher)));
+    }
+    void Launch() {
+        program = std::make_unique<ProgramRun>(programFolder);
+        ASSERT_TRUE(program->Started());
+    }
+    void TypeIntoPrompt(HWND prompt, const std::wstring& text) {
+        ::SendMessageW(::GetDlgItem(prompt, IDC_TXT_PASS), WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>(text.c_str()));
+    }
+};
+
+}  // namespace
+
+TEST_F(StartupSettingsTest, StealthWithPasswordShowsNothingAtAll) {
+    SetString(HKEY_LOCAL_MACHINE, kMachineKeyPath, L"chkStealth", L"1");
+    SetString(HKEY_CURRENT_USER, kUserKeyPath, L"chkPassword", L"1");
+    Launch();
+    // The main window is made after the pause, hidden; nothing is ever shown.
+    ASSERT_TRUE(WaitUntil([&] { return WindowsOf(Pid()).main != nullptr; }));
+    ::Sleep(500);
+    EXPECT_FALSE(WindowsOf(Pid()).anyVisible);
+    EXPECT_TRUE(NoDialogWithin(Pid(), 200));
+}
+
+TEST_F(StartupSettingsTest, PasswordAloneGuardsTheStart) {
+    SetString(HKEY_CURRENT_USER, kUserKeyPath, L"chkPassword", L"1");
+    SetPassword("Open sesame");
+    Launch();
+    const SeenBox prompt = WaitForDialog(Pid());
+    ASSERT_NE(prompt.box, nullptr);
+    EXPECT_EQ(prompt.title, L"Password Required");
+    ::Sleep(400);  // well past the pause: still no main window, and the start-up window hidden
+    TopWindows windows = WindowsOf(Pid());
+    EXPECT_EQ(windows.main, nullptr);
+    ASSERT_NE(windows.splash, nullptr);
+    EXPECT_FALSE(::IsWindowVisible(windows.splash));
+
+    for (const wchar_t* wrong : {L"open sesame", L"", L"Open sesame "}) {
+        TypeIntoPrompt(prompt.box, wrong);
+        ::PostMessageW(prompt.box, WM_COMMAND, IDOK, 0);
+        const SeenBox refusal = AnswerMessageBox(Pid(), IDOK, prompt.box);
+        EXPECT_EQ(refusal.title, L"Murkwell Demo");
+        EXPECT_EQ(refusal.text, L"That password was incorrect.  Please try again.");
+        EXPECT_EQ(TextOf(::GetDlgItem(prompt.box, IDC_TXT_PASS)), L"");
+    }
+    EXPECT_EQ(WindowsOf(Pid()).main, nullptr);
+
+    TypeIntoPrompt(prompt.box, L"Open sesame");
+    ::SetForegroundWindow(prompt.box);
+    XdoTool(L"key Return");  // Enter acts as Ok
+    window = program->WaitForWindow(kMainWindowClass);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(::IsWindow(prompt.box));
+    EXPECT_EQ(RegQuery(L"HKCU\\Software\\Kestrelby\\Murkwell\\Settings", L"txtPassword"), "REG_SZ");
+}
+
+TEST_F(StartupSettingsTest, CancelAtThePromptEndsTheProgram) {
+    SetString(HKEY_CURRENT_USER, kUserKeyPath, L"chkPassword", L"1");
+    Launch();
+    const SeenBox prompt = WaitForDialog(Pid());
+    ASSERT_NE(prompt.box, nullptr);
+    ::PostMessageW(prompt.box, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(program->WaitForExit(5000), 0);
+}
+
+TEST_F(StartupSettingsTest, NormalStartShowsTheStartupWindowBeforeTheMainWindow) {
+    Launch();
+    HWND splash = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        const TopWindows windows = WindowsOf(Pid());
+        splash = windows.splash && ::IsWindowVisible(windows.splash) ? windows.splash : nullptr;
+        return splash != nullptr || windows.main != nullptr;
+    }));
+    ASSERT_NE(splash, nullptr) << "the main window came before the start-up window";
+    EXPECT_EQ(WindowsOf(Pid()).main, nullptr);
+    window = program->WaitForWindow(kMainWindowClass);
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(splash); }));
+    EXPECT_TRUE(::IsWindow(splash));  // hidden, not gone: it lives as long as the program
+}
+
+TEST_F(StartupSettingsTest, DamagedStealthValueIsReportedAndTheStartGoesOn) {
+    HKEY key = nullptr;
+    ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kMachineKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                      &key, nullptr);
+    const DWORD one = 1;
+    ::RegSetValueExW(key, L"chkStealth", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one),
+                     sizeof(one));
+    ::RegCloseKey(key);
+    Launch();
+    const SeenBox box = AnswerMessageBox(Pid(), IDOK);
+    EXPECT_NE(box.text.find(L"Registry data not a string (&H800407D4)"), std::wstring::npos)
+        << Narrow(box.text);
+    window = program->WaitForWindow(kMainWindowClass);
+    EXPECT_NE(window, nullptr);
+}
+
+TEST_F(StartupSettingsTest, OptionsAreSavedByOkAndShownAgain) {
+    Start();
+    Click(IDC_CMD_OPTIONS);
+    SeenBox options = WaitForDialog(Pid());
+    ASSERT_NE(options.box, nullptr);
+    EXPECT_EQ(options.title, L"Options");
+    auto click = [&](int id) { ::PostMessageW(::GetDlgItem(options.box, id), BM_CLICK, 0, 0); };
+    auto checked = [&](int id) {
+        return ::SendMessageW(::GetDlgItem(options.box, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    };
+
+    click(IDC_CHK_STEALTH_MIN);  // the stealth warning, accepted
+    SeenBox warning = AnswerMessageBox(Pid(), IDOK, options.box);
+    EXPECT_EQ(warning.title, L"WARNING");
+    EXPECT_NE(warning.text.find(programFolder.Path()), std::wstring::npos);
+    click(IDC_CHK_STEALTH);  // accepted once: no second warning
+    click(IDC_CHK_HOTKEY_HIDE);
+    click(IDC_CHK_STARTUP);
+    ASSERT_TRUE(WaitUntil([&] { return checked(IDC_CHK_STARTUP); }));
+    EXPECT_TRUE(NoDialogWithin(Pid(), 300, options.box));
+    const std::wstring password = L"Tr\u00e8s secret";
+    for (const int id : {IDC_TXT_PASS1, IDC_TXT_PASS2}) {
+        ::SendMessageW(::GetDlgItem(options.box, id), WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>(password.c_str()));
+    }
+    ::PostMessageW(options.box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(options.box); }));
+
+    const std::wstring user = L"HKCU\\Software\\Kestrelby\\Murkwell\\Settings";
+    EXPECT_EQ(RegQuery(user, L"chkStealthMin"), "REG_SZ 1");
+    EXPECT_EQ(RegQuery(user, L"chkHotkeyHide"), "REG_SZ 1");
+    EXPECT_EQ(RegQuery(user, L"chkHotkeyShow"), "REG_SZ 0");
+    EXPECT_EQ(RegQuery(user, L"chkStartup"), "REG_SZ 1");
+    EXPECT_EQ(RegQuery(user, L"stealthWarning"), "REG_SZ 1");
+    EXPECT_EQ(RegQuery(L"HKLM\\SOFTWARE\\Kestrelby\\Murkwell\\Settings", L"chkStealth"),
+              "REG_SZ 1");
+    EXPECT_EQ(RegQuery(L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Murkwell"),
+              "REG_SZ " + Narrow(programFolder.PathOf(L"Murkwell.exe")));
+    const std::string hash = RegQuery(user, L"pwhash");
+    EXPECT_EQ(hash.rfind("REG_SZ pbkdf2-sha256$100000$", 0), 0u) << hash;
+    EXPECT_EQ(RegQuery(user, L"crpw"), "");
+
+    // Shown again: the boxes as saved, the password as a placeholder, and no warning on load.
+    Click(IDC_CMD_OPTIONS);
+    options = WaitForDialog(Pid());
+    ASSERT_NE(options.box, nullptr);
+    EXPECT_TRUE(checked(IDC_CHK_STEALTH));
+    EXPECT_TRUE(checked(IDC_CHK_STEALTH_MIN));
+    EXPECT_FALSE(checked(IDC_CHK_HOTKEY_SHOW));
+    EXPECT_NE(TextOf(::GetDlgItem(options.box, IDC_TXT_PASS1)), password);
+    ::PostMessageW(options.box, WM_COMMAND, IDOK, 0);  // untouched: the password stays
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(options.box); }));
+    EXPECT_EQ(RegQuery(user, L"pwhash"), hash);
+}
+
+TEST_F(StartupSettingsTest, MismatchedPasswordsSaveNothing) {
+    Start();
+    Click(IDC_CMD_OPTIONS);
+    const SeenBox options = WaitForDialog(Pid());
+    ASSERT_NE(options.box, nullptr);
+    ::PostMessageW(::GetDlgItem(options.box, IDC_CHK_HOTKEY_SHOW), BM_CLICK, 0, 0);
+    ::SendMessageW(::GetDlgItem(options.box, IDC_TXT_PASS1), WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>(L"abc"));
+    ::SendMessageW(::GetDlgItem(options.box, IDC_TXT_PASS2), WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>(L"abd"));
+    ::PostMessageW(options.box, WM_COMMAND, IDOK, 0);
+    const SeenBox refusal = AnswerMessageBox(Pid(), IDOK, options.box);
+    EXPECT_EQ(refusal.title, L"Murkwell Demo");
+    EXPECT_EQ(refusal.text, L"Your passwords do not match.  Please reenter your password.");
+    EXPECT_TRUE(::IsWindow(options.box));
+    ::PostMessageW(options.box, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(options.box); }));
+    EXPECT_EQ(RegQuery(L"HKCU\\Software\\Kestrelby\\Murkwell\\Settings", L"chkHotkeyShow"), "");
+    EXPECT_EQ(RegQuery(L"HKCU\\Software\\Kestrelby\\Murkwell\\Settings", L"pwhash"), "");
+}
