@@ -24,7 +24,7 @@ add_library(murkwell_win STATIC
     vault/folder_disk_win.cpp
     vault/list_storage_win.cpp
 )
-target_link_libraries(murkwell_win PUBLIC murkwell_logic comctl32 version shlwapi shell32 ole32 uuid msimg32 gdi32 bcrypt)
+target_link_libraries(murkwell_win PUBLIC murkwell_logic comctl32 version shlwapi shell32 ole32 uuid msimg32 gdi32)
 
 add_library(murkwell_shell STATIC
     shell/folder_list_view_win.cpp
@@ -116,5 +116,7 @@ if(MURKWELL_BENCH)
         tests/e2e/remote_controls.cpp
     )
     target_link_libraries(window_bench PRIVATE murkwell_win psapi)
-    add_dependencies(window_bench Murkwell)
+    add_executable(bare_window WIN32 bench/win/bare_window.cpp)
+    target_link_options(bare_window PRIVATE -municode)
+    add_dependencies(window_bench Murkwell bare_window)
 endif()

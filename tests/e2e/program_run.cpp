@@ -61,13 +61,17 @@ ProgramRun::~ProgramRun() {
     }
 }
 
+HWND FindVisibleWindow(DWORD processId, const wchar_t* className) {
+    WindowSearch search{processId, className, nullptr};
+    ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND ProgramRun::WaitForWindow(const wchar_t* className, DWORD timeoutMs) const {
     const DWORD start = ::GetTickCount();
     do {
-        WindowSearch search{m_processId, className, nullptr};
-        ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
-            return search.found;
+        if (const HWND found = FindVisibleWindow(m_processId, className)) {
+            return found;
         }
         ::Sleep(25);
     } while (::GetTickCount() - start < timeoutMs);

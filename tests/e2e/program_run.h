@@ -27,4 +27,6 @@ private:
 };
 
 std::wstring WindowText(HWND window);
+// The first visible top-level window of the process with this class, or null.
+HWND FindVisibleWindow(DWORD processId, const wchar_t* className);
 std::wstring BuiltProgramPath();
