@@ -20,6 +20,7 @@ if(MURKWELL_TESTS)
         tests/unit/machine_store_test.cpp
         tests/unit/password_store_test.cpp
         tests/unit/startup_pause_test.cpp
+        tests/unit/hotkeys_test.cpp
     )
     target_link_libraries(unit_tests PRIVATE murkwell_logic GTest::gtest_main)
     gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)

@@ -19,6 +19,7 @@ add_library(murkwell_win STATIC
     protect/machine_registry_win.cpp
     protect/add_remove_win.cpp
     protect/password_hasher_win.cpp
+    protect/stealth_platform_win.cpp
     platform/dialog_win.cpp
     vault/file_exists_win.cpp
     vault/folder_disk_win.cpp
@@ -33,6 +34,7 @@ add_library(murkwell_shell STATIC
     shell/main_window_win.cpp
     shell/startup_trace_win.cpp
     shell/splash_window_win.cpp
+    shell/hotkey_hook_win.cpp
     shell/program_globals.cpp
     shell/application_win.cpp
     protect/options_dialog_win.cpp
@@ -81,8 +83,11 @@ if(MURKWELL_TESTS)
         tests/win/settings_registry_test.cpp
     )
     target_link_libraries(registry_tests PRIVATE murkwell_shell GTest::gtest_main)
+    target_compile_definitions(registry_tests PRIVATE
+        MURKWELL_SAVER_CHILD="$<TARGET_FILE_NAME:list_saver_child>")
+    add_dependencies(registry_tests list_saver_child)
     gtest_discover_tests(registry_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
-        PROPERTIES LABELS win RUN_SERIAL TRUE)
+        PROPERTIES LABELS serial)
 
     # The real program on the shared virtual display: one at a time, since real input and the
     # one-copy rule are shared.
@@ -94,6 +99,7 @@ if(MURKWELL_TESTS)
         tests/e2e/main_window_e2e_test.cpp
         tests/e2e/add_folder_e2e_test.cpp
         tests/e2e/startup_settings_e2e_test.cpp
+        tests/e2e/hotkeys_e2e_test.cpp
         tests/win/registry_test_support.cpp
     )
     target_link_libraries(e2e_tests PRIVATE murkwell_win GTest::gtest_main)
@@ -101,7 +107,7 @@ if(MURKWELL_TESTS)
         MURKWELL_SAVER_CHILD="$<TARGET_FILE_NAME:list_saver_child>")
     add_dependencies(e2e_tests Murkwell list_saver_child)
     gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
-        PROPERTIES LABELS e2e RUN_SERIAL TRUE ENVIRONMENT "MURKWELL_DIST=${MURKWELL_DIST_DIR}")
+        PROPERTIES LABELS serial ENVIRONMENT "MURKWELL_DIST=${MURKWELL_DIST_DIR}")
 endif()
 
 if(MURKWELL_BENCH)

@@ -27,7 +27,8 @@ struct Cng {
 private:
     template <class Function>
     static void Bind(HMODULE module, const char* name, Function& function) {
-        function = reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
+        function =
+            reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
     }
     static Cng Load() {
         Cng cng;

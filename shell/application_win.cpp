@@ -141,7 +141,6 @@ void Application::MainWindowClosing() {
     if (m_passwordPrompt) {
         m_passwordPrompt->Destroy();
     }
-    EndProgram();
 }
 
 void Application::EndProgram() {

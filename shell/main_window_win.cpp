@@ -6,6 +6,8 @@
 #include "platform/program_folder_win.h"
 #include "platform/twips.h"
 #include "present/product_info_win.h"
+#include "protect/hotkeys.h"
+#include "protect/setting_rules.h"
 #include "protect/settings_keys.h"
 #include "shell/application_title.h"
 #include "shell/list_sort.h"
@@ -78,6 +80,7 @@ MainWindow::MainWindow(ProductInfo& productInfo, SettingsStore& settings, Progra
     : m_productInfo(productInfo),
       m_settings(settings),
       m_host(host),
+      m_appHider(m_stealthPlatform, gAppTitle),
       m_programFolder(ProgramFolder()),
       m_programFolderUtf8(Narrow(m_programFolder)) {}
 
@@ -195,19 +198,95 @@ void MainWindow::FinishLoad() {
         m_host.RunHelp(Handle());
         m_settings.Write(settings::kShowHelp, settings::kOff);
     }
-    if (!gStartInStealth) {
+    // The hotkeys come first so that stealth mode can check that its way back is there.
+    RegisterHotkeys();
+    if (!gStartInStealth || !EnterStealth()) {
         ::ShowWindow(Handle(), SW_SHOW);
         ::UpdateWindow(Handle());
         ::SetForegroundWindow(Handle());
         ::SetFocus(m_list.Handle());
     }
+    InstallHotkeyHook(Handle(), *this);
+}
+
+void MainWindow::RegisterHotkeys() {
+    for (const auto& hotkey : kHotkeys) {
+        const bool registered =
+            ::RegisterHotKey(Handle(), hotkey.id, hotkey.modifiers, hotkey.key) != FALSE;
+        if (hotkey.id == kLeaveStealthHotkey.id) {
+            m_leaveStealthRegistered = registered;
+        }
+    }
+}
+
+bool MainWindow::EnterStealth() {
+    if (!m_leaveStealthRegistered) {
+        static bool told = false;
+        if (!told) {
+            told = true;
+            m_prompter.Ask(
+                "CTRL + SHIFT + ALT + M is already used by another program, so " +
+                    m_productInfo.productName +
+                    " cannot go into stealth mode: there would be no way to bring it back.\r\n\r\n"
+                    "The window stays on screen. To use stealth mode, close the program that holds "
+                    "CTRL + SHIFT + ALT + M and start " +
+                    m_productInfo.productName + " again.",
+                gAppTitle, PromptButtons::Ok, PromptIcon::Warning);
+        }
+        return false;
+    }
+    ::ShowWindow(Handle(), SW_HIDE);
+    (void)m_appHider.HideApplication();
+    return true;
+}
+
+void MainWindow::OnMinimized() {
+    if (!ReadsAsOne(m_settings.Read(settings::kStealthMin, settings::kOff))) {
+        return;  // an ordinary minimised window
+    }
+    EnterStealth();
 }
 
 void MainWindow::ResumeStart() {
+    (void)m_appHider.ShowApplication(gAppTitle);
     ::ShowWindow(Handle(), SW_RESTORE);
     ::ShowWindow(Handle(), SW_SHOW);
     ::SetWindowTextW(Handle(), Widen(MainWindowCaption(m_productInfo)).c_str());
     ::SetForegroundWindow(Handle());
+}
+
+void MainWindow::OnHotkey(WPARAM wParam, LPARAM lParam) {
+    const HotkeyResponse response = RespondToHotkey(static_cast<std::uint32_t>(wParam),
+                                                    static_cast<std::uint32_t>(lParam), m_settings);
+    if (response.command == HotkeyCommand::None) {
+        return;
+    }
+    if (response.askPassword) {
+        m_host.AskPassword(*this, response.passwordAction);  // returns at once
+        return;
+    }
+    switch (response.command) {
+        case HotkeyCommand::ResumeStart:
+            ResumeStart();
+            break;
+        case HotkeyCommand::HideAll:
+            HideAll();
+            break;
+        case HotkeyCommand::ShowAll:
+            ShowAll();
+            break;
+        case HotkeyCommand::None:
+            break;
+    }
+}
+
+void MainWindow::Unload() {
+    RemoveHotkeyHook(Handle());
+    m_host.MainWindowClosing();
+    for (const auto& hotkey : kHotkeys) {
+        ::UnregisterHotKey(Handle(), hotkey.id);
+    }
+    m_host.EndProgram();
 }
 
 void MainWindow::HideAll() {
@@ -388,7 +467,9 @@ void MainWindow::PaintBanner(const DRAWITEMSTRUCT& item) const {
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
-            if (wParam != SIZE_MINIMIZED && m_list.Handle()) {
+            if (wParam == SIZE_MINIMIZED) {
+                OnMinimized();  // and no layout while minimised
+            } else if (m_list.Handle()) {
                 Layout();
             }
             return 0;
@@ -429,7 +510,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_DESTROY:
-            m_host.MainWindowClosing();
+            Unload();
             return 0;
     }
     return Window::HandleMessage(message, wParam, lParam);

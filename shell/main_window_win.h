@@ -10,9 +10,12 @@
 #include "platform/unique_resource_win.h"
 #include "platform/window_win.h"
 #include "present/product_info.h"
+#include "protect/app_hider.h"
 #include "protect/settings_store.h"
+#include "protect/stealth_platform_win.h"
 #include "shell/folder_list_view_win.h"
 #include "shell/folder_picker_win.h"
+#include "shell/hotkey_hook_win.h"
 #include "shell/main_menu.h"
 #include "shell/program_host.h"
 #include "shell/startup_trace_win.h"
@@ -29,7 +32,7 @@ private:
     HWND m_statusBar = nullptr;
 };
 
-class MainWindow final : public Window, public GuardedWindow {
+class MainWindow final : public Window, public GuardedWindow, public HotkeyHandler {
 public:
     MainWindow(ProductInfo& productInfo, SettingsStore& settings, ProgramHost& host);
     ~MainWindow() override;
@@ -45,6 +48,7 @@ public:
     void ResumeStart() override;
     void HideAll() override;
     void ShowAll() override;
+    void OnHotkey(WPARAM wParam, LPARAM lParam) override;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -60,6 +64,11 @@ private:
     void ShowRepairMenu(POINT screenPoint);
     void PaintBanner(const DRAWITEMSTRUCT& item) const;
     void RunBusy(void (FolderCommands::*command)());
+    void RegisterHotkeys();
+    // Stealth mode needs the way back: without CTRL+SHIFT+ALT+M it is refused, and said once.
+    bool EnterStealth();
+    void OnMinimized();
+    void Unload();
 
     ProductInfo& m_productInfo;
     SettingsStore& m_settings;
@@ -76,6 +85,9 @@ private:
     HWND m_statusBar = nullptr;
     FolderListView m_list;
     RepairMenuState m_repairMenu;
+    Win32StealthPlatform m_stealthPlatform;
+    AppHider m_appHider;
+    bool m_leaveStealthRegistered = false;
     StartupTrace m_startupTrace;
 
     StatusBarLine m_statusLine;

@@ -29,7 +29,7 @@ public:
     virtual void AskPassword(GuardedWindow& target, int action) = 0;
     // Opens Help.chm through the shell, and remembers in the machine store that it was opened.
     virtual void RunHelp(HWND owner) = 0;
-    // The main window is closing: close the other windows and end the program.
+    // The main window is closing: the other windows close.
     virtual void MainWindowClosing() = 0;
     virtual void EndProgram() = 0;
 };

@@ -194,9 +194,10 @@ void BenchStartup() {
     std::sort(floor.begin(), floor.end());
     const double medianProgram = program[program.size() / 2] * 1000;
     const double medianFloor = floor[floor.size() / 2] * 1000;
-    std::printf("start to main window visible, median of %zu: %.0f ms; bare window: %.0f ms; "
-                "difference %.0f ms (the pause alone is 150 ms)\n",
-                program.size(), medianProgram, medianFloor, medianProgram - medianFloor);
+    std::printf(
+        "start to main window visible, median of %zu: %.0f ms; bare window: %.0f ms; "
+        "difference %.0f ms (the pause alone is 150 ms)\n",
+        program.size(), medianProgram, medianFloor, medianProgram - medianFloor);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ protected:
         const SeenBox dialog = WaitForDialog(Pid());
         ASSERT_NE(dialog.box, nullptr);
         EXPECT_EQ(dialog.title, L"Select Folder");
+        ClickToFocus(dialog.box);
         if (path.empty()) {
             XdoTool(L"key Escape");
         } else {

@@ -242,3 +242,43 @@ void XdoTool(const std::wstring& arguments) {
     ::CloseHandle(info.hProcess);
     ::Sleep(300);
 }
+
+namespace {
+
+DWORD WINAPI RunOtherProgramWindow(void* ready) {
+    const HWND window =
+        ::CreateWindowExW(0, L"STATIC", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 900,
+                          700, 200, 100, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    ::SetForegroundWindow(window);
+    ::SetEvent(static_cast<HANDLE>(ready));
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    ::DestroyWindow(window);
+    return 0;
+}
+
+}  // namespace
+
+void ClickToFocus(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    XdoTool(L"mousemove " + std::to_wstring(rect.left + 6) + L" " +
+            std::to_wstring(rect.bottom - 6) + L" click 1");
+}
+
+OtherProgramWindow::OtherProgramWindow() {
+    m_ready = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    m_thread = ::CreateThread(nullptr, 0, RunOtherProgramWindow, m_ready, 0, &m_threadId);
+    ::WaitForSingleObject(m_ready, 5000);
+    XdoTool(L"mousemove 1000 760 click 1");
+}
+
+OtherProgramWindow::~OtherProgramWindow() {
+    ::PostThreadMessageW(m_threadId, WM_QUIT, 0, 0);
+    ::WaitForSingleObject(m_thread, 5000);
+    ::CloseHandle(m_thread);
+    ::CloseHandle(m_ready);
+}

@@ -46,3 +46,22 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 // Real input through the X server, as a person gives it.
 void XdoTool(const std::wstring& arguments);
+// Clicks near the bottom left corner of a window, where none of ours has a control, so that it
+// has the keyboard as it would for a person who had just clicked it.
+void ClickToFocus(HWND window);
+
+// A window of another program (this test), which the user is working in when a global hotkey
+// is pressed: it is clicked so that it has the keyboard.
+// Its own thread keeps reading input, as a program in use does.
+class OtherProgramWindow {
+public:
+    OtherProgramWindow();
+    ~OtherProgramWindow();
+    OtherProgramWindow(const OtherProgramWindow&) = delete;
+    OtherProgramWindow& operator=(const OtherProgramWindow&) = delete;
+
+private:
+    HANDLE m_thread = nullptr;
+    DWORD m_threadId = 0;
+    HANDLE m_ready = nullptr;
+};

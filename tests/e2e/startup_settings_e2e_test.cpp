@@ -3,88 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "protect/password_hasher_win.h"
-#include "protect/password_store.h"
 #include "resources/resource_ids.h"
-#include "tests/e2e/main_window_fixture.h"
-#include "tests/win/registry_test_support.h"
-
-namespace {
-
-constexpr wchar_t kUserKeyPath[] = L"Software\\Kestrelby\\Murkwell\\Settings";
-constexpr wchar_t kMachineKeyPath[] = L"SOFTWARE\\Kestrelby\\Murkwell\\Settings";
-
-void SetString(HKEY root, const wchar_t* path, const wchar_t* name, const std::wstring& value) {
-    HKEY key = nullptr;
-    ::RegCreateKeyExW(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
-    ::RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    ::RegCloseKey(key);
-}
-
-struct TopWindows {
-    HWND splash = nullptr;
-    HWND main = nullptr;
-    bool anyVisible = false;
-};
-
-struct WindowSearch {
-    DWORD processId;
-    TopWindows found;
-};
-
-BOOL CALLBACK NoteWindow(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<WindowSearch*>(context);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    if (owner != search->processId) {
-        return TRUE;
-    }
-    wchar_t className[64] = {};
-    ::GetClassNameW(window, className, 64);
-    if (wcscmp(className, L"MurkwellSplash") == 0) {
-        search->found.splash = window;
-    } else if (wcscmp(className, kMainWindowClass) == 0) {
-        search->found.main = window;
-    }
-    if (::IsWindowVisible(window) && wcscmp(className, L"IME") != 0) {
-        search->found.anyVisible = true;
-    }
-    return TRUE;
-}
-
-TopWindows WindowsOf(DWORD processId) {
-    WindowSearch search{processId, {}};
-    ::EnumWindows(NoteWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-class StartupSettingsTest : public MainWindowTest {
-protected:
-    void SetUp() override {
-        ClearProgramRegistry();
-        SetString(HKEY_CURRENT_USER, kUserKeyPath, L"showHelp", L"0");
-    }
-    void TearDown() override {
-        MainWindowTest::TearDown();
-        ClearProgramRegistry();
-    }
-    void SetPassword(const std::string& password) {
-        CngPasswordHasher hasher;
-        SetString(HKEY_CURRENT_USER, kUserKeyPath, L"pwhash",
-                  Widen(HashPassword(password, hasher)));
-    }
-    void Launch() {
-        program = std::make_unique<ProgramRun>(programFolder);
-        ASSERT_TRUE(program->Started());
-    }
-    void TypeIntoPrompt(HWND prompt, const std::wstring& text) {
-        ::SendMessageW(::GetDlgItem(prompt, IDC_TXT_PASS), WM_SETTEXT, 0,
-                       reinterpret_cast<LPARAM>(text.c_str()));
-    }
-};
-
-}  // namespace
+#include "tests/e2e/settings_fixture.h"
 
 TEST_F(StartupSettingsTest, StealthWithPasswordShowsNothingAtAll) {
     SetString(HKEY_LOCAL_MACHINE, kMachineKeyPath, L"chkStealth", L"1");
@@ -121,7 +41,7 @@ TEST_F(StartupSettingsTest, PasswordAloneGuardsTheStart) {
     EXPECT_EQ(WindowsOf(Pid()).main, nullptr);
 
     TypeIntoPrompt(prompt.box, L"Open sesame");
-    ::SetForegroundWindow(prompt.box);
+    ClickToFocus(prompt.box);
     XdoTool(L"key Return");  // Enter acts as Ok
     window = program->WaitForWindow(kMainWindowClass);
     ASSERT_NE(window, nullptr);

@@ -14,6 +14,8 @@ public:
 
     bool Running() const;
     void Kill();
+    // Waits for the process to end by itself; its exit code, or -1 on time-out.
+    int WaitForExitCode(DWORD timeoutMs = 10000);
 
 private:
     UniqueKernelHandle m_process;
@@ -36,6 +38,16 @@ inline ChildProcess::ChildProcess(const std::wstring& mode, const std::wstring& 
         ::CloseHandle(info.hThread);
         m_process.Reset(info.hProcess);
     }
+}
+
+inline int ChildProcess::WaitForExitCode(DWORD timeoutMs) {
+    if (!m_process || ::WaitForSingleObject(m_process.Get(), timeoutMs) != WAIT_OBJECT_0) {
+        return -1;
+    }
+    DWORD code = 0;
+    ::GetExitCodeProcess(m_process.Get(), &code);
+    m_process.Reset();
+    return static_cast<int>(code);
 }
 
 inline bool ChildProcess::Running() const {

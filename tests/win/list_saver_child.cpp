@@ -1,6 +1,10 @@
 // A second process for the Windows tests.
 //   save-loop <folder>  saves two different lists into <folder>, alternately, until killed
 //   hold <folder>       opens <folder> without delete sharing and waits until killed
+//   hold-hotkey-m -     holds CTRL+SHIFT+ALT+M, as another program might, until killed
+//   stealth-branch -    hides and shows itself as stealth mode does; the exit code says what
+//                       happened: 10 x the Windows family, + 1 when registered as a service
+//                       while hidden, + 2 when the title was empty while hidden and back after
 
 #include <windows.h>
 
@@ -8,6 +12,7 @@
 
 #include "platform/text_win.h"
 #include "platform/unique_resource_win.h"
+#include "protect/stealth_platform_win.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/win/saver_lists.h"
 #include "vault/list_file.h"
@@ -25,6 +30,38 @@ int SaveLoop(const std::wstring& folder) {
             return 3;
         }
     }
+}
+
+// The real platform, watched: RegisterServiceProcess is looked up and called for real.
+class WatchedStealthPlatform final : public StealthPlatform {
+public:
+    bool registeredAsService = false;
+    Outcome ReadFamily(WindowsFamily& family) override { return m_real.ReadFamily(family); }
+    void RegisterServiceProcess(bool asService) override {
+        m_real.RegisterServiceProcess(asService);
+        registeredAsService = asService;
+    }
+
+private:
+    Win32StealthPlatform m_real;
+};
+
+int StealthBranch() {
+    WatchedStealthPlatform platform;
+    std::string title = "Murkwell Demo";
+    AppHider hider(platform, title);
+    WindowsFamily family = WindowsFamily::Other;
+    if (platform.ReadFamily(family).Failed() || hider.HideApplication().Failed()) {
+        return 99;
+    }
+    int code = 10 * static_cast<int>(family);
+    code += platform.registeredAsService ? 1 : 0;
+    const bool titleCleared = title.empty();
+    if (hider.ShowApplication(title).Failed()) {
+        return 98;
+    }
+    code += titleCleared && title == "Murkwell Demo" ? 2 : 0;
+    return code;
 }
 
 int Hold(const std::wstring& folder) {
@@ -50,6 +87,18 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (mode == L"hold") {
         return Hold(argv[2]);
+    }
+    if (mode == L"stealth-branch") {
+        return StealthBranch();
+    }
+    if (mode == L"hold-hotkey-m") {
+        if (!::RegisterHotKey(nullptr, 1, MOD_ALT | MOD_CONTROL | MOD_SHIFT, 'M')) {
+            return 5;
+        }
+        MSG message;
+        while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        }
+        return 0;
     }
     return 2;
 }

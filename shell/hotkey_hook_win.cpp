@@ -1,0 +1,33 @@
+#include "shell/hotkey_hook_win.h"
+
+namespace {
+
+WNDPROC gPreviousWindowProc = nullptr;
+HotkeyHandler* gHotkeyHandler = nullptr;
+
+}  // namespace
+
+void InstallHotkeyHook(HWND window, HotkeyHandler& handler) {
+    gHotkeyHandler = &handler;
+    gPreviousWindowProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HotkeyWindowProc)));
+}
+
+void RemoveHotkeyHook(HWND window) {
+    if (!gPreviousWindowProc) {
+        return;
+    }
+    ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gPreviousWindowProc));
+}
+
+LRESULT CALLBACK HotkeyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC previous = gPreviousWindowProc;
+    if (message == WM_HOTKEY && gHotkeyHandler) {
+        try {
+            gHotkeyHandler->OnHotkey(wParam, lParam);
+        } catch (...) {
+            // Never into the system's code; the message still goes on.
+        }
+    }
+    return ::CallWindowProcW(previous, window, message, wParam, lParam);
+}

@@ -1,0 +1,125 @@
+#include "protect/hotkeys.h"
+
+#include <gtest/gtest.h>
+
+#include "protect/app_hider.h"
+#include "tests/support/memory_settings.h"
+
+namespace {
+
+std::uint32_t HotkeyParam(unsigned modifiers, unsigned key) {
+    return (key << 16) | modifiers;
+}
+
+}  // namespace
+
+TEST(Hotkeys, WordsAreSigned16BitHalves) {
+    EXPECT_EQ(LoWord(0x00480007u), 7);
+    EXPECT_EQ(HiWord(0x00480007u), 72);
+    EXPECT_EQ(LoWord(0x0000FFFFu), -1);
+    EXPECT_EQ(HiWord(0x80000000u), -32768);
+}
+
+TEST(Hotkeys, EachPressIsDecidedFromTheSettingsOfThatMoment) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>> settings;
+        std::uint32_t id;
+        std::uint32_t lParam;
+        HotkeyResponse expected;
+    };
+    const Case cases[] = {
+        {"M, fresh", {}, 95, HotkeyParam(7, 77), {HotkeyCommand::ResumeStart, false, 1}},
+        {"M, guarded",
+         {{"chkPassStealth", "1"}},
+         95,
+         HotkeyParam(7, 77),
+         {HotkeyCommand::ResumeStart, true, 1}},
+        {"H, fresh", {}, 111, HotkeyParam(7, 72), {}},
+        {"S, fresh", {}, 127, HotkeyParam(7, 83), {}},
+        {"H, enabled",
+         {{"chkHotkeyHide", "1"}},
+         111,
+         HotkeyParam(7, 72),
+         {HotkeyCommand::HideAll, false, 2}},
+        {"H, enabled and guarded",
+         {{"chkHotkeyHide", "1"}, {"chkPassHotkey", "1"}},
+         111,
+         HotkeyParam(7, 72),
+         {HotkeyCommand::HideAll, true, 2}},
+        {"H, guarded only", {{"chkPassHotkey", "1"}}, 111, HotkeyParam(7, 72), {}},
+        {"S, enabled and guarded",
+         {{"chkHotkeyShow", "01"}, {"chkPassHotkey", "1"}},
+         127,
+         HotkeyParam(7, 83),
+         {HotkeyCommand::ShowAll, true, 3}},
+        {"S enabled, H pressed", {{"chkHotkeyShow", "1"}}, 111, HotkeyParam(7, 72), {}},
+        {"H with the Windows key too", {{"chkHotkeyHide", "1"}}, 111, HotkeyParam(15, 72), {}},
+        {"H without Shift", {{"chkHotkeyHide", "1"}}, 111, HotkeyParam(3, 72), {}},
+        {"H under the wrong identifier", {{"chkHotkeyHide", "1"}}, 127, HotkeyParam(7, 72), {}},
+    };
+    for (const auto& c : cases) {
+        MemorySettings settings;
+        for (const auto& [key, value] : c.settings) {
+            settings.Write(key, value);
+        }
+        EXPECT_EQ(RespondToHotkey(c.id, c.lParam, settings), c.expected) << c.name;
+    }
+}
+
+namespace {
+
+class FakeStealthPlatform final : public StealthPlatform {
+public:
+    WindowsFamily family = WindowsFamily::WindowsNT;
+    bool fails = false;
+    std::vector<bool> serviceCalls;
+
+    Outcome ReadFamily(WindowsFamily& result) override {
+        if (fails) {
+            return Outcome::Failure(
+                {static_cast<int>(kVersionReadError), "Error Getting Version Information"});
+        }
+        result = family;
+        return Outcome::Success();
+    }
+    void RegisterServiceProcess(bool asService) override { serviceCalls.push_back(asService); }
+};
+
+}  // namespace
+
+TEST(AppHider, NtFamilyClearsTheTitleAndGivesTheRememberedOneBack) {
+    FakeStealthPlatform platform;
+    std::string title = "Murkwell Demo";
+    AppHider hider(platform, title);
+    ASSERT_TRUE(hider.HideApplication().Succeeded());
+    EXPECT_EQ(title, "");
+    ASSERT_TRUE(hider.HideApplication().Succeeded());  // twice: the first title is still known
+    ASSERT_TRUE(hider.ShowApplication(title).Succeeded());
+    EXPECT_EQ(title, "Murkwell Demo");
+    ASSERT_TRUE(hider.ShowApplication("Other").Succeeded());
+    EXPECT_EQ(title, "Other");
+    EXPECT_TRUE(platform.serviceCalls.empty());
+}
+
+TEST(AppHider, Windows9xRegistersAsAServiceAndLeavesTheTitle) {
+    FakeStealthPlatform platform;
+    platform.family = WindowsFamily::Windows9x;
+    std::string title = "Murkwell Demo";
+    AppHider hider(platform, title);
+    ASSERT_TRUE(hider.HideApplication().Succeeded());
+    ASSERT_TRUE(hider.ShowApplication(title).Succeeded());
+    EXPECT_EQ(platform.serviceCalls, (std::vector<bool>{true, false}));
+    EXPECT_EQ(title, "Murkwell Demo");
+}
+
+TEST(AppHider, UnreadableVersionFailsWithItsCode) {
+    FakeStealthPlatform platform;
+    platform.fails = true;
+    std::string title = "Murkwell Demo";
+    AppHider hider(platform, title);
+    const Outcome hidden = hider.HideApplication();
+    ASSERT_TRUE(hidden.Failed());
+    EXPECT_EQ(static_cast<std::uint32_t>(hidden.Error().number), kVersionReadError);
+    EXPECT_EQ(title, "Murkwell Demo");
+}
