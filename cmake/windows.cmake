@@ -59,7 +59,24 @@ if(MURKWELL_TESTS)
     target_link_options(list_saver_child PRIVATE -municode)
     target_link_libraries(list_saver_child PRIVATE murkwell_win)
 
-    add_executable(win_tests
+    # A Windows test program run under Wine, its tests discovered when ctest runs (the run's
+    # prefix exists only then). LABEL "serial" makes its tests take turns with the others.
+    function(murkwell_wine_tests target label)
+        cmake_parse_arguments(PARSE_ARGV 2 TEST "" "ENVIRONMENT" "SOURCES")
+        add_executable(${target} ${TEST_SOURCES})
+        target_link_libraries(${target} PRIVATE murkwell_shell GTest::gtest_main)
+        target_compile_definitions(${target} PRIVATE
+            MURKWELL_SAVER_CHILD="$<TARGET_FILE_NAME:list_saver_child>")
+        add_dependencies(${target} list_saver_child)
+        set(properties LABELS ${label})
+        if(TEST_ENVIRONMENT)
+            list(APPEND properties ENVIRONMENT ${TEST_ENVIRONMENT})
+        endif()
+        gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+            NO_PRETTY_VALUES PROPERTIES ${properties})
+    endfunction()
+
+    murkwell_wine_tests(win_tests win SOURCES
         tests/win/test_folder.cpp
         tests/win/message_box_watcher.cpp
         tests/win/text_win_test.cpp
@@ -69,30 +86,21 @@ if(MURKWELL_TESTS)
         tests/win/interrupted_save_test.cpp
         tests/win/main_menu_test.cpp
     )
-    target_link_libraries(win_tests PRIVATE murkwell_shell GTest::gtest_main)
-    target_compile_definitions(win_tests PRIVATE
-        MURKWELL_SAVER_CHILD="$<TARGET_FILE_NAME:list_saver_child>")
-    add_dependencies(win_tests list_saver_child)
-    gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
-        PROPERTIES LABELS win)
 
-    # The registry is shared by every test of a run: these take turns.
-    add_executable(registry_tests
+    # The registry is shared by every test of a run.
+    murkwell_wine_tests(registry_tests serial SOURCES
         tests/win/message_box_watcher.cpp
         tests/win/registry_test_support.cpp
         tests/win/settings_registry_test.cpp
     )
-    target_link_libraries(registry_tests PRIVATE murkwell_shell GTest::gtest_main)
-    target_compile_definitions(registry_tests PRIVATE
-        MURKWELL_SAVER_CHILD="$<TARGET_FILE_NAME:list_saver_child>")
-    add_dependencies(registry_tests list_saver_child)
-    gtest_discover_tests(registry_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
-        PROPERTIES LABELS serial)
 
-    # The real program on the shared virtual display: one at a time, since real input and the
-    # one-copy rule are shared.
-    add_executable(e2e_tests
+    # The real program on the shared virtual display: real input, the registry and the one-copy
+    # rule are shared.
+    murkwell_wine_tests(e2e_tests serial
+        ENVIRONMENT "MURKWELL_DIST=${MURKWELL_DIST_DIR}"
+        SOURCES
         tests/win/test_folder.cpp
+        tests/win/registry_test_support.cpp
         tests/e2e/program_run.cpp
         tests/e2e/remote_controls.cpp
         tests/e2e/startup_e2e_test.cpp
@@ -100,14 +108,8 @@ if(MURKWELL_TESTS)
         tests/e2e/add_folder_e2e_test.cpp
         tests/e2e/startup_settings_e2e_test.cpp
         tests/e2e/hotkeys_e2e_test.cpp
-        tests/win/registry_test_support.cpp
     )
-    target_link_libraries(e2e_tests PRIVATE murkwell_win GTest::gtest_main)
-    target_compile_definitions(e2e_tests PRIVATE
-        MURKWELL_SAVER_CHILD="$<TARGET_FILE_NAME:list_saver_child>")
-    add_dependencies(e2e_tests Murkwell list_saver_child)
-    gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
-        PROPERTIES LABELS serial ENVIRONMENT "MURKWELL_DIST=${MURKWELL_DIST_DIR}")
+    add_dependencies(e2e_tests Murkwell)
 endif()
 
 if(MURKWELL_BENCH)
