@@ -21,9 +21,13 @@ if(MURKWELL_TESTS)
         tests/unit/password_store_test.cpp
         tests/unit/startup_pause_test.cpp
         tests/unit/hotkeys_test.cpp
+        tests/unit/product_info_test.cpp
     )
     target_link_libraries(unit_tests PRIVATE murkwell_logic GTest::gtest_main)
     gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
+    # The help file is compiled by the Windows build into the program folder.
+    add_test(NAME HelpFile.HoldsTheUserGuide
+        COMMAND ${CMAKE_SOURCE_DIR}/tests/help/check_help.sh ${CMAKE_SOURCE_DIR}/dist/Help.chm)
 endif()
 
 if(MURKWELL_FUZZ)

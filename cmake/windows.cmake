@@ -53,6 +53,20 @@ set_source_files_properties(resources/murkwell.rc PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/murkwell.manifest;${CMAKE_SOURCE_DIR}/resources/version.h")
 target_include_directories(Murkwell PRIVATE ${CMAKE_SOURCE_DIR})
 
+# The help file, compiled from the HTML sources into the program folder.
+find_program(CHMCMD chmcmd REQUIRED)
+file(GLOB help_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/help/*)
+add_custom_command(
+    OUTPUT ${MURKWELL_DIST_DIR}/Help.chm
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/help
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/resources/help ${CMAKE_BINARY_DIR}/help
+    COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/help ${CHMCMD} Help.hhp
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/help/Help.chm ${MURKWELL_DIST_DIR}/Help.chm
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    DEPENDS ${help_sources}
+    COMMENT "Compiling Help.chm")
+add_custom_target(help_file ALL DEPENDS ${MURKWELL_DIST_DIR}/Help.chm)
+
 if(MURKWELL_TESTS)
     # Windows test programs; each test uses folders of its own inside the run's Wine prefix.
     add_executable(list_saver_child tests/win/list_saver_child.cpp)

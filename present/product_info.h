@@ -17,3 +17,9 @@ struct ProductInfo {
 inline std::string MainWindowCaption(const ProductInfo& info) {
     return info.productName + " by " + info.companyName;
 }
+
+// The version as the About window shows it: major and minor as plain numbers ("1.3"; a minor
+// version of 10 is "1.10", not "1.1"). The revision is not shown.
+inline std::string VersionText(const ProductInfo& info) {
+    return std::to_string(info.majorVersion) + "." + std::to_string(info.minorVersion);
+}

@@ -165,3 +165,28 @@ TEST_F(StartupSettingsTest, MismatchedPasswordsSaveNothing) {
     EXPECT_EQ(RegQuery(L"HKCU\\Software\\Kestrelby\\Murkwell\\Settings", L"chkHotkeyShow"), "");
     EXPECT_EQ(RegQuery(L"HKCU\\Software\\Kestrelby\\Murkwell\\Settings", L"pwhash"), "");
 }
+
+TEST_F(StartupSettingsTest, FirstStartOpensTheHelpFileOnce) {
+    ClearProgramRegistry();  // a first start: "showHelp" is not set yet
+    ASSERT_TRUE(::CopyFileW(
+        (BuiltProgramPath().substr(0, BuiltProgramPath().rfind(L'\\')) + L"\\Help.chm").c_str(),
+        programFolder.PathOf(L"Help.chm").c_str(), FALSE));
+    Start();
+    // The shell opens it in the help viewer, another program.
+    HWND viewer = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (viewer = ::FindWindowW(L"HH Parent", nullptr)) != nullptr; }));
+    ::PostMessageW(viewer, WM_CLOSE, 0, 0);
+    EXPECT_EQ(RegQuery(L"HKCU\\Software\\Kestrelby\\Murkwell\\Settings", L"showHelp"), "REG_SZ 0");
+    EXPECT_EQ(RegQuery(L"HKLM\\SOFTWARE\\Kestrelby\\Murkwell\\Settings", L"showHelp"), "REG_SZ 0");
+}
+
+TEST_F(StartupSettingsTest, AbsentHelpFileOpensNothingAndWritesNoMachineFlag) {
+    ClearProgramRegistry();
+    Start();
+    ::Sleep(500);
+    EXPECT_EQ(::FindWindowW(L"HH Parent", nullptr), nullptr);
+    EXPECT_EQ(RegQuery(L"HKLM\\SOFTWARE\\Kestrelby\\Murkwell\\Settings", L"showHelp"), "");
+    // The first start is over all the same.
+    EXPECT_EQ(RegQuery(L"HKCU\\Software\\Kestrelby\\Murkwell\\Settings", L"showHelp"), "REG_SZ 0");
+}
