@@ -14,6 +14,7 @@ add_library(murkwell_win STATIC
     platform/text_win.cpp
     platform/window_win.cpp
     present/help_launcher_win.cpp
+    present/about_window_win.cpp
     present/product_info_win.cpp
     protect/user_settings_win.cpp
     protect/machine_registry_win.cpp

@@ -113,6 +113,17 @@ void Application::OpenOptions() {
     ::SetForegroundWindow(m_options->Handle());
 }
 
+void Application::OpenAbout() {
+    if (!m_about) {
+        m_about = std::make_unique<AboutWindow>(m_productInfo);
+    }
+    if (!m_about->Handle() && !m_about->Create(m_mainWindow ? m_mainWindow->Handle() : nullptr)) {
+        return;
+    }
+    ::ShowWindow(m_about->Handle(), SW_SHOW);
+    ::SetForegroundWindow(m_about->Handle());
+}
+
 void Application::AskPassword(GuardedWindow& target, int action) {
     if (!m_passwordPrompt) {
         m_passwordPrompt =
@@ -135,6 +146,9 @@ void Application::RunHelp(HWND owner) {
 }
 
 void Application::MainWindowClosing() {
+    if (m_about && m_about->Handle()) {
+        ::DestroyWindow(m_about->Handle());
+    }
     if (m_options) {
         m_options->Destroy();
     }

@@ -6,6 +6,7 @@
 
 #include "platform/message_box_win.h"
 #include "platform/text_win.h"
+#include "present/about_window_win.h"
 #include "present/product_info.h"
 #include "protect/machine_registry_win.h"
 #include "protect/options_dialog_win.h"
@@ -25,6 +26,7 @@ public:
     int Run();
 
     void OpenOptions() override;
+    void OpenAbout() override;
     void AskPassword(GuardedWindow& target, int action) override;
     void RunHelp(HWND owner) override;
     void MainWindowClosing() override;
@@ -49,5 +51,6 @@ private:
     SplashWindow m_splash;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<OptionsDialog> m_options;
+    std::unique_ptr<AboutWindow> m_about;
     std::unique_ptr<PasswordPrompt> m_passwordPrompt;
 };

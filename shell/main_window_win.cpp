@@ -389,6 +389,9 @@ void MainWindow::OnCommand(int id) {
         case IDM_HELP_ITEM:
             m_host.RunHelp(Handle());
             break;
+        case IDM_ABOUT_ITEM:
+            m_host.OpenAbout();
+            break;
         default:
             break;
     }

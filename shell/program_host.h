@@ -25,6 +25,8 @@ class ProgramHost {
 public:
     virtual ~ProgramHost() = default;
     virtual void OpenOptions() = 0;
+    // Opens the About window, or brings the open one to the front.
+    virtual void OpenAbout() = 0;
     // Opens (or re-targets) the one password prompt; the action runs on the right password.
     virtual void AskPassword(GuardedWindow& target, int action) = 0;
     // Opens Help.chm through the shell, and remembers in the machine store that it was opened.

@@ -230,3 +230,35 @@ TEST_F(MainWindowTest, SpaceTicksTheFocusedRow) {
     XdoTool(L"key space");
     EXPECT_TRUE(WaitUntil([&] { return !ReadRows(list)[1].checked; }));
 }
+
+TEST_F(MainWindowTest, AboutOpensOneWindowWithTheProductInformation) {
+    Start();
+    Menu(IDM_ABOUT_ITEM);
+    HWND about = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (about = FindVisibleWindow(Pid(), L"MurkwellAbout")) != nullptr; }));
+    Menu(IDM_ABOUT_ITEM);  // the same window again, not a second one
+    ::Sleep(300);
+    int count = 0;
+    for (HWND window = ::FindWindowExW(nullptr, nullptr, L"MurkwellAbout", nullptr); window;
+         window = ::FindWindowExW(nullptr, window, L"MurkwellAbout", nullptr)) {
+        ++count;
+    }
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(TextOf(about), L"About Murkwell");
+    const std::pair<int, const wchar_t*> labels[] = {
+        {401, L"Murkwell"},
+        {402, L"Version:"},
+        {403, L"1.3"},
+        {404, L"Owned By:"},
+        {405, L"Kestrelby"},
+        {406, L"Website:"},
+        {407, L"www.murkwell.example"},
+    };
+    for (const auto& [id, text] : labels) {
+        EXPECT_EQ(TextOf(::GetDlgItem(about, id)), text) << id;
+    }
+    // Closing the main window closes it too.
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program->WaitForExit(), 0);
+}

@@ -1,0 +1,135 @@
+#include "present/about_window_win.h"
+
+#include "platform/text_win.h"
+#include "platform/twips.h"
+
+namespace {
+
+constexpr int kClientWidthTwips = 7455;
+constexpr int kClientHeightTwips = 2925;
+constexpr int kArtworkHeightTwips = 1035;
+
+struct Placed {
+    int left, top, width, height;  // twips
+    int id;
+};
+
+// Label1, the three captions with their values, and the ownership notice, which sits below the
+// visible part of the window.
+constexpr Placed kProductLabel{120, 1200, 7095, 435, 401};
+constexpr Placed kVersionCaption{180, 1680, 2295, 315, 402};
+constexpr Placed kVersionLabel{2580, 1680, 4635, 315, 403};
+constexpr Placed kOwnerCaption{180, 2100, 2295, 315, 404};
+constexpr Placed kCompanyLabel{2580, 2100, 4635, 315, 405};
+constexpr Placed kWebsiteCaption{180, 2520, 2295, 315, 406};
+constexpr Placed kWebsiteLabel{2580, 2520, 4635, 315, 407};
+constexpr Placed kNotice{120, 3300, 7215, 1275, 408};
+
+int ScreenDpi() {
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
+    ::ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+UniqueFont Verdana(int tenthsOfPoint, int weight, int dpi) {
+    return UniqueFont(::CreateFontW(
+        -::MulDiv(tenthsOfPoint, dpi, 720), 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Verdana"));
+}
+
+}  // namespace
+
+bool AboutWindow::Create(HWND owner) {
+    const int dpi = ScreenDpi();
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, dpi), TwipsToPixels(kClientHeightTwips, dpi)};
+    ::AdjustWindowRectEx(&frame, style, FALSE, 0);
+    const std::wstring caption = L"About " + Widen(m_productInfo.productName);
+    // Centred on the main window.
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    RECT ownerRect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    if (owner) {
+        ::GetWindowRect(owner, &ownerRect);
+    }
+    const int left = (ownerRect.left + ownerRect.right - width) / 2;
+    const int top = (ownerRect.top + ownerRect.bottom - height) / 2;
+    if (!CreateWindowOf(kAboutWindowClass, caption.c_str(), style, 0, left, top, width, height,
+                        owner, nullptr)) {
+        return false;
+    }
+    m_font = Verdana(90, FW_NORMAL, dpi);
+    m_titleFont = Verdana(140, FW_BOLD, dpi);
+    const std::pair<Placed, std::wstring> labels[] = {
+        {kProductLabel, Widen(m_productInfo.productName)},
+        {kVersionCaption, L"Version:"},
+        {kVersionLabel, Widen(VersionText(m_productInfo))},
+        {kOwnerCaption, L"Owned By:"},
+        {kCompanyLabel, Widen(m_productInfo.companyName)},
+        {kWebsiteCaption, L"Website:"},
+        {kWebsiteLabel, Widen(m_productInfo.websiteAddress)},
+        {kNotice, Widen(m_productInfo.productName) + L" is owned by " +
+                      Widen(m_productInfo.companyName) +
+                      L". All rights reserved. Unauthorised copying or distribution is "
+                      L"not permitted."},
+    };
+    for (const auto& [place, text] : labels) {
+        const HWND label =
+            ::CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX,
+                              TwipsToPixels(place.left, dpi), TwipsToPixels(place.top, dpi),
+                              TwipsToPixels(place.width, dpi), TwipsToPixels(place.height, dpi),
+                              Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)),
+                              ::GetModuleHandleW(nullptr), nullptr);
+        const HFONT font = place.id == kProductLabel.id ? m_titleFont.Get() : m_font.Get();
+        ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    return true;
+}
+
+void AboutWindow::PaintArtwork(HDC dc) const {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    const int dpi = ScreenDpi();
+    RECT art{0, 0, client.right, TwipsToPixels(kArtworkHeightTwips, dpi)};
+    TRIVERTEX corners[2] = {
+        {art.left, art.top, 0x1400, 0x3000, 0x3A00, 0},
+        {art.right, art.bottom, 0x2E00, 0x7000, 0x7C00, 0},
+    };
+    GRADIENT_RECT span{0, 1};
+    ::GdiGradientFill(dc, corners, 2, &span, 1, GRADIENT_FILL_RECT_H);
+    // The product's folder, half veiled, as on the start-up window.
+    const int unit = ::MulDiv(6, dpi, USER_DEFAULT_SCREEN_DPI);
+    UniqueBrush paper(::CreateSolidBrush(RGB(0xE9, 0xC4, 0x6A)));
+    UniqueBrush veil(::CreateSolidBrush(RGB(0x1B, 0x3F, 0x4A)));
+    RECT tab{3 * unit, 2 * unit, 7 * unit, 3 * unit + unit / 2};
+    RECT body{3 * unit, 3 * unit, 12 * unit, 9 * unit};
+    ::FillRect(dc, &tab, paper.Get());
+    ::FillRect(dc, &body, paper.Get());
+    RECT shade{body.left, (body.top + body.bottom) / 2, body.right, body.bottom};
+    ::FillRect(dc, &shade, veil.Get());
+    UniqueFont tagline = Verdana(110, FW_BOLD, dpi);
+    const HGDIOBJ previous = ::SelectObject(dc, tagline.Get());
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, RGB(0xF4, 0xF8, 0xF9));
+    RECT text{15 * unit, art.top, art.right - 2 * unit, art.bottom};
+    ::DrawTextW(dc, L"Folders out of sight, back on demand", -1, &text,
+                DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+    ::SelectObject(dc, previous);
+}
+
+LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            const HDC dc = ::BeginPaint(Handle(), &paint);
+            PaintArtwork(dc);
+            ::EndPaint(Handle(), &paint);
+            return 0;
+        }
+        case WM_CTLCOLORSTATIC:
+            ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    return Window::HandleMessage(message, wParam, lParam);
+}

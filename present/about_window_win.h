@@ -1,0 +1,25 @@
+#pragma once
+// The About window, frmAbout: the product's artwork, name, version, owner and website.
+
+#include "platform/unique_resource_win.h"
+#include "platform/window_win.h"
+#include "present/product_info.h"
+
+class AboutWindow final : public Window {
+public:
+    explicit AboutWindow(const ProductInfo& productInfo) : m_productInfo(productInfo) {}
+
+    bool Create(HWND owner);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void PaintArtwork(HDC dc) const;
+
+    const ProductInfo& m_productInfo;
+    UniqueFont m_font;
+    UniqueFont m_titleFont;
+};
+
+inline constexpr wchar_t kAboutWindowClass[] = L"MurkwellAbout";
