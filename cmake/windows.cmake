@@ -22,6 +22,8 @@ add_library(murkwell_win STATIC
     protect/password_hasher_win.cpp
     protect/stealth_platform_win.cpp
     platform/dialog_win.cpp
+    platform/gdi_win.cpp
+    present/artwork_win.cpp
     vault/file_exists_win.cpp
     vault/folder_disk_win.cpp
     vault/list_storage_win.cpp

@@ -18,7 +18,6 @@ public:
 protected:
     // Returns TRUE when the message was handled, as a dialog procedure does.
     virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
-    virtual void OnDestroyed() {}
 
 private:
     static INT_PTR CALLBACK StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

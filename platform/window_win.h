@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 class Window {
 public:
     Window() = default;
@@ -28,11 +30,12 @@ protected:
 
     virtual void ConfigureClass(WNDCLASSEXW& windowClass) { (void)windowClass; }
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // Called once the window is gone; the object may release what it holds on to.
-    virtual void OnDestroyed() {}
 
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND m_hwnd = nullptr;
 };
+
+// The text of a window or control of this program.
+std::wstring TextOfWindow(HWND window);

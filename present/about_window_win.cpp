@@ -1,7 +1,9 @@
 #include "present/about_window_win.h"
 
+#include "platform/gdi_win.h"
 #include "platform/text_win.h"
 #include "platform/twips.h"
+#include "present/artwork_win.h"
 
 namespace {
 
@@ -25,23 +27,10 @@ constexpr Placed kWebsiteCaption{180, 2520, 2295, 315, 406};
 constexpr Placed kWebsiteLabel{2580, 2520, 4635, 315, 407};
 constexpr Placed kNotice{120, 3300, 7215, 1275, 408};
 
-int ScreenDpi() {
-    const HDC screen = ::GetDC(nullptr);
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
-    ::ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
-}
-
-UniqueFont Verdana(int tenthsOfPoint, int weight, int dpi) {
-    return UniqueFont(::CreateFontW(
-        -::MulDiv(tenthsOfPoint, dpi, 720), 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Verdana"));
-}
-
 }  // namespace
 
 bool AboutWindow::Create(HWND owner) {
-    const int dpi = ScreenDpi();
+    const int dpi = WindowDpi(nullptr);
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, dpi), TwipsToPixels(kClientHeightTwips, dpi)};
     ::AdjustWindowRectEx(&frame, style, FALSE, 0);
@@ -59,8 +48,8 @@ bool AboutWindow::Create(HWND owner) {
                         owner, nullptr)) {
         return false;
     }
-    m_font = Verdana(90, FW_NORMAL, dpi);
-    m_titleFont = Verdana(140, FW_BOLD, dpi);
+    m_font = CreateUiFont(L"Verdana", 90, FW_NORMAL, dpi);
+    m_titleFont = CreateUiFont(L"Verdana", 140, FW_BOLD, dpi);
     const std::pair<Placed, std::wstring> labels[] = {
         {kProductLabel, Widen(m_productInfo.productName)},
         {kVersionCaption, L"Version:"},
@@ -90,29 +79,17 @@ bool AboutWindow::Create(HWND owner) {
 void AboutWindow::PaintArtwork(HDC dc) const {
     RECT client{};
     ::GetClientRect(Handle(), &client);
-    const int dpi = ScreenDpi();
+    const int dpi = WindowDpi(nullptr);
     RECT art{0, 0, client.right, TwipsToPixels(kArtworkHeightTwips, dpi)};
-    TRIVERTEX corners[2] = {
-        {art.left, art.top, 0x1400, 0x3000, 0x3A00, 0},
-        {art.right, art.bottom, 0x2E00, 0x7000, 0x7C00, 0},
-    };
-    GRADIENT_RECT span{0, 1};
-    ::GdiGradientFill(dc, corners, 2, &span, 1, GRADIENT_FILL_RECT_H);
+    DrawArtworkGround(dc, art, true);
     // The product's folder, half veiled, as on the start-up window.
-    const int unit = ::MulDiv(6, dpi, USER_DEFAULT_SCREEN_DPI);
-    UniqueBrush paper(::CreateSolidBrush(RGB(0xE9, 0xC4, 0x6A)));
-    UniqueBrush veil(::CreateSolidBrush(RGB(0x1B, 0x3F, 0x4A)));
-    RECT tab{3 * unit, 2 * unit, 7 * unit, 3 * unit + unit / 2};
-    RECT body{3 * unit, 3 * unit, 12 * unit, 9 * unit};
-    ::FillRect(dc, &tab, paper.Get());
-    ::FillRect(dc, &body, paper.Get());
-    RECT shade{body.left, (body.top + body.bottom) / 2, body.right, body.bottom};
-    ::FillRect(dc, &shade, veil.Get());
-    UniqueFont tagline = Verdana(110, FW_BOLD, dpi);
+    const int unit = ::MulDiv(5, dpi, USER_DEFAULT_SCREEN_DPI);
+    DrawVeiledFolder(dc, 3 * unit, 2 * unit, unit);
+    UniqueFont tagline = CreateUiFont(L"Verdana", 110, FW_BOLD, dpi);
     const HGDIOBJ previous = ::SelectObject(dc, tagline.Get());
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, RGB(0xF4, 0xF8, 0xF9));
-    RECT text{15 * unit, art.top, art.right - 2 * unit, art.bottom};
+    ::SetTextColor(dc, kArtworkText);
+    RECT text{17 * unit, art.top, art.right - 2 * unit, art.bottom};
     ::DrawTextW(dc, L"Folders out of sight, back on demand", -1, &text,
                 DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
     ::SelectObject(dc, previous);

@@ -2,6 +2,7 @@
 
 #include "platform/message_box_win.h"
 #include "platform/text_win.h"
+#include "platform/window_win.h"
 #include "protect/add_remove_win.h"
 #include "protect/setting_rules.h"
 #include "protect/settings_keys.h"
@@ -20,15 +21,6 @@ constexpr OptionBox kLaterBoxes[] = {
     {IDC_CHK_PASS_STEALTH, settings::kPassStealth}, {IDC_CHK_HOTKEY_HIDE, settings::kHotkeyHide},
     {IDC_CHK_HOTKEY_SHOW, settings::kHotkeyShow},
 };
-
-std::wstring DialogText(HWND dialog, int id) {
-    const HWND control = ::GetDlgItem(dialog, id);
-    const int length = ::GetWindowTextLengthW(control);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    ::GetWindowTextW(control, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
 
 }  // namespace
 
@@ -82,8 +74,8 @@ void OptionsDialog::OnStealthBoxChanged(int id) {
 }
 
 void OptionsDialog::OnOk() {
-    const std::wstring first = DialogText(Handle(), IDC_TXT_PASS1);
-    const std::wstring second = DialogText(Handle(), IDC_TXT_PASS2);
+    const std::wstring first = TextOfWindow(::GetDlgItem(Handle(), IDC_TXT_PASS1));
+    const std::wstring second = TextOfWindow(::GetDlgItem(Handle(), IDC_TXT_PASS2));
     if (first != second) {
         MessageBoxPrompter(Handle()).Ask(
             "Your passwords do not match.  Please reenter your password.", m_appTitle,

@@ -2,6 +2,7 @@
 
 #include "platform/message_box_win.h"
 #include "platform/text_win.h"
+#include "platform/window_win.h"
 #include "protect/settings_keys.h"
 #include "resources/resource_ids.h"
 
@@ -9,14 +10,6 @@ namespace {
 
 constexpr UINT_PTR kHideStartupTimer = 1;
 constexpr UINT kHideStartupIntervalMs = 250;
-
-std::string EditText(HWND edit) {
-    const int length = ::GetWindowTextLengthW(edit);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    ::GetWindowTextW(edit, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(length));
-    return Narrow(text);
-}
 
 }  // namespace
 
@@ -48,7 +41,7 @@ void PasswordPrompt::ShowInFront() {
 void PasswordPrompt::OnOk() {
     m_settings.Write(settings::kTypedPassword, "");
     const HWND edit = ::GetDlgItem(Handle(), IDC_TXT_PASS);
-    if (!m_passwords.Matches(EditText(edit))) {
+    if (!m_passwords.Matches(Narrow(TextOfWindow(edit)))) {
         MessageBoxPrompter(Handle()).Ask("That password was incorrect.  Please try again.",
                                          m_appTitle, PromptButtons::Ok, PromptIcon::None);
         ::SetWindowTextW(edit, L"");

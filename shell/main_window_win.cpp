@@ -3,8 +3,10 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "platform/gdi_win.h"
 #include "platform/program_folder_win.h"
 #include "platform/twips.h"
+#include "present/artwork_win.h"
 #include "present/product_info_win.h"
 #include "protect/hotkeys.h"
 #include "protect/setting_rules.h"
@@ -39,32 +41,6 @@ constexpr const wchar_t* kButtonCaptions[6] = {L"Add",  L"Remove ", L"Hide",
 // One running copy per user session.
 constexpr wchar_t kInstanceMutexName[] = L"Local\\Kestrelby.Murkwell.Running";
 
-int WindowDpi(HWND hwnd) {
-    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow =
-        reinterpret_cast<GetDpiForWindowFunction>(reinterpret_cast<void*>(
-            ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (hwnd && getDpiForWindow) {
-        if (const UINT dpi = getDpiForWindow(hwnd)) {
-            return static_cast<int>(dpi);
-        }
-    }
-    const HDC screen = ::GetDC(nullptr);
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
-    ::ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
-}
-
-UniqueFont MakeFont(const wchar_t* face, int tenthsOfPoint, int weight, int dpi) {
-    LOGFONTW font{};
-    font.lfHeight = -::MulDiv(tenthsOfPoint, dpi, 720);
-    font.lfWeight = weight;
-    font.lfCharSet = DEFAULT_CHARSET;
-    font.lfQuality = CLEARTYPE_QUALITY;
-    wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
-    return UniqueFont(::CreateFontIndirectW(&font));
-}
-
 void MoveInTwips(HWND control, int left, int top, int width, int height, int dpi) {
     ::MoveWindow(control, TwipsToPixels(left, dpi), TwipsToPixels(top, dpi),
                  TwipsToPixels(width, dpi), TwipsToPixels(height, dpi), TRUE);
@@ -80,9 +56,9 @@ MainWindow::MainWindow(ProductInfo& productInfo, SettingsStore& settings, Progra
     : m_productInfo(productInfo),
       m_settings(settings),
       m_host(host),
-      m_appHider(m_stealthPlatform, gAppTitle),
       m_programFolder(ProgramFolder()),
-      m_programFolderUtf8(Narrow(m_programFolder)) {}
+      m_programFolderUtf8(Narrow(m_programFolder)),
+      m_appHider(m_stealthPlatform, gAppTitle) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -132,14 +108,14 @@ bool MainWindow::CreateControls() {
 
 void MainWindow::UpdateFonts() {
     const int dpi = Dpi();
-    m_buttonFont = MakeFont(L"Verdana", 83, FW_BOLD, dpi);  // 8.25 pt
+    m_buttonFont = CreateUiFont(L"Verdana", 83, FW_BOLD, dpi);  // 8.25 pt
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
     metrics.lfMessageFont.lfHeight =
         ::MulDiv(metrics.lfMessageFont.lfHeight, dpi, USER_DEFAULT_SCREEN_DPI);
     m_listFont.Reset(::CreateFontIndirectW(&metrics.lfMessageFont));
-    m_bannerFont = MakeFont(L"Verdana", 160, FW_BOLD, dpi);
+    m_bannerFont = CreateUiFont(L"Verdana", 160, FW_BOLD, dpi);
     for (const HWND button : m_buttons) {
         ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(m_buttonFont.Get()), TRUE);
     }
@@ -450,15 +426,10 @@ void MainWindow::ShowRepairMenu(POINT screenPoint) {
 void MainWindow::PaintBanner(const DRAWITEMSTRUCT& item) const {
     const HDC dc = item.hDC;
     const RECT area = item.rcItem;
-    TRIVERTEX corners[2] = {
-        {area.left, area.top, 0x1800, 0x3C00, 0x4800, 0},
-        {area.right, area.bottom, 0x2C00, 0x6E00, 0x7A00, 0},
-    };
-    GRADIENT_RECT span{0, 1};
-    ::GdiGradientFill(dc, corners, 2, &span, 1, GRADIENT_FILL_RECT_H);
+    DrawArtworkGround(dc, area, true);
     const HGDIOBJ previous = ::SelectObject(dc, m_bannerFont.Get());
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, RGB(0xF2, 0xF7, 0xF8));
+    ::SetTextColor(dc, kArtworkText);
     RECT text = area;
     text.left += TwipsToPixels(240, Dpi());
     const std::wstring caption =

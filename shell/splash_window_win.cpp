@@ -1,8 +1,10 @@
 #include "shell/splash_window_win.h"
 
+#include "platform/gdi_win.h"
 #include "platform/text_win.h"
 #include "platform/twips.h"
 #include "platform/unique_resource_win.h"
+#include "present/artwork_win.h"
 
 namespace {
 
@@ -20,24 +22,11 @@ long long Microseconds() {
     return counter.QuadPart * 1000000 / frequency.QuadPart;
 }
 
-int ScreenDpi() {
-    const HDC screen = ::GetDC(nullptr);
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
-}
-
-UniqueFont Font(int points, int weight, int dpi) {
-    return UniqueFont(::CreateFontW(-::MulDiv(points, dpi, 72), 0, 0, 0, weight, FALSE, FALSE,
-                                    FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                    CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Verdana"));
-}
-
 }  // namespace
 
 bool SplashWindow::Create(const ProductInfo& productInfo) {
     m_productInfo = &productInfo;
-    const int dpi = ScreenDpi();
+    const int dpi = WindowDpi(nullptr);
     const int width = TwipsToPixels(kWidthTwips, dpi);
     const int height = TwipsToPixels(kHeightTwips, dpi);
     const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
@@ -53,35 +42,20 @@ void SplashWindow::ResumeStart() {
 }
 
 void SplashWindow::Paint(HDC dc, const RECT& area) const {
-    TRIVERTEX corners[2] = {
-        {area.left, area.top, 0x1400, 0x3000, 0x3A00, 0},
-        {area.right, area.bottom, 0x2E00, 0x7000, 0x7C00, 0},
-    };
-    GRADIENT_RECT span{0, 1};
-    ::GdiGradientFill(dc, corners, 2, &span, 1, GRADIENT_FILL_RECT_V);
-
-    const int dpi = ScreenDpi();
+    DrawArtworkGround(dc, area, false);
+    const int dpi = WindowDpi(nullptr);
     const int unit = ::MulDiv(8, dpi, USER_DEFAULT_SCREEN_DPI);
-    // A folder, drawn: tab and body, with a veil across its lower half.
     const int folderLeft = area.left + 5 * unit;
     const int folderTop = area.top + 8 * unit;
-    UniqueBrush paper(::CreateSolidBrush(RGB(0xE9, 0xC4, 0x6A)));
-    UniqueBrush veil(::CreateSolidBrush(RGB(0x1B, 0x3F, 0x4A)));
-    RECT tab{folderLeft, folderTop, folderLeft + 5 * unit, folderTop + 2 * unit};
-    RECT body{folderLeft, folderTop + unit + unit / 2, folderLeft + 12 * unit,
-              folderTop + 10 * unit};
-    ::FillRect(dc, &tab, paper.Get());
-    ::FillRect(dc, &body, paper.Get());
-    RECT shade{body.left, (body.top + body.bottom) / 2, body.right, body.bottom};
-    ::FillRect(dc, &shade, veil.Get());
+    DrawVeiledFolder(dc, folderLeft, folderTop, unit);
 
     ::SetBkMode(dc, TRANSPARENT);
-    UniqueFont title = Font(30, FW_BOLD, dpi);
-    UniqueFont subtitle = Font(11, FW_NORMAL, dpi);
+    UniqueFont title = CreateUiFont(L"Verdana", 300, FW_BOLD, dpi);
+    UniqueFont subtitle = CreateUiFont(L"Verdana", 110, FW_NORMAL, dpi);
     RECT text{folderLeft + 15 * unit, folderTop - unit, area.right - 2 * unit,
               folderTop + 7 * unit};
     HGDIOBJ previous = ::SelectObject(dc, title.Get());
-    ::SetTextColor(dc, RGB(0xF4, 0xF8, 0xF9));
+    ::SetTextColor(dc, kArtworkText);
     ::DrawTextW(dc, Widen(m_productInfo->productName).c_str(), -1, &text,
                 DT_SINGLELINE | DT_BOTTOM | DT_LEFT | DT_NOPREFIX);
     ::SelectObject(dc, subtitle.Get());

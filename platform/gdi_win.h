@@ -1,0 +1,14 @@
+#pragma once
+// Drawing helpers shared by the windows: their DPI, fonts by point size, gradients.
+
+#include <windows.h>
+
+#include "platform/unique_resource_win.h"
+
+// The window's DPI where the system tells it per window; the screen's otherwise (also for a
+// window not made yet: pass null).
+int WindowDpi(HWND hwnd);
+
+UniqueFont CreateUiFont(const wchar_t* face, int tenthsOfPoint, int weight, int dpi);
+
+void FillGradient(HDC dc, const RECT& area, COLORREF from, COLORREF to, bool horizontal);

@@ -1,0 +1,18 @@
+#include "present/artwork_win.h"
+
+#include "platform/gdi_win.h"
+
+void DrawArtworkGround(HDC dc, const RECT& area, bool horizontal) {
+    FillGradient(dc, area, kArtworkDark, kArtworkLight, horizontal);
+}
+
+void DrawVeiledFolder(HDC dc, int left, int top, int unit) {
+    UniqueBrush paper(::CreateSolidBrush(RGB(0xE9, 0xC4, 0x6A)));
+    UniqueBrush veil(::CreateSolidBrush(RGB(0x1B, 0x3F, 0x4A)));
+    const RECT tab{left, top, left + 5 * unit, top + 2 * unit};
+    const RECT body{left, top + unit + unit / 2, left + 12 * unit, top + 10 * unit};
+    ::FillRect(dc, &tab, paper.Get());
+    ::FillRect(dc, &body, paper.Get());
+    const RECT shade{body.left, (body.top + body.bottom) / 2, body.right, body.bottom};
+    ::FillRect(dc, &shade, veil.Get());
+}

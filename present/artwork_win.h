@@ -1,0 +1,12 @@
+#pragma once
+// The product's artwork, drawn at any DPI: a deep teal ground and a folder half under a veil.
+
+#include <windows.h>
+
+inline constexpr COLORREF kArtworkDark = RGB(0x14, 0x30, 0x3A);
+inline constexpr COLORREF kArtworkLight = RGB(0x2E, 0x70, 0x7C);
+inline constexpr COLORREF kArtworkText = RGB(0xF4, 0xF8, 0xF9);
+
+void DrawArtworkGround(HDC dc, const RECT& area, bool horizontal);
+// The folder is 12 units wide and 10 high, from `left`, `top`.
+void DrawVeiledFolder(HDC dc, int left, int top, int unit);
