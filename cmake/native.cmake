@@ -22,6 +22,9 @@ if(MURKWELL_TESTS)
         tests/unit/startup_pause_test.cpp
         tests/unit/hotkeys_test.cpp
         tests/unit/product_info_test.cpp
+        tests/unit/skin_rules_test.cpp
+        tests/unit/skin_frame_layout_test.cpp
+        tests/unit/browser_layout_test.cpp
     )
     target_link_libraries(unit_tests PRIVATE murkwell_logic GTest::gtest_main)
     gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)

@@ -1,0 +1,69 @@
+#pragma once
+// The skinned window frame: where its caption bar, caption buttons, menu bar and borders lie,
+// and which of them a point is on. Window coordinates in pixels, origin at the window's corner.
+
+#include <vector>
+
+struct FrameRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+
+    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+    int Width() const { return right - left; }
+    bool operator==(const FrameRect&) const = default;
+};
+
+struct FrameMetrics {
+    int border = 0;         // frame thickness on every side
+    int captionHeight = 0;  // 0: no caption bar
+    int buttonWidth = 0;    // each caption button
+    int menuBarHeight = 0;  // 0: no menu bar
+    int grip = 0;           // how far into a corner the corner sizing reaches
+};
+
+struct FrameFeatures {
+    bool systemButton = false;
+    bool minimizeButton = false;
+    bool maximizeButton = false;
+    bool resizable = false;
+};
+
+struct FrameLayout {
+    FrameRect caption;  // the whole bar, buttons included
+    FrameRect title;    // where the title text goes and the window is dragged from
+    FrameRect systemButton, minimizeButton, maximizeButton, closeButton;  // empty when absent
+    FrameRect menuBar;
+    FrameRect client;
+};
+
+enum class FramePart {
+    Client,
+    Caption,
+    SystemButton,
+    MinimizeButton,
+    MaximizeButton,
+    CloseButton,
+    MenuBar,
+    Border,  // a border that does not size the window
+    Left,
+    Right,
+    Top,
+    Bottom,
+    TopLeft,
+    TopRight,
+    BottomLeft,
+    BottomRight,
+};
+
+FrameLayout ComputeFrameLayout(int width, int height, const FrameMetrics& metrics,
+                               const FrameFeatures& features);
+
+FramePart HitTestFrame(const FrameLayout& layout, const FrameMetrics& metrics,
+                       const FrameFeatures& features, int width, int height, int x, int y);
+
+// The menu bar's items side by side from the bar's left, each its text width plus padding on
+// both sides. Items that do not fit are cut at the bar's right edge.
+std::vector<FrameRect> LayOutMenuBar(const FrameRect& bar, const std::vector<int>& textWidths,
+                                     int padding);
+
+// The index of the item under the point, or -1.
+int MenuBarItemAt(const std::vector<FrameRect>& items, int x, int y);
