@@ -24,11 +24,22 @@ add_library(murkwell_win STATIC
     platform/dialog_win.cpp
     platform/gdi_win.cpp
     present/artwork_win.cpp
+    present/skin_win.cpp
+    present/skin_frame_win.cpp
+    present/skin_controls_win.cpp
+    present/skin_label_win.cpp
+    present/skin_form_win.cpp
+    present/skin_engine_win.cpp
+    present/picture_box_win.cpp
+    present/web_view_win.cpp
+    present/button_pictures_win.cpp
+    present/browser_window_win.cpp
+    present/banner_win.cpp
     vault/file_exists_win.cpp
     vault/folder_disk_win.cpp
     vault/list_storage_win.cpp
 )
-target_link_libraries(murkwell_win PUBLIC murkwell_logic comctl32 version shlwapi shell32 ole32 uuid msimg32 gdi32)
+target_link_libraries(murkwell_win PUBLIC murkwell_logic comctl32 version shlwapi shell32 ole32 oleaut32 uuid msimg32 gdi32)
 
 add_library(murkwell_shell STATIC
     shell/folder_list_view_win.cpp
@@ -69,6 +80,14 @@ add_custom_command(
     DEPENDS ${help_sources}
     COMMENT "Compiling Help.chm")
 add_custom_target(help_file ALL DEPENDS ${MURKWELL_DIST_DIR}/Help.chm)
+
+# The main window's banner: a local page, so it shows without a network.
+add_custom_command(
+    OUTPUT ${MURKWELL_DIST_DIR}/banner.html
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/resources/banner/banner.html ${MURKWELL_DIST_DIR}/banner.html
+    DEPENDS ${CMAKE_SOURCE_DIR}/resources/banner/banner.html
+    COMMENT "Copying the banner page")
+add_custom_target(banner_page ALL DEPENDS ${MURKWELL_DIST_DIR}/banner.html)
 
 if(MURKWELL_TESTS)
     # Windows test programs; each test uses folders of its own inside the run's Wine prefix.

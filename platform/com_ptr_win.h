@@ -1,6 +1,7 @@
 #pragma once
 // Owns one reference to a COM object.
 
+#include <ole2.h>
 #include <unknwn.h>
 
 #include <utility>
@@ -41,14 +42,14 @@ private:
     Interface* m_pointer = nullptr;
 };
 
-// Initialises COM for the calling thread as a single-threaded apartment, for its lifetime.
+// Initialises COM (with OLE, which embedded controls need) for the calling thread as a
+// single-threaded apartment, for its lifetime.
 class ComApartment {
 public:
-    ComApartment()
-        : m_initialized(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment() : m_initialized(SUCCEEDED(::OleInitialize(nullptr))) {}
     ~ComApartment() {
         if (m_initialized) {
-            ::CoUninitialize();
+            ::OleUninitialize();
         }
     }
     ComApartment(const ComApartment&) = delete;

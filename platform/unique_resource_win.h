@@ -90,3 +90,26 @@ using UniqueFont = UniqueResource<GdiObjectTraits<HFONT>>;
 using UniqueBrush = UniqueResource<GdiObjectTraits<HBRUSH>>;
 using UniqueBitmap = UniqueResource<GdiObjectTraits<HBITMAP>>;
 using UniqueWindow = UniqueResource<WindowTraits>;
+using UniquePen = UniqueResource<GdiObjectTraits<HPEN>>;
+using UniqueRegion = UniqueResource<GdiObjectTraits<HRGN>>;
+
+struct IconTraits {
+    using Handle = HICON;
+    static Handle None() { return nullptr; }
+    static void Close(Handle handle) { ::DestroyIcon(handle); }
+};
+using UniqueIcon = UniqueResource<IconTraits>;
+
+struct ModuleTraits {
+    using Handle = HMODULE;
+    static Handle None() { return nullptr; }
+    static void Close(Handle handle) { ::FreeLibrary(handle); }
+};
+using UniqueModule = UniqueResource<ModuleTraits>;
+
+struct MemoryDcTraits {
+    using Handle = HDC;
+    static Handle None() { return nullptr; }
+    static void Close(Handle handle) { ::DeleteDC(handle); }
+};
+using UniqueMemoryDc = UniqueResource<MemoryDcTraits>;

@@ -4,6 +4,8 @@
 #include "platform/text_win.h"
 #include "platform/twips.h"
 #include "present/artwork_win.h"
+#include "present/skin_form_win.h"
+#include "present/skin_label_win.h"
 
 namespace {
 
@@ -50,28 +52,48 @@ bool AboutWindow::Create(HWND owner) {
     }
     m_font = CreateUiFont(L"Verdana", 90, FW_NORMAL, dpi);
     m_titleFont = CreateUiFont(L"Verdana", 140, FW_BOLD, dpi);
-    const std::pair<Placed, std::wstring> labels[] = {
-        {kProductLabel, Widen(m_productInfo.productName)},
-        {kVersionCaption, L"Version:"},
-        {kVersionLabel, Widen(VersionText(m_productInfo))},
-        {kOwnerCaption, L"Owned By:"},
-        {kCompanyLabel, Widen(m_productInfo.companyName)},
-        {kWebsiteCaption, L"Website:"},
-        {kWebsiteLabel, Widen(m_productInfo.websiteAddress)},
-        {kNotice, Widen(m_productInfo.productName) + L" is owned by " +
-                      Widen(m_productInfo.companyName) +
-                      L". All rights reserved. Unauthorised copying or distribution is "
-                      L"not permitted."},
+    struct Label {
+        Placed place;
+        std::wstring text;
+        bool skinLabel;  // the values are skin labels; their captions are plain labels
     };
-    for (const auto& [place, text] : labels) {
-        const HWND label =
-            ::CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX,
-                              TwipsToPixels(place.left, dpi), TwipsToPixels(place.top, dpi),
-                              TwipsToPixels(place.width, dpi), TwipsToPixels(place.height, dpi),
-                              Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)),
-                              ::GetModuleHandleW(nullptr), nullptr);
+    const Label labels[] = {
+        {kProductLabel, Widen(m_productInfo.productName), true},
+        {kVersionCaption, L"Version:", false},
+        {kVersionLabel, Widen(VersionText(m_productInfo)), true},
+        {kOwnerCaption, L"Owned By:", false},
+        {kCompanyLabel, Widen(m_productInfo.companyName), true},
+        {kWebsiteCaption, L"Website:", false},
+        {kWebsiteLabel, Widen(m_productInfo.websiteAddress), true},
+        {kNotice,
+         Widen(m_productInfo.productName) + L" is owned by " + Widen(m_productInfo.companyName) +
+             L". All rights reserved. Unauthorised copying or distribution is not permitted.",
+         false},
+    };
+    for (const auto& [place, text, skinLabel] : labels) {
+        const RECT rect{TwipsToPixels(place.left, dpi), TwipsToPixels(place.top, dpi),
+                        TwipsToPixels(place.left + place.width, dpi),
+                        TwipsToPixels(place.top + place.height, dpi)};
         const HFONT font = place.id == kProductLabel.id ? m_titleFont.Get() : m_font.Get();
+        if (skinLabel) {
+            CreateSkinLabel(Handle(), place.id, text, rect, true, font);
+            continue;
+        }
+        const HWND label = ::CreateWindowExW(
+            0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, rect.left, rect.top,
+            rect.right - rect.left, rect.bottom - rect.top, Handle(),
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), ::GetModuleHandleW(nullptr),
+            nullptr);
         ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    // The template for the label replacement, hidden below the visible part of the window.
+    const RECT templateRect{0, TwipsToPixels(kNotice.top + kNotice.height, dpi),
+                            TwipsToPixels(555, dpi),
+                            TwipsToPixels(kNotice.top + kNotice.height + 135, dpi)};
+    CreateSkinLabelTemplate(Handle(), templateRect);
+    if (m_productInfo.skinEnabled) {
+        ReplaceLabels(Handle());
+        SkinForm(Handle());
     }
     return true;
 }

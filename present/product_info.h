@@ -9,6 +9,7 @@ struct ProductInfo {
     std::string websiteAddress;
     bool skinEnabled = true;
     bool bannerEnabled = true;
+    std::string bannerAddress;  // the page the main window's banner shows
     int majorVersion = 0;
     int minorVersion = 0;
 };

@@ -29,6 +29,9 @@ ProductInfo LoadProductInfo() {
 
 ProductInfo LoadProductInfoFrom(const std::wstring& executablePath) {
     ProductInfo info;
+    // The banner is a page of the program folder, so it shows without a network.
+    const std::wstring folder = executablePath.substr(0, executablePath.find_last_of(L"\\/"));
+    info.bannerAddress = Narrow(folder + L"\\" + kBannerPageName);
     const wchar_t* path = executablePath.c_str();
     DWORD ignored = 0;
     const DWORD size = ::GetFileVersionInfoSizeW(path, &ignored);

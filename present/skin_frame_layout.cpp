@@ -8,7 +8,7 @@ FrameLayout ComputeFrameLayout(int width, int height, const FrameMetrics& metric
     const int b = metrics.border;
     layout.caption = {b, b, std::max(b, width - b), b + metrics.captionHeight};
     int buttonsLeft = layout.caption.right;
-    auto takeButton = [&](bool present, FrameRect& button) {
+    auto takeButton = [&](bool present, PixelRect& button) {
         if (!present || metrics.captionHeight == 0) {
             return;
         }
@@ -65,9 +65,9 @@ FramePart HitTestFrame(const FrameLayout& layout, const FrameMetrics& metrics,
     return FramePart::Client;
 }
 
-std::vector<FrameRect> LayOutMenuBar(const FrameRect& bar, const std::vector<int>& textWidths,
+std::vector<PixelRect> LayOutMenuBar(const PixelRect& bar, const std::vector<int>& textWidths,
                                      int padding) {
-    std::vector<FrameRect> items;
+    std::vector<PixelRect> items;
     int left = bar.left;
     for (const int textWidth : textWidths) {
         const int right = std::min(bar.right, left + textWidth + 2 * padding);
@@ -77,7 +77,7 @@ std::vector<FrameRect> LayOutMenuBar(const FrameRect& bar, const std::vector<int
     return items;
 }
 
-int MenuBarItemAt(const std::vector<FrameRect>& items, int x, int y) {
+int MenuBarItemAt(const std::vector<PixelRect>& items, int x, int y) {
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (items[i].Width() > 0 && items[i].Contains(x, y)) {
             return static_cast<int>(i);

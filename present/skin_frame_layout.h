@@ -4,12 +4,12 @@
 
 #include <vector>
 
-struct FrameRect {
+struct PixelRect {
     int left = 0, top = 0, right = 0, bottom = 0;
 
     bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
     int Width() const { return right - left; }
-    bool operator==(const FrameRect&) const = default;
+    bool operator==(const PixelRect&) const = default;
 };
 
 struct FrameMetrics {
@@ -28,11 +28,11 @@ struct FrameFeatures {
 };
 
 struct FrameLayout {
-    FrameRect caption;  // the whole bar, buttons included
-    FrameRect title;    // where the title text goes and the window is dragged from
-    FrameRect systemButton, minimizeButton, maximizeButton, closeButton;  // empty when absent
-    FrameRect menuBar;
-    FrameRect client;
+    PixelRect caption;  // the whole bar, buttons included
+    PixelRect title;    // where the title text goes and the window is dragged from
+    PixelRect systemButton, minimizeButton, maximizeButton, closeButton;  // empty when absent
+    PixelRect menuBar;
+    PixelRect client;
 };
 
 enum class FramePart {
@@ -62,8 +62,8 @@ FramePart HitTestFrame(const FrameLayout& layout, const FrameMetrics& metrics,
 
 // The menu bar's items side by side from the bar's left, each its text width plus padding on
 // both sides. Items that do not fit are cut at the bar's right edge.
-std::vector<FrameRect> LayOutMenuBar(const FrameRect& bar, const std::vector<int>& textWidths,
+std::vector<PixelRect> LayOutMenuBar(const PixelRect& bar, const std::vector<int>& textWidths,
                                      int padding);
 
 // The index of the item under the point, or -1.
-int MenuBarItemAt(const std::vector<FrameRect>& items, int x, int y);
+int MenuBarItemAt(const std::vector<PixelRect>& items, int x, int y);

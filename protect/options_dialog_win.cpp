@@ -1,5 +1,8 @@
 #include "protect/options_dialog_win.h"
 
+#include "present/skin_form_win.h"
+#include "present/skin_label_win.h"
+
 #include "platform/message_box_win.h"
 #include "platform/text_win.h"
 #include "platform/window_win.h"
@@ -25,6 +28,7 @@ constexpr OptionBox kLaterBoxes[] = {
 }  // namespace
 
 bool OptionsDialog::Create(HWND owner) {
+    EnsureSkinLabelClass();
     return CreateModeless(IDD_OPTIONS, owner);
 }
 
@@ -106,6 +110,9 @@ void OptionsDialog::OnOk() {
 INT_PTR OptionsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
+            if (m_productInfo.skinEnabled) {
+                SkinForm(Handle());
+            }
             LoadOptions();
             return TRUE;
         case WM_COMMAND: {

@@ -1,5 +1,8 @@
 #include "protect/password_prompt_win.h"
 
+#include "present/skin_form_win.h"
+#include "present/skin_label_win.h"
+
 #include "platform/message_box_win.h"
 #include "platform/text_win.h"
 #include "platform/window_win.h"
@@ -14,11 +17,15 @@ constexpr UINT kHideStartupIntervalMs = 250;
 }  // namespace
 
 bool PasswordPrompt::Create() {
+    EnsureSkinLabelClass();
     if (!CreateModeless(IDD_PASSWORD, nullptr)) {
         return false;
     }
     ::SendDlgItemMessageW(Handle(), IDC_TXT_PASS, EM_SETPASSWORDCHAR, L'*', 0);
     ::SetDlgItemTextW(Handle(), IDC_TXT_PASS, L"");
+    if (m_skinEnabled) {
+        SkinForm(Handle());
+    }
     ::SetTimer(Handle(), kHideStartupTimer, kHideStartupIntervalMs, nullptr);
     return true;
 }

@@ -13,8 +13,13 @@ public:
     PasswordPrompt(PasswordStore& passwords,
                    SettingsStore& settings,
                    ProgramHost& host,
-                   const std::string& appTitle)
-        : m_passwords(passwords), m_settings(settings), m_host(host), m_appTitle(appTitle) {}
+                   const std::string& appTitle,
+                   bool skinEnabled)
+        : m_passwords(passwords),
+          m_settings(settings),
+          m_host(host),
+          m_appTitle(appTitle),
+          m_skinEnabled(skinEnabled) {}
 
     bool Create();
     // The window to act on and the action; the latest request wins. Action 0 hides the
@@ -33,6 +38,7 @@ private:
     SettingsStore& m_settings;
     ProgramHost& m_host;
     const std::string& m_appTitle;
+    bool m_skinEnabled;
     GuardedWindow* m_form = nullptr;
     int m_action = -1;
 };

@@ -5,6 +5,7 @@
 #include "platform/program_folder_win.h"
 #include "present/help_launcher_win.h"
 #include "present/product_info_win.h"
+#include "present/skin_engine_win.h"
 #include "protect/machine_store.h"
 #include "protect/setting_rules.h"
 #include "protect/settings_keys.h"
@@ -50,7 +51,8 @@ int Application::Run() {
 bool Application::TranslateDialogMessage(MSG& message) {
     for (const HWND dialog : {m_options ? m_options->Handle() : nullptr,
                               m_passwordPrompt ? m_passwordPrompt->Handle() : nullptr,
-                              m_mainWindow ? m_mainWindow->Handle() : nullptr}) {
+                              m_mainWindow ? m_mainWindow->Handle() : nullptr,
+                              m_browser ? m_browser->Handle() : nullptr}) {
         if (dialog && ::IsDialogMessageW(dialog, &message)) {
             return true;
         }
@@ -91,7 +93,6 @@ void Application::LoadStartup() {
 }
 
 void Application::CreateMainWindow() {
-    gEndWhenBrowserCloses = false;
     m_mainWindow = std::make_unique<MainWindow>(m_productInfo, m_settings, *this);
     if (!m_mainWindow->Create()) {
         EndProgram();  // another copy is running, or the list could not be read
@@ -127,7 +128,8 @@ void Application::OpenAbout() {
 void Application::AskPassword(GuardedWindow& target, int action) {
     if (!m_passwordPrompt) {
         m_passwordPrompt =
-            std::make_unique<PasswordPrompt>(m_passwords, m_settings, *this, gAppTitle);
+            std::make_unique<PasswordPrompt>(m_passwords, m_settings, *this, gAppTitle,
+                                                            m_productInfo.skinEnabled);
     }
     if (!m_passwordPrompt->Handle() && !m_passwordPrompt->Create()) {
         return;
@@ -157,6 +159,32 @@ void Application::MainWindowClosing() {
     }
 }
 
+void Application::OpenWebsite() {
+    if (!m_browser) {
+        m_browser = std::make_unique<BrowserWindow>([this] {
+            if (gEndWhenBrowserCloses) {
+                EndProgram();  // the main window went first: this was the last window
+            }
+        });
+    }
+    if (!m_browser->Handle()) {
+        m_browser->Create();  // opens on the website
+        return;
+    }
+    ::ShowWindow(m_browser->Handle(), SW_SHOW);
+    ::SetForegroundWindow(m_browser->Handle());
+}
+
+bool Application::BrowserShowing() const {
+    return m_browser && m_browser->Handle() && ::IsWindowVisible(m_browser->Handle());
+}
+
 void Application::EndProgram() {
+    if (m_productInfo.skinEnabled) {
+        StopSkinEngine();
+    }
+    if (BrowserShowing()) {
+        ::DestroyWindow(m_browser->Handle());
+    }
     ::PostQuitMessage(0);
 }

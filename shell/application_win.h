@@ -7,6 +7,7 @@
 #include "platform/message_box_win.h"
 #include "platform/text_win.h"
 #include "present/about_window_win.h"
+#include "present/browser_window_win.h"
 #include "present/product_info.h"
 #include "protect/machine_registry_win.h"
 #include "protect/options_dialog_win.h"
@@ -29,6 +30,8 @@ public:
     void OpenAbout() override;
     void AskPassword(GuardedWindow& target, int action) override;
     void RunHelp(HWND owner) override;
+    void OpenWebsite() override;
+    bool BrowserShowing() const override;
     void MainWindowClosing() override;
     void EndProgram() override;
 
@@ -52,5 +55,6 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<OptionsDialog> m_options;
     std::unique_ptr<AboutWindow> m_about;
+    std::unique_ptr<BrowserWindow> m_browser;
     std::unique_ptr<PasswordPrompt> m_passwordPrompt;
 };

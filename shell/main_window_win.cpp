@@ -7,6 +7,8 @@
 #include "platform/program_folder_win.h"
 #include "platform/twips.h"
 #include "present/artwork_win.h"
+#include "present/banner_win.h"
+#include "present/skin_form_win.h"
 #include "present/product_info_win.h"
 #include "protect/hotkeys.h"
 #include "protect/setting_rules.h"
@@ -95,6 +97,14 @@ bool MainWindow::CreateControls() {
     m_banner = ::CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | SS_OWNERDRAW, 0, 0, 10, 10, hwnd,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PIC_BANNER)),
                                  instance, nullptr);
+    const int dpi = Dpi();
+    const RECT bannerRect{TwipsToPixels(kBannerLeftTwips, dpi), TwipsToPixels(kBannerTopTwips, dpi),
+                          TwipsToPixels(kBannerLeftTwips + kBannerWidthTwips, dpi),
+                          TwipsToPixels(kBannerTopTwips + kBannerHeightTwips, dpi)};
+    m_bannerView.Create(hwnd, IDC_WEB_BANNER, bannerRect, false);
+    // The window has no plain labels; the template is there for the label replacement all the
+    // same, hidden under the button bar.
+    CreateSkinLabelTemplate(hwnd, {0, 0, TwipsToPixels(555, dpi), TwipsToPixels(135, dpi)});
     m_statusBar = ::CreateWindowExW(
         0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)), instance, nullptr);
@@ -159,12 +169,18 @@ bool MainWindow::Load() {
     }
 
     if (m_productInfo.bannerEnabled) {
-        ::ShowWindow(m_banner, SW_SHOW);
-        ::BringWindowToTop(m_banner);
+        ::ShowWindow(m_bannerView.Handle(), SW_SHOW);
+        ::BringWindowToTop(m_bannerView.Handle());
+        m_bannerBox = ShowBanner(Handle(), m_bannerView, m_banner,
+                                 Widen(m_productInfo.bannerAddress), ScaleMode::Twips, Dpi());
     }
     m_productInfo = LoadProductInfo();
     ::SetWindowTextW(Handle(), Widen(MainWindowCaption(m_productInfo)).c_str());
     ::SetWindowTextW(m_buttons[5], Widen("Visit " + m_productInfo.websiteAddress).c_str());
+    if (m_productInfo.skinEnabled) {
+        ReplaceLabels(Handle());
+        SkinForm(Handle());
+    }
     Layout();
     return true;
 }
@@ -261,6 +277,10 @@ void MainWindow::Unload() {
     m_host.MainWindowClosing();
     for (const auto& hotkey : kHotkeys) {
         ::UnregisterHotKey(Handle(), hotkey.id);
+    }
+    if (m_host.BrowserShowing()) {
+        gEndWhenBrowserCloses = true;  // the browser window ends the program when it closes
+        return;
     }
     m_host.EndProgram();
 }
@@ -367,6 +387,9 @@ void MainWindow::OnCommand(int id) {
             break;
         case IDM_ABOUT_ITEM:
             m_host.OpenAbout();
+            break;
+        case IDC_CMD_WEBSITE:
+            m_host.OpenWebsite();
             break;
         default:
             break;

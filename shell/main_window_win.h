@@ -10,6 +10,7 @@
 #include "platform/unique_resource_win.h"
 #include "platform/window_win.h"
 #include "present/product_info.h"
+#include "present/web_view_win.h"
 #include "protect/app_hider.h"
 #include "protect/settings_store.h"
 #include "protect/stealth_platform_win.h"
@@ -81,7 +82,9 @@ private:
     UniqueFont m_listFont;
     UniqueFont m_bannerFont;
     HWND m_buttons[6] = {};
-    HWND m_banner = nullptr;
+    HWND m_banner = nullptr;  // wbPicture: the artwork shown until the web banner takes over
+    WebView m_bannerView;     // wbBanner
+    HWND m_bannerBox = nullptr;  // picBox, made by the banner set-up
     HWND m_statusBar = nullptr;
     FolderListView m_list;
     RepairMenuState m_repairMenu;

@@ -5,6 +5,9 @@
 #include "platform/twips.h"
 #include "platform/unique_resource_win.h"
 #include "present/artwork_win.h"
+#include "present/skin_engine_win.h"
+#include "present/skin_form_win.h"
+#include "shell/program_globals.h"
 
 namespace {
 
@@ -31,12 +34,24 @@ bool SplashWindow::Create(const ProductInfo& productInfo) {
     const int height = TwipsToPixels(kHeightTwips, dpi);
     const int left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    return CreateWindowOf(kClassName, Widen(productInfo.productName).c_str(), WS_POPUP | WS_BORDER,
-                          WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, left, top, width, height, nullptr,
-                          nullptr);
+    if (!CreateWindowOf(kClassName, Widen(productInfo.productName).c_str(), WS_POPUP | WS_BORDER,
+                        WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, left, top, width, height, nullptr,
+                        nullptr)) {
+        return false;
+    }
+    if (productInfo.skinEnabled) {
+        // Ready before any window loads, the password prompt of a guarded start included.
+        gSkin = &m_skin;
+    }
+    return true;
 }
 
 void SplashWindow::ResumeStart() {
+    gEndWhenBrowserCloses = false;
+    if (m_productInfo->skinEnabled) {
+        SkinForm(Handle());
+        StartSkinEngine(m_skin);
+    }
     m_pauseStart = Microseconds();
     ::SetTimer(Handle(), kPauseTimer, kPauseTickMs, nullptr);
 }

@@ -7,6 +7,7 @@
 
 #include "platform/window_win.h"
 #include "present/product_info.h"
+#include "present/skin_win.h"
 #include "shell/program_host.h"
 #include "shell/startup_pause.h"
 
@@ -19,6 +20,8 @@ public:
     bool Create(const ProductInfo& productInfo);
 
     HWND WindowHandle() const override { return Handle(); }
+    // The skin of every window of the program, loaded with this window.
+    const Skin& SkinControl() const { return m_skin; }
     // Continues start-up after the decision, or after the right password.
     void ResumeStart() override;
 
@@ -29,6 +32,7 @@ private:
     void Paint(HDC dc, const RECT& area) const;
 
     std::function<void()> m_createMainWindow;
+    Skin m_skin{BuiltInSkinPalette()};
     const ProductInfo* m_productInfo = nullptr;
     StartupPause m_pause;
     long long m_pauseStart = 0;

@@ -12,27 +12,27 @@ constexpr FrameFeatures kDialog{true, false, false, false};
 
 TEST(SkinFrameLayout, PlacesCaptionButtonsFromTheRight) {
     const FrameLayout main = ComputeFrameLayout(400, 300, kMetrics, kMainWindow);
-    EXPECT_EQ(main.caption, (FrameRect{4, 4, 396, 34}));
-    EXPECT_EQ(main.closeButton, (FrameRect{350, 4, 396, 34}));
-    EXPECT_EQ(main.maximizeButton, (FrameRect{304, 4, 350, 34}));
-    EXPECT_EQ(main.minimizeButton, (FrameRect{258, 4, 304, 34}));
-    EXPECT_EQ(main.systemButton, (FrameRect{4, 4, 34, 34}));
-    EXPECT_EQ(main.title, (FrameRect{34, 4, 258, 34}));
-    EXPECT_EQ(main.menuBar, (FrameRect{4, 34, 396, 56}));
-    EXPECT_EQ(main.client, (FrameRect{4, 56, 396, 296}));
+    EXPECT_EQ(main.caption, (PixelRect{4, 4, 396, 34}));
+    EXPECT_EQ(main.closeButton, (PixelRect{350, 4, 396, 34}));
+    EXPECT_EQ(main.maximizeButton, (PixelRect{304, 4, 350, 34}));
+    EXPECT_EQ(main.minimizeButton, (PixelRect{258, 4, 304, 34}));
+    EXPECT_EQ(main.systemButton, (PixelRect{4, 4, 34, 34}));
+    EXPECT_EQ(main.title, (PixelRect{34, 4, 258, 34}));
+    EXPECT_EQ(main.menuBar, (PixelRect{4, 34, 396, 56}));
+    EXPECT_EQ(main.client, (PixelRect{4, 56, 396, 296}));
 
     // A dialog has a close button only, and no menu bar.
     FrameMetrics noMenu = kMetrics;
     noMenu.menuBarHeight = 0;
     const FrameLayout dialog = ComputeFrameLayout(200, 100, noMenu, kDialog);
-    EXPECT_EQ(dialog.closeButton, (FrameRect{150, 4, 196, 34}));
-    EXPECT_EQ(dialog.minimizeButton, FrameRect{});
-    EXPECT_EQ(dialog.maximizeButton, FrameRect{});
-    EXPECT_EQ(dialog.client, (FrameRect{4, 34, 196, 96}));
+    EXPECT_EQ(dialog.closeButton, (PixelRect{150, 4, 196, 34}));
+    EXPECT_EQ(dialog.minimizeButton, PixelRect{});
+    EXPECT_EQ(dialog.maximizeButton, PixelRect{});
+    EXPECT_EQ(dialog.client, (PixelRect{4, 34, 196, 96}));
 
     // A window narrower than its buttons keeps every rectangle inside the caption.
     const FrameLayout tiny = ComputeFrameLayout(60, 40, kMetrics, kMainWindow);
-    for (const FrameRect& r : {tiny.closeButton, tiny.maximizeButton, tiny.minimizeButton,
+    for (const PixelRect& r : {tiny.closeButton, tiny.maximizeButton, tiny.minimizeButton,
                                tiny.systemButton, tiny.title}) {
         EXPECT_GE(r.left, tiny.caption.left);
         EXPECT_LE(r.right, tiny.caption.right);
@@ -40,8 +40,8 @@ TEST(SkinFrameLayout, PlacesCaptionButtonsFromTheRight) {
     }
     // Without a caption bar (the start-up window) there are no caption buttons at all.
     const FrameLayout bare = ComputeFrameLayout(100, 80, {1, 0, 46, 0, 0}, kDialog);
-    EXPECT_EQ(bare.closeButton, FrameRect{});
-    EXPECT_EQ(bare.client, (FrameRect{1, 1, 99, 79}));
+    EXPECT_EQ(bare.closeButton, PixelRect{});
+    EXPECT_EQ(bare.client, (PixelRect{1, 1, 99, 79}));
 }
 
 TEST(SkinFrameLayout, HitTestsEveryPart) {
@@ -79,13 +79,13 @@ TEST(SkinFrameLayout, HitTestsEveryPart) {
 }
 
 TEST(SkinFrameLayout, LaysOutMenuBarItems) {
-    const FrameRect bar{4, 34, 120, 56};
+    const PixelRect bar{4, 34, 120, 56};
     const auto items = LayOutMenuBar(bar, {20, 30, 40, 50}, 5);
     ASSERT_EQ(items.size(), 4u);
-    EXPECT_EQ(items[0], (FrameRect{4, 34, 34, 56}));
-    EXPECT_EQ(items[1], (FrameRect{34, 34, 74, 56}));
-    EXPECT_EQ(items[2], (FrameRect{74, 34, 120, 56}));  // cut at the bar's edge
-    EXPECT_EQ(items[3], (FrameRect{120, 34, 120, 56}));  // no room left
+    EXPECT_EQ(items[0], (PixelRect{4, 34, 34, 56}));
+    EXPECT_EQ(items[1], (PixelRect{34, 34, 74, 56}));
+    EXPECT_EQ(items[2], (PixelRect{74, 34, 120, 56}));  // cut at the bar's edge
+    EXPECT_EQ(items[3], (PixelRect{120, 34, 120, 56}));  // no room left
     EXPECT_EQ(MenuBarItemAt(items, 4, 40), 0);
     EXPECT_EQ(MenuBarItemAt(items, 74, 40), 2);
     EXPECT_EQ(MenuBarItemAt(items, 119, 55), 2);

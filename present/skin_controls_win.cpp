@@ -1,0 +1,355 @@
+#include "present/skin_controls_win.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "platform/gdi_win.h"
+#include "platform/text_win.h"
+#include "platform/window_win.h"
+#include "platform/unique_resource_win.h"
+#include "present/skin_form_win.h"
+#include "present/skin_win.h"
+
+namespace {
+
+constexpr UINT_PTR kControlSubclassId = 0x4D435431;  // "MCT1"
+constexpr wchar_t kLookProperty[] = L"Murkwell.SkinLook";
+constexpr wchar_t kPictureProperty[] = L"Murkwell.Picture";
+
+enum class Kind { PushButton, CheckBox, GroupBox };
+
+struct ControlState {
+    const Skin* skin = nullptr;
+    Kind kind = Kind::PushButton;
+    bool hot = false;
+    bool trackingLeave = false;
+};
+
+int Scale(int value, HWND window) {
+    return ::MulDiv(value, WindowDpi(window), USER_DEFAULT_SCREEN_DPI);
+}
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+    ::SetBkColor(dc, colour);
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+}
+
+void RoundBox(HDC dc, const RECT& rect, COLORREF fill, COLORREF edge, int radius, int width) {
+    UniquePen pen(::CreatePen(PS_INSIDEFRAME, width, edge));
+    UniqueBrush brush(::CreateSolidBrush(fill));
+    const HGDIOBJ previousPen = ::SelectObject(dc, pen.Get());
+    const HGDIOBJ previousBrush = ::SelectObject(dc, brush.Get());
+    ::RoundRect(dc, rect.left, rect.top, rect.right, rect.bottom, radius, radius);
+    ::SelectObject(dc, previousBrush);
+    ::SelectObject(dc, previousPen);
+}
+
+HFONT FontOf(HWND control) {
+    const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+    return font ? font : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
+
+bool ShowsFocus(HWND control) {
+    return ::GetFocus() == control &&
+           !(::SendMessageW(control, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+}
+
+// What the window gives static text on it: the background behind check boxes and frames.
+HBRUSH BackgroundBrush(HWND control, HDC dc) {
+    const auto brush = reinterpret_cast<HBRUSH>(
+        ::SendMessageW(::GetParent(control), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                       reinterpret_cast<LPARAM>(control)));
+    return brush ? brush : ::GetSysColorBrush(COLOR_BTNFACE);
+}
+
+void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& state) {
+    const SkinPalette& colours = state.skin->Palette();
+    const LRESULT buttonState = ::SendMessageW(button, BM_GETSTATE, 0, 0);
+    const bool enabled = ::IsWindowEnabled(button) != FALSE;
+    const bool pressed = enabled && (buttonState & BST_PUSHED);
+    const bool isDefault = (::GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    const bool focused = ShowsFocus(button);
+
+    ::FillRect(dc, &area, BackgroundBrush(button, dc));
+    COLORREF fill = ControlBackColor(button).value_or(colours.controlBack);
+    COLORREF edge = colours.border;
+    if (!enabled) {
+        fill = colours.disabledBack;
+        edge = colours.disabledBorder;
+    } else if (pressed) {
+        fill = colours.pressed;
+        edge = colours.accent;
+    } else if (state.hot) {
+        fill = colours.hot;
+        edge = colours.accent;
+    } else if (isDefault || focused) {
+        edge = colours.accent;
+    }
+    const int unit = std::max(1, Scale(1, button));
+    RECT box = area;
+    ::InflateRect(&box, -unit, -unit);
+    RoundBox(dc, box, fill, edge, Scale(6, button), (focused || isDefault) && enabled ? 2 * unit : unit);
+
+    RECT content = box;
+    ::InflateRect(&content, -3 * unit, -2 * unit);
+    if (pressed) {
+        ::OffsetRect(&content, 0, unit);
+    }
+    const auto picture = static_cast<HICON>(::GetPropW(button, kPictureProperty));
+    const std::wstring caption = TextOfWindow(button);
+    const HGDIOBJ previousFont = ::SelectObject(dc, FontOf(button));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, enabled ? colours.text : colours.disabledText);
+    if (picture) {
+        // The picture above the caption, the two centred together.
+        ICONINFO info{};
+        BITMAP bitmap{};
+        ::GetIconInfo(picture, &info);
+        ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+        const int width = bitmap.bmWidth;
+        const int height = info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2;
+        if (info.hbmColor) ::DeleteObject(info.hbmColor);
+        if (info.hbmMask) ::DeleteObject(info.hbmMask);
+        RECT measure{0, 0, content.right - content.left, 0};
+        ::DrawTextW(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
+        const int textHeight = caption.empty() ? 0 : measure.bottom;
+        const int total = height + (textHeight ? unit + textHeight : 0);
+        const int top = (content.top + content.bottom - total) / 2;
+        ::DrawIconEx(dc, (content.left + content.right - width) / 2, top, picture, width, height,
+                     0, nullptr, enabled ? DI_NORMAL : DI_NORMAL | DI_MASK);
+        RECT text{content.left, top + height + unit, content.right, content.bottom};
+        ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_CENTER | DT_TOP);
+    } else {
+        ::DrawTextW(dc, caption.c_str(), -1, &content,
+                    DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS);
+    }
+    ::SelectObject(dc, previousFont);
+}
+
+void PaintCheckBox(HWND checkBox, HDC dc, const RECT& area, const ControlState& state) {
+    const SkinPalette& colours = state.skin->Palette();
+    const bool enabled = ::IsWindowEnabled(checkBox) != FALSE;
+    const LRESULT check = ::SendMessageW(checkBox, BM_GETCHECK, 0, 0);
+    const bool pressed = enabled && (::SendMessageW(checkBox, BM_GETSTATE, 0, 0) & BST_PUSHED);
+    ::FillRect(dc, &area, BackgroundBrush(checkBox, dc));
+
+    const int unit = std::max(1, Scale(1, checkBox));
+    const int size = Scale(14, checkBox);
+    const int top = (area.top + area.bottom - size) / 2;
+    const RECT box{area.left + unit, top, area.left + unit + size, top + size};
+    COLORREF fill = colours.controlBack;
+    COLORREF edge = state.hot || pressed ? colours.accent : colours.border;
+    if (!enabled) {
+        fill = colours.disabledBack;
+        edge = colours.disabledBorder;
+    } else if (check == BST_CHECKED) {
+        fill = state.hot ? colours.captionButtonHot : colours.accent;
+        edge = fill;
+    } else if (pressed) {
+        fill = colours.pressed;
+    }
+    RoundBox(dc, box, fill, edge, Scale(4, checkBox), unit);
+    if (check == BST_CHECKED || check == BST_INDETERMINATE) {
+        UniquePen pen(::CreatePen(PS_SOLID, 2 * unit,
+                                  enabled ? colours.accentText : colours.disabledText));
+        const HGDIOBJ previousPen = ::SelectObject(dc, pen.Get());
+        const int s = size;
+        if (check == BST_CHECKED) {
+            const POINT tick[] = {{box.left + s * 3 / 14, box.top + s * 7 / 14},
+                                  {box.left + s * 6 / 14, box.top + s * 10 / 14},
+                                  {box.left + s * 11 / 14, box.top + s * 4 / 14}};
+            ::Polyline(dc, tick, 3);
+        } else {
+            ::MoveToEx(dc, box.left + s / 4, box.top + s / 2, nullptr);
+            ::LineTo(dc, box.right - s / 4, box.top + s / 2);
+        }
+        ::SelectObject(dc, previousPen);
+    }
+
+    RECT text{box.right + Scale(6, checkBox), area.top, area.right, area.bottom};
+    const std::wstring caption = TextOfWindow(checkBox);
+    const HGDIOBJ previousFont = ::SelectObject(dc, FontOf(checkBox));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, enabled ? colours.text : colours.disabledText);
+    const UINT hidePrefix =
+        (::SendMessageW(checkBox, WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) ? DT_HIDEPREFIX : 0;
+    ::DrawTextW(dc, caption.c_str(), -1, &text,
+                DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | hidePrefix);
+    if (ShowsFocus(checkBox)) {
+        RECT measure = text;
+        ::DrawTextW(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
+        RECT focus{text.left - unit, (area.top + area.bottom - (measure.bottom - measure.top)) / 2 - unit,
+                   std::min(text.right, text.left + (measure.right - measure.left)) + unit, 0};
+        focus.bottom = focus.top + (measure.bottom - measure.top) + 2 * unit;
+        ::SetTextColor(dc, colours.text);
+        ::DrawFocusRect(dc, &focus);
+    }
+    ::SelectObject(dc, previousFont);
+}
+
+void PaintGroupBox(HWND group, HDC dc, const RECT& area, const ControlState& state) {
+    const SkinPalette& colours = state.skin->Palette();
+    const HGDIOBJ previousFont = ::SelectObject(dc, FontOf(group));
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    const int unit = std::max(1, Scale(1, group));
+    RECT frame = area;
+    frame.top += metrics.tmHeight / 2;
+    ::FillRect(dc, &area, BackgroundBrush(group, dc));
+    RoundBox(dc, frame, colours.face, colours.border, Scale(8, group), unit);
+    const std::wstring caption = TextOfWindow(group);
+    if (!caption.empty()) {
+        RECT text{area.left + Scale(10, group), area.top, area.right, area.top + metrics.tmHeight};
+        RECT measure = text;
+        ::DrawTextW(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
+        RECT back{measure.left - 4 * unit, measure.top, measure.right + 4 * unit, measure.bottom};
+        FillSolid(dc, back, colours.face);
+        ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, colours.skinLabelText);
+        ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_LEFT | DT_TOP);
+    }
+    ::SelectObject(dc, previousFont);
+}
+
+void Paint(HWND control, HDC dc, const ControlState& state) {
+    RECT area{};
+    ::GetClientRect(control, &area);
+    if (area.right <= 0 || area.bottom <= 0) {
+        return;
+    }
+    // Drawn off screen first so that a state change never flickers.
+    UniqueMemoryDc memory(::CreateCompatibleDC(dc));
+    UniqueBitmap bitmap(::CreateCompatibleBitmap(dc, area.right, area.bottom));
+    const HGDIOBJ previous = ::SelectObject(memory.Get(), bitmap.Get());
+    switch (state.kind) {
+        case Kind::PushButton:
+            PaintPushButton(control, memory.Get(), area, state);
+            break;
+        case Kind::CheckBox:
+            PaintCheckBox(control, memory.Get(), area, state);
+            break;
+        case Kind::GroupBox:
+            PaintGroupBox(control, memory.Get(), area, state);
+            break;
+    }
+    if (state.kind == Kind::GroupBox) {
+        // A group frame is hollow: only its edge and caption are drawn over what lies inside.
+        const HGDIOBJ font = ::SelectObject(dc, FontOf(control));
+        TEXTMETRICW metrics{};
+        ::GetTextMetricsW(dc, &metrics);
+        ::SelectObject(dc, font);
+        const int edge = Scale(8, control);
+        const RECT strips[] = {{0, 0, area.right, metrics.tmHeight + edge},
+                               {0, 0, edge, area.bottom},
+                               {area.right - edge, 0, area.right, area.bottom},
+                               {0, area.bottom - edge, area.right, area.bottom}};
+        for (const RECT& strip : strips) {
+            ::BitBlt(dc, strip.left, strip.top, strip.right - strip.left, strip.bottom - strip.top,
+                     memory.Get(), strip.left, strip.top, SRCCOPY);
+        }
+    } else {
+        ::BitBlt(dc, 0, 0, area.right, area.bottom, memory.Get(), 0, 0, SRCCOPY);
+    }
+    ::SelectObject(memory.Get(), previous);
+}
+
+void Repaint(HWND control) {
+    ::RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+LRESULT CALLBACK ControlSubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR data) {
+    auto& state = *reinterpret_cast<ControlState*>(data);
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            const HDC dc = ::BeginPaint(control, &paint);
+            Paint(control, dc, state);
+            ::EndPaint(control, &paint);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Paint(control, reinterpret_cast<HDC>(wParam), state);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_MOUSEMOVE:
+            if (!state.hot && state.kind != Kind::GroupBox) {
+                state.hot = true;
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, control, 0};
+                state.trackingLeave = ::TrackMouseEvent(&track) != FALSE;
+                Repaint(control);
+            }
+            break;
+        case WM_MOUSELEAVE:
+            state.hot = false;
+            state.trackingLeave = false;
+            Repaint(control);
+            break;
+        // The button draws itself straight away on these; the skin draws over it at once.
+        case BM_SETSTATE:
+        case BM_SETCHECK:
+        case BM_SETSTYLE:
+        case BM_CLICK:
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_ENABLE:
+        case WM_SETTEXT:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_LBUTTONUP:
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+        case WM_CAPTURECHANGED:
+        case WM_UPDATEUISTATE: {
+            const LRESULT result = ::DefSubclassProc(control, message, wParam, lParam);
+            if (::IsWindow(control)) {
+                Repaint(control);
+            }
+            return result;
+        }
+        case WM_NCDESTROY:
+            ::RemoveWindowSubclass(control, ControlSubclassProc, kControlSubclassId);
+            ::RemovePropW(control, kLookProperty);
+            ::RemovePropW(control, kPictureProperty);
+            delete &state;
+            break;
+    }
+    return ::DefSubclassProc(control, message, wParam, lParam);
+}
+
+}  // namespace
+
+void AttachSkinControl(HWND control, const Skin& skin) {
+    if (HasSkinLook(control)) {
+        return;
+    }
+    const std::string type = ControlTypeName(control);
+    Kind kind;
+    if (type == "CommandButton") {
+        kind = Kind::PushButton;
+    } else if (type == "CheckBox") {
+        kind = Kind::CheckBox;
+    } else if (type == "Frame") {
+        kind = Kind::GroupBox;
+    } else {
+        return;
+    }
+    auto* state = new ControlState{&skin, kind};
+    ::SetPropW(control, kLookProperty, reinterpret_cast<HANDLE>(1));
+    ::SetWindowSubclass(control, ControlSubclassProc, kControlSubclassId,
+                        reinterpret_cast<DWORD_PTR>(state));
+    ::InvalidateRect(control, nullptr, TRUE);
+}
+
+bool HasSkinLook(HWND control) {
+    return ::GetPropW(control, kLookProperty) != nullptr;
+}
+
+void SetButtonPicture(HWND button, HICON picture) {
+    ::SetPropW(button, kPictureProperty, picture);
+    // The standard look shows it too, beside the caption.
+    ::SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture));
+    ::InvalidateRect(button, nullptr, TRUE);
+}

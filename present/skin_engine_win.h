@@ -1,0 +1,32 @@
+#pragma once
+// The skin engine: once started, it gives the program's message boxes the skin too, since the
+// system makes those windows and no load of ours runs for them.
+
+#include <windows.h>
+
+class Skin;
+
+class SkinEngine {
+public:
+    // The one engine, made on first use.
+    static SkinEngine& Instance();
+    // Whether the engine was ever made in this run.
+    static bool Exists();
+
+    void HandSkin(const Skin& skin);
+    void Start();
+    void Stop();
+    bool Running() const { return m_hook != nullptr; }
+
+private:
+    SkinEngine() = default;
+    static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
+
+    const Skin* m_skin = nullptr;
+    HHOOK m_hook = nullptr;
+};
+
+// The start-up steps: make the engine if needed, hand it the skin, start it.
+void StartSkinEngine(const Skin& skin);
+// The shutdown step: make the engine if needed, stop it.
+void StopSkinEngine();

@@ -1,0 +1,677 @@
+#include "present/skin_frame_win.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/gdi_win.h"
+#include "platform/unique_resource_win.h"
+#include "present/artwork_win.h"
+#include "present/skin_form_win.h"
+#include "present/skin_frame_layout.h"
+#include "present/skin_win.h"
+
+namespace {
+
+constexpr wchar_t kFrameProperty[] = L"Murkwell.SkinFrame";
+constexpr UINT_PTR kFrameSubclassId = 0x4D465231;  // "MFR1"
+
+struct FrameState {
+    const Skin* skin = nullptr;
+    HMENU menu = nullptr;  // the menu bar, drawn by the skin; the window no longer holds it
+    FrameFeatures features;
+    bool hasCaption = false;
+    bool active = true;
+    bool trackingLeave = false;
+    FramePart hot = FramePart::Client;
+    FramePart pressed = FramePart::Client;
+    int hotMenuItem = -1;
+    int openMenuItem = -1;
+};
+
+int Scale(int value, HWND window) {
+    return ::MulDiv(value, WindowDpi(window), USER_DEFAULT_SCREEN_DPI);
+}
+
+FrameMetrics MetricsOf(HWND window, const FrameState& state) {
+    FrameMetrics metrics;
+    metrics.border = state.features.resizable ? Scale(4, window) : std::max(1, Scale(1, window));
+    metrics.captionHeight = state.hasCaption ? Scale(30, window) : 0;
+    metrics.buttonWidth = Scale(46, window);
+    metrics.menuBarHeight = state.menu ? Scale(24, window) : 0;
+    metrics.grip = Scale(16, window);
+    return metrics;
+}
+
+SIZE WindowSize(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+FrameLayout LayoutOf(HWND window, const FrameState& state) {
+    const SIZE size = WindowSize(window);
+    return ComputeFrameLayout(size.cx, size.cy, MetricsOf(window, state), state.features);
+}
+
+RECT ToRect(const PixelRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+UniqueFont NonClientFont(HWND window, bool menu) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    LOGFONTW font = menu ? metrics.lfMenuFont : metrics.lfCaptionFont;
+    font.lfHeight = ::MulDiv(font.lfHeight, WindowDpi(window), USER_DEFAULT_SCREEN_DPI);
+    font.lfWeight = menu ? FW_NORMAL : FW_BOLD;
+    font.lfQuality = CLEARTYPE_QUALITY;
+    return UniqueFont(::CreateFontIndirectW(&font));
+}
+
+std::wstring MenuItemText(HMENU menu, int index) {
+    wchar_t text[128] = {};
+    ::GetMenuStringW(menu, static_cast<UINT>(index), text, static_cast<int>(std::size(text)),
+                     MF_BYPOSITION);
+    return text;
+}
+
+std::vector<PixelRect> MenuItemsOf(HWND window, const FrameState& state, HDC dc) {
+    if (!state.menu) {
+        return {};
+    }
+    UniqueFont font = NonClientFont(window, true);
+    const HGDIOBJ previous = ::SelectObject(dc, font.Get());
+    std::vector<int> widths;
+    for (int i = 0; i < ::GetMenuItemCount(state.menu); ++i) {
+        RECT measure{};
+        ::DrawTextW(dc, MenuItemText(state.menu, i).c_str(), -1, &measure,
+                    DT_SINGLELINE | DT_CALCRECT);
+        widths.push_back(measure.right - measure.left);
+    }
+    ::SelectObject(dc, previous);
+    return LayOutMenuBar(LayoutOf(window, state).menuBar, widths, Scale(9, window));
+}
+
+std::vector<PixelRect> MenuItemsOf(HWND window, const FrameState& state) {
+    const HDC dc = ::GetWindowDC(window);
+    auto items = MenuItemsOf(window, state, dc);
+    ::ReleaseDC(window, dc);
+    return items;
+}
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
+    ::SetBkColor(dc, colour);
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+}
+
+void DrawCaptionGlyph(HDC dc, const RECT& button, FramePart part, bool zoomed, COLORREF colour,
+                      int unit) {
+    const int half = 5 * unit;
+    const int cx = (button.left + button.right) / 2;
+    const int cy = (button.top + button.bottom) / 2;
+    UniquePen pen(::CreatePen(PS_SOLID, unit, colour));
+    const HGDIOBJ previousPen = ::SelectObject(dc, pen.Get());
+    const HGDIOBJ previousBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+    switch (part) {
+        case FramePart::MinimizeButton:
+            ::MoveToEx(dc, cx - half, cy, nullptr);
+            ::LineTo(dc, cx + half, cy);
+            break;
+        case FramePart::MaximizeButton:
+            if (zoomed) {  // restore: two overlapping windows
+                const int inset = 2 * unit;
+                ::Rectangle(dc, cx - half, cy - half + inset, cx + half - inset + 1, cy + half + 1);
+                ::MoveToEx(dc, cx - half + inset, cy - half + inset, nullptr);
+                ::LineTo(dc, cx - half + inset, cy - half);
+                ::LineTo(dc, cx + half, cy - half);
+                ::LineTo(dc, cx + half, cy + half - inset);
+                ::LineTo(dc, cx + half - inset, cy + half - inset);
+            } else {
+                ::Rectangle(dc, cx - half, cy - half, cx + half + 1, cy + half + 1);
+            }
+            break;
+        case FramePart::CloseButton:
+            ::MoveToEx(dc, cx - half, cy - half, nullptr);
+            ::LineTo(dc, cx + half + 1, cy + half + 1);
+            ::MoveToEx(dc, cx + half, cy - half, nullptr);
+            ::LineTo(dc, cx - half - 1, cy + half + 1);
+            break;
+        default:
+            break;
+    }
+    ::SelectObject(dc, previousBrush);
+    ::SelectObject(dc, previousPen);
+}
+
+void PaintFrame(HWND window, const FrameState& state) {
+    const SkinPalette& colours = state.skin->Palette();
+    const SIZE size = WindowSize(window);
+    if (size.cx <= 0 || size.cy <= 0) {
+        return;
+    }
+    const FrameLayout layout = LayoutOf(window, state);
+    const HDC windowDc = ::GetWindowDC(window);
+    // Drawn off screen, then copied around the client area in one go: no flicker.
+    UniqueMemoryDc dc(::CreateCompatibleDC(windowDc));
+    UniqueBitmap bitmap(::CreateCompatibleBitmap(windowDc, size.cx, size.cy));
+    const HGDIOBJ previousBitmap = ::SelectObject(dc.Get(), bitmap.Get());
+    const HDC paint = dc.Get();
+
+    const COLORREF frameColour = state.active ? colours.captionActive : colours.captionInactive;
+    const RECT whole{0, 0, size.cx, size.cy};
+    FillSolid(paint, whole, frameColour);
+
+    const int unit = std::max(1, Scale(1, window));
+    if (state.hasCaption) {
+        const RECT caption = ToRect(layout.caption);
+        if (state.active) {
+            FillGradient(paint, caption, colours.captionActive, colours.captionActiveEnd, true);
+        } else {
+            FillSolid(paint, caption, colours.captionInactive);
+        }
+        if (state.features.systemButton && layout.systemButton.Width() > 0) {
+            // The product's veiled folder stands for the window menu.
+            const int folderUnit = std::max(1, (layout.caption.bottom - layout.caption.top) / 22);
+            const int left = layout.systemButton.left +
+                             (layout.systemButton.Width() - 12 * folderUnit) / 2;
+            const int top = (layout.caption.top + layout.caption.bottom - 10 * folderUnit) / 2;
+            DrawVeiledFolder(paint, left, top, folderUnit);
+        }
+        UniqueFont font = NonClientFont(window, false);
+        const HGDIOBJ previousFont = ::SelectObject(paint, font.Get());
+        ::SetBkMode(paint, TRANSPARENT);
+        ::SetTextColor(paint, state.active ? colours.captionText : colours.captionTextInactive);
+        wchar_t title[256] = {};
+        ::InternalGetWindowText(window, title, static_cast<int>(std::size(title)));
+        RECT titleRect = ToRect(layout.title);
+        titleRect.left += state.features.systemButton ? Scale(2, window) : Scale(10, window);
+        ::DrawTextW(paint, title, -1, &titleRect,
+                    DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
+        ::SelectObject(paint, previousFont);
+
+        const bool zoomed = ::IsZoomed(window) != FALSE;
+        for (const auto& [part, rect] :
+             {std::pair{FramePart::MinimizeButton, layout.minimizeButton},
+              std::pair{FramePart::MaximizeButton, layout.maximizeButton},
+              std::pair{FramePart::CloseButton, layout.closeButton}}) {
+            if (rect.Width() <= 0) {
+                continue;
+            }
+            const RECT button = ToRect(rect);
+            const bool isClose = part == FramePart::CloseButton;
+            if (state.pressed == part) {
+                FillSolid(paint, button, isClose ? colours.closePressed : colours.captionButtonPressed);
+            } else if (state.hot == part) {
+                FillSolid(paint, button, isClose ? colours.closeHot : colours.captionButtonHot);
+            }
+            DrawCaptionGlyph(paint, button, part, zoomed,
+                             state.active ? colours.captionText : colours.captionTextInactive,
+                             unit);
+        }
+    }
+
+    if (state.menu) {
+        const RECT bar = ToRect(layout.menuBar);
+        FillSolid(paint, bar, colours.menuBar);
+        const RECT line{bar.left, bar.bottom - unit, bar.right, bar.bottom};
+        FillSolid(paint, line, colours.menuBarLine);
+        UniqueFont font = NonClientFont(window, true);
+        const HGDIOBJ previousFont = ::SelectObject(paint, font.Get());
+        ::SetBkMode(paint, TRANSPARENT);
+        const auto items = MenuItemsOf(window, state, paint);
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            RECT item = ToRect(items[i]);
+            item.bottom -= unit;
+            const bool open = static_cast<int>(i) == state.openMenuItem;
+            if (open) {
+                FillSolid(paint, item, colours.menuOpen);
+            } else if (static_cast<int>(i) == state.hotMenuItem) {
+                FillSolid(paint, item, colours.menuHot);
+            }
+            ::SetTextColor(paint, open ? colours.accentText : colours.menuText);
+            ::DrawTextW(paint, MenuItemText(state.menu, static_cast<int>(i)).c_str(), -1, &item,
+                        DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        }
+        ::SelectObject(paint, previousFont);
+    }
+
+    // Copy everything but the client area, which the window paints itself.
+    RECT client{};
+    ::GetClientRect(window, &client);
+    ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    RECT windowRect{};
+    ::GetWindowRect(window, &windowRect);
+    ::OffsetRect(&client, -windowRect.left, -windowRect.top);
+    ::ExcludeClipRect(windowDc, client.left, client.top, client.right, client.bottom);
+    ::BitBlt(windowDc, 0, 0, size.cx, size.cy, paint, 0, 0, SRCCOPY);
+    ::SelectObject(paint, previousBitmap);
+    ::ReleaseDC(window, windowDc);
+}
+
+FramePart PartAt(HWND window, const FrameState& state, POINT screen) {
+    RECT windowRect{};
+    ::GetWindowRect(window, &windowRect);
+    const SIZE size = WindowSize(window);
+    const FrameMetrics metrics = MetricsOf(window, state);
+    const FrameLayout layout = ComputeFrameLayout(size.cx, size.cy, metrics, state.features);
+    FramePart part = HitTestFrame(layout, metrics, state.features, size.cx, size.cy,
+                                  screen.x - windowRect.left, screen.y - windowRect.top);
+    if (::IsZoomed(window) && part >= FramePart::Left) {
+        part = FramePart::Border;  // a maximised window is not sized by its edges
+    }
+    return part;
+}
+
+LRESULT HitCode(FramePart part) {
+    switch (part) {
+        case FramePart::Client: return HTCLIENT;
+        case FramePart::Caption: return HTCAPTION;
+        case FramePart::SystemButton: return HTSYSMENU;
+        case FramePart::MinimizeButton: return HTMINBUTTON;
+        case FramePart::MaximizeButton: return HTMAXBUTTON;
+        case FramePart::CloseButton: return HTCLOSE;
+        case FramePart::MenuBar: return HTMENU;
+        case FramePart::Border: return HTBORDER;
+        case FramePart::Left: return HTLEFT;
+        case FramePart::Right: return HTRIGHT;
+        case FramePart::Top: return HTTOP;
+        case FramePart::Bottom: return HTBOTTOM;
+        case FramePart::TopLeft: return HTTOPLEFT;
+        case FramePart::TopRight: return HTTOPRIGHT;
+        case FramePart::BottomLeft: return HTBOTTOMLEFT;
+        case FramePart::BottomRight: return HTBOTTOMRIGHT;
+    }
+    return HTNOWHERE;
+}
+
+POINT ScreenPointOf(HWND window, const PixelRect& rect, bool bottom) {
+    RECT windowRect{};
+    ::GetWindowRect(window, &windowRect);
+    return {windowRect.left + rect.left, windowRect.top + (bottom ? rect.bottom : rect.top)};
+}
+
+void ShowSystemMenu(HWND window, const FrameState& state) {
+    const HMENU menu = ::GetSystemMenu(window, FALSE);
+    if (!menu) {
+        return;
+    }
+    const bool zoomed = ::IsZoomed(window) != FALSE;
+    const bool iconic = ::IsIconic(window) != FALSE;
+    auto enable = [&](UINT command, bool enabled) {
+        ::EnableMenuItem(menu, command, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    };
+    enable(SC_RESTORE, zoomed || iconic);
+    enable(SC_MOVE, !zoomed);
+    enable(SC_SIZE, state.features.resizable && !zoomed);
+    enable(SC_MINIMIZE, state.features.minimizeButton && !iconic);
+    enable(SC_MAXIMIZE, state.features.maximizeButton && !zoomed);
+    const POINT at = ScreenPointOf(window, LayoutOf(window, state).systemButton, true);
+    const UINT command = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN,
+                                          at.x, at.y, 0, window, nullptr);
+    if (command) {
+        ::PostMessageW(window, WM_SYSCOMMAND, command, 0);
+    }
+}
+
+// While a menu of the bar is open, Left and Right and the mouse over another item of the bar
+// move to the neighbouring menu, as they do on the system's menu bar.
+struct MenuBarTracking {
+    HWND window = nullptr;
+    FrameState* state = nullptr;
+    std::vector<PixelRect> items;
+    int next = -1;
+    HHOOK hook = nullptr;
+};
+MenuBarTracking* gTracking = nullptr;
+
+LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam) {
+    auto* message = reinterpret_cast<MSG*>(lParam);
+    if (code == MSGF_MENU && gTracking && message) {
+        const int count = static_cast<int>(gTracking->items.size());
+        const int open = gTracking->state->openMenuItem;
+        if (message->message == WM_KEYDOWN &&
+            (message->wParam == VK_LEFT || message->wParam == VK_RIGHT)) {
+            // The bar's menus have no cascading submenus, so the keys are free for this.
+            if (count > 1) {
+                gTracking->next = (open + (message->wParam == VK_RIGHT ? 1 : count - 1)) % count;
+                ::EndMenu();
+                return TRUE;
+            }
+        }
+        if (message->message == WM_MOUSEMOVE) {
+            RECT windowRect{};
+            ::GetWindowRect(gTracking->window, &windowRect);
+            const POINT at{GET_X_LPARAM(message->lParam), GET_Y_LPARAM(message->lParam)};
+            const int item = MenuBarItemAt(gTracking->items, at.x - windowRect.left,
+                                           at.y - windowRect.top);
+            if (item >= 0 && item != open) {
+                gTracking->next = item;
+                ::EndMenu();
+                return TRUE;
+            }
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void OpenMenuBar(HWND window, FrameState& state, int item, bool fromKeyboard) {
+    MenuBarTracking tracking;
+    tracking.window = window;
+    tracking.state = &state;
+    tracking.items = MenuItemsOf(window, state);
+    tracking.hook = ::SetWindowsHookExW(WH_MSGFILTER, MenuFilterProc, nullptr,
+                                        ::GetCurrentThreadId());
+    gTracking = &tracking;
+    while (item >= 0 && item < static_cast<int>(tracking.items.size())) {
+        tracking.next = -1;
+        state.openMenuItem = item;
+        state.hotMenuItem = -1;
+        PaintFrame(window, state);
+        const POINT at = ScreenPointOf(window, tracking.items[static_cast<std::size_t>(item)], true);
+        if (fromKeyboard) {
+            ::PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);  // select the first item
+        }
+        ::TrackPopupMenu(::GetSubMenu(state.menu, item), TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y,
+                         0, window, nullptr);
+        item = tracking.next;
+    }
+    gTracking = nullptr;
+    if (tracking.hook) {
+        ::UnhookWindowsHookEx(tracking.hook);
+    }
+    state.openMenuItem = -1;
+    PaintFrame(window, state);
+}
+
+wchar_t UpperCase(wchar_t letter) {
+    wchar_t text[2] = {letter, 0};
+    ::CharUpperBuffW(text, 1);
+    return text[0];
+}
+
+int MenuItemForAccessKey(HMENU menu, wchar_t key) {
+    if (!menu) {
+        return -1;
+    }
+    const wchar_t wanted = UpperCase(key);
+    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+        const std::wstring text = MenuItemText(menu, i);
+        const auto amp = text.find(L'&');
+        if (amp != std::wstring::npos && amp + 1 < text.size() && UpperCase(text[amp + 1]) == wanted) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// Follows a press on a caption button until the mouse is let go; true when it is let go on it.
+bool TrackCaptionButton(HWND window, FrameState& state, FramePart part) {
+    state.pressed = part;
+    PaintFrame(window, state);
+    ::SetCapture(window);
+    bool inside = true;
+    MSG message;
+    while (::GetCapture() == window && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_MOUSEMOVE || message.message == WM_LBUTTONUP) {
+            POINT at{GET_X_LPARAM(message.lParam), GET_Y_LPARAM(message.lParam)};
+            ::ClientToScreen(window, &at);
+            inside = PartAt(window, state, at) == part;
+            const FramePart shown = inside ? part : FramePart::Client;
+            if (shown != state.pressed) {
+                state.pressed = shown;
+                PaintFrame(window, state);
+            }
+            if (message.message == WM_LBUTTONUP) {
+                break;
+            }
+            continue;
+        }
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    ::ReleaseCapture();
+    state.pressed = FramePart::Client;
+    state.hot = FramePart::Client;
+    PaintFrame(window, state);
+    return inside;
+}
+
+void ResizeToKeepClient(HWND window, SIZE client) {
+    if (::IsZoomed(window) || ::IsIconic(window)) {
+        return;
+    }
+    RECT windowRect{};
+    RECT clientRect{};
+    ::GetWindowRect(window, &windowRect);
+    ::GetClientRect(window, &clientRect);
+    const int width = windowRect.right - windowRect.left + client.cx - clientRect.right;
+    const int height = windowRect.bottom - windowRect.top + client.cy - clientRect.bottom;
+    ::SetWindowPos(window, nullptr, 0, 0, width, height,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CALLBACK FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR, DWORD_PTR data) {
+    auto& state = *reinterpret_cast<FrameState*>(data);
+    const SkinPalette& colours = state.skin->Palette();
+    switch (message) {
+        case WM_NCCALCSIZE: {
+            auto* rect = reinterpret_cast<RECT*>(lParam);  // the first rectangle either way
+            const SIZE size{rect->right - rect->left, rect->bottom - rect->top};
+            const FrameLayout layout =
+                ComputeFrameLayout(size.cx, size.cy, MetricsOf(window, state), state.features);
+            const RECT origin = *rect;
+            rect->left = origin.left + layout.client.left;
+            rect->top = origin.top + layout.client.top;
+            rect->right = origin.left + layout.client.right;
+            rect->bottom = origin.top + layout.client.bottom;
+            return 0;
+        }
+        case WM_NCPAINT:
+            PaintFrame(window, state);
+            return 0;
+        case WM_NCACTIVATE:
+            state.active = wParam != FALSE;
+            PaintFrame(window, state);
+            return TRUE;
+        case WM_SETTEXT: {
+            const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+            PaintFrame(window, state);
+            return result;
+        }
+        case WM_NCHITTEST:
+            return HitCode(PartAt(window, state, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
+        case WM_NCMOUSEMOVE: {
+            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            const FramePart part = PartAt(window, state, at);
+            const FramePart hot = (part == FramePart::MinimizeButton ||
+                                   part == FramePart::MaximizeButton ||
+                                   part == FramePart::CloseButton)
+                                      ? part
+                                      : FramePart::Client;
+            int hotMenuItem = -1;
+            if (part == FramePart::MenuBar) {
+                RECT windowRect{};
+                ::GetWindowRect(window, &windowRect);
+                hotMenuItem = MenuBarItemAt(MenuItemsOf(window, state), at.x - windowRect.left,
+                                            at.y - windowRect.top);
+            }
+            if (hot != state.hot || hotMenuItem != state.hotMenuItem) {
+                state.hot = hot;
+                state.hotMenuItem = hotMenuItem;
+                PaintFrame(window, state);
+            }
+            if (!state.trackingLeave) {
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, window, 0};
+                state.trackingLeave = ::TrackMouseEvent(&track) != FALSE;
+            }
+            break;
+        }
+        case WM_NCMOUSELEAVE:
+            state.trackingLeave = false;
+            if (state.hot != FramePart::Client || state.hotMenuItem >= 0) {
+                state.hot = FramePart::Client;
+                state.hotMenuItem = -1;
+                PaintFrame(window, state);
+            }
+            return 0;
+        case WM_NCLBUTTONDOWN:
+        case WM_NCLBUTTONDBLCLK:
+            switch (wParam) {
+                case HTMINBUTTON:
+                case HTMAXBUTTON:
+                case HTCLOSE: {
+                    const FramePart part = wParam == HTCLOSE       ? FramePart::CloseButton
+                                           : wParam == HTMAXBUTTON ? FramePart::MaximizeButton
+                                                                   : FramePart::MinimizeButton;
+                    if (TrackCaptionButton(window, state, part)) {
+                        const WPARAM command = part == FramePart::CloseButton ? SC_CLOSE
+                                               : part == FramePart::MinimizeButton
+                                                   ? SC_MINIMIZE
+                                                   : (::IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE);
+                        ::SendMessageW(window, WM_SYSCOMMAND, command, 0);
+                    }
+                    return 0;
+                }
+                case HTSYSMENU:
+                    if (message == WM_NCLBUTTONDBLCLK) {
+                        ::PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+                    } else {
+                        ShowSystemMenu(window, state);
+                    }
+                    return 0;
+                case HTMENU: {
+                    RECT windowRect{};
+                    ::GetWindowRect(window, &windowRect);
+                    const int item = MenuBarItemAt(MenuItemsOf(window, state),
+                                                   GET_X_LPARAM(lParam) - windowRect.left,
+                                                   GET_Y_LPARAM(lParam) - windowRect.top);
+                    ::SetForegroundWindow(window);
+                    OpenMenuBar(window, state, item, false);
+                    return 0;
+                }
+                default:
+                    break;
+            }
+            break;
+        case WM_NCRBUTTONUP:
+            if (wParam == HTCAPTION || wParam == HTSYSMENU) {
+                ShowSystemMenu(window, state);
+                return 0;
+            }
+            break;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_KEYMENU) {
+                const auto key = static_cast<wchar_t>(lParam);
+                if (key == L' ') {
+                    ShowSystemMenu(window, state);
+                } else if (const int item = MenuItemForAccessKey(state.menu, key); item >= 0) {
+                    OpenMenuBar(window, state, item, true);
+                }
+                return 0;
+            }
+            break;
+        case WM_GETMINMAXINFO: {
+            // Maximised, the window fills the work area: the frame's own border stays in view.
+            ::DefSubclassProc(window, message, wParam, lParam);
+            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+            MONITORINFO monitor{};
+            monitor.cbSize = sizeof(monitor);
+            if (::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
+                                  &monitor)) {
+                info->ptMaxPosition = {monitor.rcWork.left - monitor.rcMonitor.left,
+                                       monitor.rcWork.top - monitor.rcMonitor.top};
+                info->ptMaxSize = {monitor.rcWork.right - monitor.rcWork.left,
+                                   monitor.rcWork.bottom - monitor.rcWork.top};
+            }
+            return 0;
+        }
+        case WM_SIZE:
+        case WM_DPICHANGED: {
+            const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+            ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+            return result;
+        }
+        case WM_ERASEBKGND: {
+            RECT client{};
+            ::GetClientRect(window, &client);
+            ::FillRect(reinterpret_cast<HDC>(wParam), &client, state.skin->Brush(colours.face));
+            return 1;
+        }
+        case WM_CTLCOLORDLG:
+            return reinterpret_cast<LRESULT>(state.skin->Brush(colours.face));
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN: {
+            const HDC dc = reinterpret_cast<HDC>(wParam);
+            const HWND control = reinterpret_cast<HWND>(lParam);
+            if (const auto back = ControlBackColor(control)) {
+                ::SetBkColor(dc, *back);
+                ::SetTextColor(dc, ControlForeColor(control).value_or(colours.text));
+                return reinterpret_cast<LRESULT>(state.skin->Brush(*back));
+            }
+            if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) {
+                break;  // an edit box the skin did not colour keeps the system's look
+            }
+            ::SetBkMode(dc, TRANSPARENT);
+            ::SetBkColor(dc, colours.face);
+            ::SetTextColor(dc, ControlTypeName(control) == "SkinLabel" ? colours.skinLabelText
+                                                                         : colours.text);
+            return reinterpret_cast<LRESULT>(state.skin->Brush(colours.face));
+        }
+        case WM_NCDESTROY:
+            ::RemoveWindowSubclass(window, FrameSubclassProc, kFrameSubclassId);
+            ::RemovePropW(window, kFrameProperty);
+            if (state.menu) {
+                ::DestroyMenu(state.menu);
+            }
+            delete &state;
+            return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+    return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+void AttachSkinFrame(HWND window, const Skin& skin) {
+    if (HasSkinFrame(window) || (::GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) {
+        return;
+    }
+    RECT client{};
+    ::GetClientRect(window, &client);
+    const LONG style = ::GetWindowLongW(window, GWL_STYLE);
+    auto* state = new FrameState;
+    state->skin = &skin;
+    state->hasCaption = (style & WS_CAPTION) == WS_CAPTION;
+    state->features.systemButton = (style & WS_SYSMENU) != 0;
+    state->features.minimizeButton = (style & WS_MINIMIZEBOX) != 0;
+    state->features.maximizeButton = (style & WS_MAXIMIZEBOX) != 0;
+    state->features.resizable = (style & WS_THICKFRAME) != 0;
+    state->active = ::GetActiveWindow() == window;
+    state->menu = ::GetMenu(window);
+    if (state->menu) {
+        ::SetMenu(window, nullptr);  // the skin draws the menu bar from here on
+    }
+    // The system draws no caption any more. The sizing frame stays: the system still sizes the
+    // window by it (and snaps it), but the skin paints it.
+    ::SetWindowLongW(window, GWL_STYLE, style & ~WS_CAPTION);
+    ::SetWindowLongW(window, GWL_EXSTYLE,
+                     ::GetWindowLongW(window, GWL_EXSTYLE) &
+                         ~(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE |
+                           WS_EX_STATICEDGE));
+    ::SetPropW(window, kFrameProperty, reinterpret_cast<HANDLE>(1));
+    ::SetWindowSubclass(window, FrameSubclassProc, kFrameSubclassId,
+                        reinterpret_cast<DWORD_PTR>(state));
+    ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ResizeToKeepClient(window, {client.right, client.bottom});
+    ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool HasSkinFrame(HWND window) {
+    return ::GetPropW(window, kFrameProperty) != nullptr;
+}

@@ -1,0 +1,95 @@
+#include "present/skin_win.h"
+
+#include <vector>
+
+#include "present/skin_controls_win.h"
+#include "present/skin_frame_win.h"
+
+const Skin* gSkin = nullptr;
+
+namespace {
+
+// The skin's look: a deep teal caption bar, as on the product's artwork, over a light, cool grey
+// window with white controls and a teal accent.
+constexpr SkinPalette kMurkwellSkin{
+    /* captionActive */ RGB(0x14, 0x30, 0x3A),
+    /* captionActiveEnd */ RGB(0x24, 0x58, 0x63),
+    /* captionInactive */ RGB(0x5B, 0x6E, 0x74),
+    /* captionText */ RGB(0xF4, 0xF8, 0xF9),
+    /* captionTextInactive */ RGB(0xD0, 0xD9, 0xDC),
+    /* captionButtonHot */ RGB(0x2E, 0x70, 0x7C),
+    /* captionButtonPressed */ RGB(0x0B, 0x1F, 0x26),
+    /* closeHot */ RGB(0xC4, 0x2B, 0x1C),
+    /* closePressed */ RGB(0x94, 0x1F, 0x14),
+    /* face */ RGB(0xF1, 0xF5, 0xF6),
+    /* menuBar */ RGB(0xE4, 0xEC, 0xEE),
+    /* menuBarLine */ RGB(0xC6, 0xD4, 0xD8),
+    /* menuText */ RGB(0x1B, 0x2B, 0x31),
+    /* menuHot */ RGB(0xCB, 0xE1, 0xE5),
+    /* menuOpen */ RGB(0x1F, 0x6F, 0x7D),
+    /* controlBack */ RGB(0xFF, 0xFF, 0xFF),
+    /* listText */ RGB(0x1B, 0x2B, 0x31),
+    /* panel */ RGB(0xDC, 0xE8, 0xEB),
+    /* text */ RGB(0x1B, 0x2B, 0x31),
+    /* skinLabelText */ RGB(0x16, 0x5A, 0x66),
+    /* border */ RGB(0xA7, 0xBC, 0xC2),
+    /* hot */ RGB(0xE2, 0xF1, 0xF3),
+    /* pressed */ RGB(0xC2, 0xDE, 0xE3),
+    /* accent */ RGB(0x1F, 0x6F, 0x7D),
+    /* accentText */ RGB(0xFF, 0xFF, 0xFF),
+    /* disabledBack */ RGB(0xEA, 0xEE, 0xEF),
+    /* disabledText */ RGB(0x98, 0xA5, 0xA9),
+    /* disabledBorder */ RGB(0xD2, 0xDA, 0xDC),
+};
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
+// Every control of the window, nested ones included, in the window's order.
+std::vector<HWND> ChildrenOf(HWND window) {
+    std::vector<HWND> controls;
+    ::EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&controls));
+    return controls;
+}
+
+}  // namespace
+
+const SkinPalette& BuiltInSkinPalette() {
+    return kMurkwellSkin;
+}
+
+Skin::~Skin() {
+    for (const auto& [colour, brush] : m_brushes) {
+        ::DeleteObject(brush);
+    }
+}
+
+std::optional<std::uint32_t> Skin::Colour(int property) const {
+    switch (property) {
+        case 2:
+            return m_palette.controlBack;
+        case 3:
+            return m_palette.listText;
+        case 4:
+            return m_palette.panel;
+        default:
+            return std::nullopt;
+    }
+}
+
+void Skin::Apply(HWND window) const {
+    for (const HWND child : ChildrenOf(window)) {
+        AttachSkinControl(child, *this);
+    }
+    AttachSkinFrame(window, *this);
+}
+
+HBRUSH Skin::Brush(COLORREF colour) const {
+    auto& brush = m_brushes[colour];
+    if (!brush) {
+        brush = ::CreateSolidBrush(colour);
+    }
+    return brush;
+}

@@ -1,0 +1,76 @@
+#pragma once
+// The program's skin: its colours and the look it gives a window (frame, caption bar, menu bar,
+// buttons, check boxes, labels). The skin is data built into the program; the start-up window
+// holds the one the whole program uses.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+#include <optional>
+
+#include "present/skin_rules.h"
+
+struct SkinPalette {
+    COLORREF captionActive;
+    COLORREF captionActiveEnd;  // the caption bar is a gradient, left to right
+    COLORREF captionInactive;
+    COLORREF captionText;
+    COLORREF captionTextInactive;
+    COLORREF captionButtonHot;
+    COLORREF captionButtonPressed;
+    COLORREF closeHot;
+    COLORREF closePressed;
+    COLORREF face;  // window background
+    COLORREF menuBar;
+    COLORREF menuBarLine;
+    COLORREF menuText;
+    COLORREF menuHot;
+    COLORREF menuOpen;
+    COLORREF controlBack;  // colour 2: buttons and list-like controls
+    COLORREF listText;     // colour 3
+    COLORREF panel;        // colour 4: picture boxes
+    COLORREF text;         // labels, check boxes, button captions
+    COLORREF skinLabelText;
+    COLORREF border;
+    COLORREF hot;
+    COLORREF pressed;
+    COLORREF accent;
+    COLORREF accentText;
+    COLORREF disabledBack;
+    COLORREF disabledText;
+    COLORREF disabledBorder;
+};
+
+class Skin {
+public:
+    explicit Skin(const SkinPalette& palette) : m_palette(palette) {}
+    Skin(const Skin&) = delete;
+    Skin& operator=(const Skin&) = delete;
+    ~Skin();
+
+    // The colour the windows ask for by number: 2 (buttons and lists), 3 (list text), 4
+    // (picture boxes). Nothing for any other number.
+    std::optional<std::uint32_t> Colour(int property) const;
+
+    // Gives the window the skin's frame and its controls the skin's look. Controls created
+    // later keep the standard look.
+    void Apply(HWND window) const;
+
+    const SkinPalette& Palette() const { return m_palette; }
+    // A solid brush of the colour, kept for the skin's life.
+    HBRUSH Brush(COLORREF colour) const;
+
+private:
+    SkinPalette m_palette;
+    mutable std::map<COLORREF, HBRUSH> m_brushes;
+};
+
+// The skin built into the program.
+const SkinPalette& BuiltInSkinPalette();
+
+// The skin every window is skinned with; set once the start-up window holds it.
+extern const Skin* gSkin;
+
+// True when the window wears the skin's frame.
+bool HasSkinFrame(HWND window);
