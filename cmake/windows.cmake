@@ -123,6 +123,13 @@ if(MURKWELL_TESTS)
         tests/win/main_menu_test.cpp
     )
 
+    # The presentation windows, linked with the program's resources so that they read the same
+    # version information and get the same common controls.
+    murkwell_wine_tests(present_tests win SOURCES
+        resources/murkwell.rc
+        tests/win/browser_window_test.cpp
+    )
+
     # The registry is shared by every test of a run.
     murkwell_wine_tests(registry_tests serial SOURCES
         tests/win/message_box_watcher.cpp

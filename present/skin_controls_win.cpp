@@ -233,24 +233,7 @@ void Paint(HWND control, HDC dc, const ControlState& state) {
             PaintGroupBox(control, memory.Get(), area, state);
             break;
     }
-    if (state.kind == Kind::GroupBox) {
-        // A group frame is hollow: only its edge and caption are drawn over what lies inside.
-        const HGDIOBJ font = ::SelectObject(dc, FontOf(control));
-        TEXTMETRICW metrics{};
-        ::GetTextMetricsW(dc, &metrics);
-        ::SelectObject(dc, font);
-        const int edge = Scale(8, control);
-        const RECT strips[] = {{0, 0, area.right, metrics.tmHeight + edge},
-                               {0, 0, edge, area.bottom},
-                               {area.right - edge, 0, area.right, area.bottom},
-                               {0, area.bottom - edge, area.right, area.bottom}};
-        for (const RECT& strip : strips) {
-            ::BitBlt(dc, strip.left, strip.top, strip.right - strip.left, strip.bottom - strip.top,
-                     memory.Get(), strip.left, strip.top, SRCCOPY);
-        }
-    } else {
-        ::BitBlt(dc, 0, 0, area.right, area.bottom, memory.Get(), 0, 0, SRCCOPY);
-    }
+    ::BitBlt(dc, 0, 0, area.right, area.bottom, memory.Get(), 0, 0, SRCCOPY);
     ::SelectObject(memory.Get(), previous);
 }
 

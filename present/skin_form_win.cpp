@@ -184,9 +184,12 @@ void ReplaceLabels(HWND window) {
         const auto font = reinterpret_cast<HFONT>(::SendMessageW(label, WM_GETFONT, 0, 0));
         const HWND skinLabel = CreateSkinLabel(templateContainer, nextId++, TextOfWindow(label),
                                                rect, (::GetWindowLongW(label, GWL_STYLE) & WS_VISIBLE) != 0, font);
-        // The skin label lies over the plain one, which must not paint through it.
+        // The skin label lies just over the plain one, which must not paint through it, and
+        // under whatever lay over the plain one.
         ::SetWindowLongW(label, GWL_STYLE, ::GetWindowLongW(label, GWL_STYLE) | WS_CLIPSIBLINGS);
-        ::SetWindowPos(skinLabel, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        const HWND above = ::GetWindow(label, GW_HWNDPREV);
+        ::SetWindowPos(skinLabel, above && above != skinLabel ? above : HWND_TOP, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
 

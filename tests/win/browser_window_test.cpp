@@ -1,0 +1,193 @@
+// The browser window with the system's web view. Under Wine the view renders nothing, but it
+// takes navigation requests and fires its download and status events inside them.
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/gdi_win.h"
+#include "platform/twips.h"
+#include "platform/window_win.h"
+#include "present/browser_layout.h"
+#include "present/browser_window_win.h"
+#include "present/product_info_win.h"
+
+namespace {
+
+// The view finishes a navigation through its window's messages, as in the program's loop.
+void PumpMessages(DWORD milliseconds) {
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < milliseconds) {
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+        ::Sleep(10);
+    }
+}
+
+class BrowserWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_browser.Create());
+        m_window = m_browser.Handle();
+        PumpMessages(500);
+    }
+    void TearDown() override {
+        if (::IsWindow(m_window)) {
+            ::DestroyWindow(m_window);
+        }
+    }
+
+    std::wstring Address() const { return TextOfWindow(m_browser.AddressBox()); }
+
+    std::wstring StatusPanel(int part) const {
+        wchar_t text[512] = {};
+        ::SendMessageW(m_browser.StatusBar(), SB_GETTEXTW, part, reinterpret_cast<LPARAM>(text));
+        return text;
+    }
+
+    RECT ChildRect(int id) const {
+        RECT rect{};
+        ::GetWindowRect(::GetDlgItem(m_window, id), &rect);
+        ::MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+
+    int m_closed = 0;
+    BrowserWindow m_browser{[this] { ++m_closed; }};
+    HWND m_window = nullptr;
+};
+
+}  // namespace
+
+TEST_F(BrowserWindowTest, LoadOpensTheWebsiteMaximisedAndNotOnTop) {
+    const ProductInfo info = LoadProductInfo();
+    ASSERT_FALSE(info.websiteAddress.empty());
+    EXPECT_TRUE(::IsWindowVisible(m_window));
+    EXPECT_TRUE(::IsZoomed(m_window));
+    EXPECT_FALSE(::GetWindowLongW(m_window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    // Two panels; the second stays empty.
+    EXPECT_EQ(::SendMessageW(m_browser.StatusBar(), SB_GETPARTS, 0, 0), 2);
+    EXPECT_EQ(StatusPanel(1), L"");
+    // The website was asked for unchanged, and its download has completed: the address box
+    // shows where the view settled, the caption the page's name.
+    ASSERT_TRUE(m_browser.View().HasBrowser());
+    const std::wstring settled = m_browser.View().LocationUrl();
+    EXPECT_NE(settled.find(L"www.murkwell.example"), std::wstring::npos) << settled;
+    EXPECT_EQ(Address(), settled);
+    EXPECT_EQ(TextOfWindow(m_window), m_browser.View().LocationName());
+}
+
+TEST_F(BrowserWindowTest, GoAndEnterNavigateToTheTypedAddress) {
+    struct Case {
+        const char* how;
+        const wchar_t* typed;
+        void (*press)(HWND window, HWND address);
+    };
+    const Case cases[] = {
+        {"Go", L"http://go.murkwell.example/page",
+         [](HWND window, HWND) {
+             ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_CMD_GO, BN_CLICKED), 0);
+         }},
+        {"Enter", L"http://enter.murkwell.example/other",
+         [](HWND, HWND address) { ::SendMessageW(address, WM_CHAR, VK_RETURN, 0); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        ::SetWindowTextW(m_browser.AddressBox(), c.typed);
+        c.press(m_window, m_browser.AddressBox());
+        PumpMessages(500);
+        EXPECT_EQ(m_browser.View().LocationUrl(), c.typed);
+        EXPECT_EQ(Address(), c.typed);
+    }
+}
+
+TEST_F(BrowserWindowTest, NavigationButtonsWithoutHistoryDoNothing) {
+    const std::wstring before = Address();
+    for (const int id : {IDC_CMD_BACK, IDC_CMD_FORWARD, IDC_CMD_STOP, IDC_CMD_REFRESH}) {
+        ::SendMessageW(m_window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+        EXPECT_TRUE(::IsWindow(m_window)) << id;
+        EXPECT_EQ(Address(), before) << id;
+    }
+}
+
+TEST_F(BrowserWindowTest, ButtonsCarryPicturesAndTooltips) {
+    for (const int id : {IDC_CMD_GO, IDC_CMD_BACK, IDC_CMD_FORWARD, IDC_CMD_STOP, IDC_CMD_REFRESH}) {
+        const HWND button = ::GetDlgItem(m_window, id);
+        EXPECT_NE(::SendMessageW(button, BM_GETIMAGE, IMAGE_ICON, 0), 0) << id;
+    }
+    const HWND tooltip = ::FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
+    ASSERT_NE(tooltip, nullptr);
+    struct Tip {
+        int id;
+        const wchar_t* text;
+    };
+    const Tip tips[] = {{IDC_CMD_GO, L"browse the entered url"}, {IDC_CMD_BACK, L"back"},
+                        {IDC_CMD_FORWARD, L"forward"}, {IDC_CMD_STOP, L"stop"},
+                        {IDC_CMD_REFRESH, L"refresh"}};
+    for (const auto& tip : tips) {
+        HWND owner = nullptr;
+        for (HWND candidate = nullptr;
+             (candidate = ::FindWindowExW(nullptr, candidate, TOOLTIPS_CLASSW, nullptr));) {
+            if (::GetWindow(candidate, GW_OWNER) == m_window) {
+                owner = candidate;
+            }
+        }
+        ASSERT_NE(owner, nullptr);
+        wchar_t text[128] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = m_window;
+        tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(m_window, tip.id));
+        tool.lpszText = text;
+        ::SendMessageW(owner, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+        EXPECT_STREQ(text, tip.text) << tip.id;
+    }
+}
+
+TEST_F(BrowserWindowTest, LayoutFollowsTheWindowSize) {
+    ::ShowWindow(m_window, SW_RESTORE);
+    const int dpi = WindowDpi(m_window);
+    for (const int widthTwips : {10545, 6000, 195}) {
+        SCOPED_TRACE(widthTwips);
+        ::SetWindowPos(m_window, nullptr, 0, 0, TwipsToPixels(widthTwips, dpi),
+                       TwipsToPixels(9000, dpi), SWP_NOMOVE | SWP_NOZORDER);
+        RECT window{};
+        RECT status{};
+        ::GetWindowRect(m_window, &window);
+        ::GetWindowRect(m_browser.StatusBar(), &status);
+        BrowserLayoutInput input{PixelsToTwips(window.right - window.left, dpi),
+                                 PixelsToTwips(window.bottom - window.top, dpi),
+                                 PixelsToTwips(status.bottom - status.top, dpi),
+                                 540, 795, 120, 1140};
+        const BrowserLayout expected = LayoutBrowser(input);
+        const RECT frame = ChildRect(IDC_BROWSER_FRAME);
+        EXPECT_EQ(frame.right - frame.left, TwipsToPixels(expected.frameWidth, dpi));
+        EXPECT_EQ(frame.bottom - frame.top, TwipsToPixels(expected.frameHeight, dpi));
+        const RECT address = ChildRect(IDC_TXT_ADDRESS);
+        EXPECT_EQ(address.right - address.left, TwipsToPixels(expected.addressWidth, dpi));
+        EXPECT_EQ(ChildRect(IDC_CMD_GO).left, TwipsToPixels(expected.goButtonLeft, dpi));
+        const RECT view = ChildRect(IDC_WEB_BROWSER);
+        EXPECT_EQ(view.right - view.left, TwipsToPixels(expected.webViewWidth, dpi));
+        EXPECT_EQ(view.bottom - view.top, TwipsToPixels(expected.webViewHeight, dpi));
+        int parts[2] = {};
+        ::SendMessageW(m_browser.StatusBar(), SB_GETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+        const int panel = static_cast<int>(std::lround(expected.statusPanelWidth * dpi / 1440.0));
+        EXPECT_EQ(parts[0], panel);
+        EXPECT_EQ(parts[1], 2 * panel);
+        // Nothing else moves.
+        EXPECT_EQ(ChildRect(IDC_CMD_BACK).left, TwipsToPixels(540, dpi));
+        EXPECT_EQ(ChildRect(IDC_TXT_ADDRESS).left, TwipsToPixels(540, dpi));
+    }
+}
+
+TEST_F(BrowserWindowTest, ClosingTellsTheProgram) {
+    EXPECT_EQ(m_closed, 0);
+    ::DestroyWindow(m_window);
+    EXPECT_EQ(m_closed, 1);
+}
