@@ -128,6 +128,12 @@ if(MURKWELL_TESTS)
     murkwell_wine_tests(present_tests win SOURCES
         resources/murkwell.rc
         tests/win/browser_window_test.cpp
+        tests/win/skin_test.cpp
+    )
+
+    murkwell_wine_tests(skin_off_tests win SOURCES
+        resources/murkwell.rc
+        tests/win/skin_off_test.cpp
     )
 
     # The registry is shared by every test of a run.

@@ -99,6 +99,8 @@ void StartSkinEngine(const Skin& skin) {
     engine.Start();
 }
 
-void StopSkinEngine() {
-    SkinEngine::Instance().Stop();
+void StopSkinEngine(bool skinEnabled) {
+    if (skinEnabled) {
+        SkinEngine::Instance().Stop();
+    }
 }

@@ -28,5 +28,6 @@ private:
 
 // The start-up steps: make the engine if needed, hand it the skin, start it.
 void StartSkinEngine(const Skin& skin);
-// The shutdown step: make the engine if needed, stop it.
-void StopSkinEngine();
+// The shutdown step: with the skin on, make the engine if needed and stop it. With the skin
+// off the engine is never made.
+void StopSkinEngine(bool skinEnabled);

@@ -180,9 +180,7 @@ bool Application::BrowserShowing() const {
 }
 
 void Application::EndProgram() {
-    if (m_productInfo.skinEnabled) {
-        StopSkinEngine();
-    }
+    StopSkinEngine(m_productInfo.skinEnabled);
     if (BrowserShowing()) {
         ::DestroyWindow(m_browser->Handle());
     }
