@@ -77,6 +77,7 @@ TEST_F(MainWindowTest, FolderInUseIsReportedAndStaysVisible) {
     Menu(IDM_ACTION_ITEM + 4);  // Hide All Folders
     const SeenBox box = AnswerMessageBox(Pid(), IDOK);
     EXPECT_EQ(box.title, L"Error");
+    EXPECT_TRUE(box.skinned);  // the skin engine dresses the program's message boxes too
     EXPECT_EQ(box.text,
               L"Error: could not hide the following folder because it is currently in "
               L"use:\r\n\r\n" +

@@ -194,8 +194,14 @@ SeenBox WaitForDialog(DWORD processId, DWORD timeoutMs, HWND except) {
     if (seen.box) {
         seen.title = TextOf(seen.box);
         seen.text = LongestStaticText(seen.box);
+        seen.skinned = HasSkinFrameRemote(seen.box);
     }
     return seen;
+}
+
+bool HasSkinFrameRemote(HWND window) {
+    // Window properties are kept by the system, so another process can read them too.
+    return ::GetPropW(window, L"Murkwell.SkinFrame") != nullptr;
 }
 
 SeenBox AnswerMessageBox(DWORD processId, int button, HWND except) {

@@ -31,11 +31,14 @@ struct SeenBox {
     HWND box = nullptr;
     std::wstring title;
     std::wstring text;
+    bool skinned = false;  // wears the program's skin frame
 };
 
 // The first visible message box (or other dialog) of the process other than `except`,
 // waiting for one to appear.
 SeenBox WaitForDialog(DWORD processId, DWORD timeoutMs = 10000, HWND except = nullptr);
+// Whether a window of the program wears its skin frame.
+bool HasSkinFrameRemote(HWND window);
 // Waits for a message box (not `except`, a dialog already open), reads it, presses `button`
 // (IDOK, IDCANCEL, ...) and waits for it to close. An empty result when none came.
 SeenBox AnswerMessageBox(DWORD processId, int button, HWND except = nullptr);

@@ -1,0 +1,111 @@
+// The look of the real program and its browser window: every window wears the skin, the
+// website button opens one browser window, and a browser left open outlives the main window.
+
+#include <gtest/gtest.h>
+
+#include "present/browser_window_win.h"
+#include "present/about_window_win.h"
+#include "shell/main_menu.h"
+#include "tests/e2e/main_window_fixture.h"
+
+namespace {
+
+int CountWindows(DWORD processId, const wchar_t* className) {
+    int count = 0;
+    for (HWND window = nullptr; (window = ::FindWindowExW(nullptr, window, className, nullptr));) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(window, &owner);
+        count += owner == processId && ::IsWindowVisible(window);
+    }
+    return count;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, EveryWindowWearsTheSkin) {
+    Start();
+    EXPECT_TRUE(HasSkinFrameRemote(window));
+    Click(IDC_CMD_OPTIONS);
+    const SeenBox options = WaitForDialog(Pid());
+    EXPECT_EQ(options.title, L"Options");
+    EXPECT_TRUE(options.skinned);
+    ::PostMessageW(options.box, WM_COMMAND, IDCANCEL, 0);
+    Menu(IDM_ABOUT_ITEM);
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (about = FindVisibleWindow(Pid(), kAboutWindowClass)); }));
+    EXPECT_TRUE(HasSkinFrameRemote(about));
+    // Its four plain labels are covered by skin labels with the same words.
+    int covered = 0;
+    for (HWND child = ::GetWindow(about, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[64] = {};
+        ::GetClassNameW(child, name, 64);
+        const std::wstring text = TextOf(child);
+        if (std::wstring(name) == L"MurkwellSkinLabel" &&
+            (text == L"Version:" || text == L"Owned By:" || text == L"Website:" ||
+             text.find(L"is owned by Kestrelby") != std::wstring::npos)) {
+            ++covered;
+        }
+    }
+    EXPECT_EQ(covered, 4);
+}
+
+TEST_F(MainWindowTest, WebsiteButtonOpensOneBrowserWindowOnTheWebsite) {
+    Start();
+    Click(IDC_CMD_WEBSITE);
+    HWND browser = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (browser = FindVisibleWindow(Pid(), kBrowserWindowClass)); }));
+    EXPECT_TRUE(HasSkinFrameRemote(browser));
+    EXPECT_TRUE(::IsZoomed(browser));
+    // The download of the website completes: the address box shows where the view settled.
+    const HWND address = ChildById(browser, IDC_TXT_ADDRESS);
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(address) == L"http://www.murkwell.example/"; }))
+        << TextOf(address).size();
+    // The URL: label is covered by a skin label.
+    bool urlCovered = false;
+    for (HWND child = ::GetWindow(browser, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[64] = {};
+        ::GetClassNameW(child, name, 64);
+        urlCovered |= std::wstring(name) == L"MurkwellSkinLabel" && TextOf(child) == L"URL:";
+    }
+    EXPECT_TRUE(urlCovered);
+
+    // Again: the same window comes forward, still on its page.
+    ::SetWindowTextW(address, L"typed but not gone to");
+    Click(IDC_CMD_WEBSITE);
+    ::Sleep(500);
+    EXPECT_EQ(CountWindows(Pid(), kBrowserWindowClass), 1);
+    EXPECT_EQ(TextOf(address), L"typed but not gone to");
+}
+
+TEST_F(MainWindowTest, BrowserLeftOpenEndsTheProgramWhenItCloses) {
+    Start();
+    Click(IDC_CMD_WEBSITE);
+    HWND browser = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (browser = FindVisibleWindow(Pid(), kBrowserWindowClass)); }));
+
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(window); }));
+    EXPECT_EQ(program->WaitForExit(1500), -1);  // still running, for the browser
+    EXPECT_TRUE(::IsWindowVisible(browser));
+
+    ::PostMessageW(browser, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program->WaitForExit(10000), 0);
+}
+
+TEST_F(MainWindowTest, BrowserClosedFirstLeavesTheProgramRunning) {
+    Start();
+    Click(IDC_CMD_WEBSITE);
+    HWND browser = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (browser = FindVisibleWindow(Pid(), kBrowserWindowClass)); }));
+    ::PostMessageW(browser, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(browser); }));
+    EXPECT_EQ(program->WaitForExit(1500), -1);
+    EXPECT_TRUE(::IsWindowVisible(window));
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(program->WaitForExit(10000), 0);
+}
