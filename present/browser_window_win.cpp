@@ -211,8 +211,12 @@ void BrowserWindow::OnStatusTextChange(const std::wstring& text) {
 }
 
 void BrowserWindow::OnDownloadComplete() {
-    ::SetWindowTextW(m_address, m_webView.LocationUrl().c_str());
-    ::SetWindowTextW(Handle(), m_webView.LocationName().c_str());
+    const std::wstring url = m_webView.LocationUrl();
+    const std::wstring name = m_webView.LocationName();
+    ::SetWindowTextW(m_address, url.c_str());
+    // A page with no name is known by its address, as the system's own view names it; a view
+    // that reports no name at all must not leave the window without a caption.
+    ::SetWindowTextW(Handle(), (name.empty() ? url : name).c_str());
 }
 
 LRESULT CALLBACK BrowserWindow::AddressBoxProc(HWND edit, UINT message, WPARAM wParam,

@@ -92,7 +92,7 @@ void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& 
     RoundBox(dc, box, fill, edge, Scale(6, button), (focused || isDefault) && enabled ? 2 * unit : unit);
 
     RECT content = box;
-    ::InflateRect(&content, -3 * unit, -2 * unit);
+    ::InflateRect(&content, -3 * unit, -unit);
     if (pressed) {
         ::OffsetRect(&content, 0, unit);
     }
@@ -101,24 +101,34 @@ void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& 
     const HGDIOBJ previousFont = ::SelectObject(dc, FontOf(button));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, enabled ? colours.text : colours.disabledText);
+    int pictureWidth = 0;
+    int pictureHeight = 0;
     if (picture) {
-        // The picture above the caption, the two centred together.
         ICONINFO info{};
         BITMAP bitmap{};
         ::GetIconInfo(picture, &info);
         ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
-        const int width = bitmap.bmWidth;
-        const int height = info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2;
+        pictureWidth = bitmap.bmWidth;
+        pictureHeight = info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2;
         if (info.hbmColor) ::DeleteObject(info.hbmColor);
         if (info.hbmMask) ::DeleteObject(info.hbmMask);
-        RECT measure{0, 0, content.right - content.left, 0};
-        ::DrawTextW(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
-        const int textHeight = caption.empty() ? 0 : measure.bottom;
-        const int total = height + (textHeight ? unit + textHeight : 0);
+    }
+    RECT measure{0, 0, content.right - content.left, 0};
+    ::DrawTextW(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
+    const int textHeight = caption.empty() ? 0 : measure.bottom;
+    // The picture sits above the caption, made smaller where the button is short; where even a
+    // small one does not fit, the caption alone is shown.
+    const int room = (content.bottom - content.top) - (textHeight ? textHeight + unit : 0);
+    if (pictureHeight > room && pictureHeight > 0) {
+        pictureWidth = ::MulDiv(pictureWidth, std::max(room, 0), pictureHeight);
+        pictureHeight = std::max(room, 0);
+    }
+    if (picture && pictureHeight >= Scale(8, button)) {
+        const int total = pictureHeight + (textHeight ? unit + textHeight : 0);
         const int top = (content.top + content.bottom - total) / 2;
-        ::DrawIconEx(dc, (content.left + content.right - width) / 2, top, picture, width, height,
-                     0, nullptr, enabled ? DI_NORMAL : DI_NORMAL | DI_MASK);
-        RECT text{content.left, top + height + unit, content.right, content.bottom};
+        ::DrawIconEx(dc, (content.left + content.right - pictureWidth) / 2, top, picture,
+                     pictureWidth, pictureHeight, 0, nullptr, DI_NORMAL);
+        RECT text{content.left, top + pictureHeight + unit, content.right, content.bottom};
         ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_CENTER | DT_TOP);
     } else {
         ::DrawTextW(dc, caption.c_str(), -1, &content,
