@@ -129,6 +129,7 @@ if(MURKWELL_TESTS)
         resources/murkwell.rc
         tests/win/browser_window_test.cpp
         tests/win/skin_test.cpp
+        tests/win/banner_test.cpp
     )
 
     murkwell_wine_tests(skin_off_tests win SOURCES

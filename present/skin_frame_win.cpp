@@ -407,6 +407,38 @@ int MenuItemForAccessKey(HMENU menu, wchar_t key) {
     return -1;
 }
 
+// Alt and a letter typed in a control reach the system's menu handling, never this window: the
+// keys for the skin's menu bar (and Alt+Space for the window menu) are taken on their way to
+// the control and handed to the window they belong to.
+HHOOK gAccessKeyHook = nullptr;
+int gWatchedFrames = 0;
+
+LRESULT CALLBACK AccessKeyHookProc(int code, WPARAM wParam, LPARAM lParam) {
+    auto* message = reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && message && message->message == WM_SYSCHAR &&
+        message->hwnd) {
+        const HWND root = ::GetAncestor(message->hwnd, GA_ROOT);
+        const auto* state = static_cast<const FrameState*>(::GetPropW(root, kFrameProperty));
+        const auto key = static_cast<wchar_t>(message->wParam);
+        if (root != message->hwnd && state &&
+            (key == L' ' || MenuItemForAccessKey(state->menu, key) >= 0)) {
+            ::PostMessageW(root, WM_SYSCOMMAND, SC_KEYMENU, key);
+            message->message = WM_NULL;
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void WatchAccessKeys(bool attach) {
+    if (attach && gWatchedFrames++ == 0) {
+        gAccessKeyHook = ::SetWindowsHookExW(WH_GETMESSAGE, AccessKeyHookProc, nullptr,
+                                             ::GetCurrentThreadId());
+    } else if (!attach && --gWatchedFrames == 0 && gAccessKeyHook) {
+        ::UnhookWindowsHookEx(gAccessKeyHook);
+        gAccessKeyHook = nullptr;
+    }
+}
+
 // Follows a press on a caption button until the mouse is let go; true when it is let go on it.
 bool TrackCaptionButton(HWND window, FrameState& state, FramePart part) {
     state.pressed = part;
@@ -626,6 +658,7 @@ LRESULT CALLBACK FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPA
         case WM_NCDESTROY:
             ::RemoveWindowSubclass(window, FrameSubclassProc, kFrameSubclassId);
             ::RemovePropW(window, kFrameProperty);
+            WatchAccessKeys(false);
             if (state.menu) {
                 ::DestroyMenu(state.menu);
             }
@@ -663,7 +696,8 @@ void AttachSkinFrame(HWND window, const Skin& skin) {
                      ::GetWindowLongW(window, GWL_EXSTYLE) &
                          ~(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE |
                            WS_EX_STATICEDGE));
-    ::SetPropW(window, kFrameProperty, reinterpret_cast<HANDLE>(1));
+    ::SetPropW(window, kFrameProperty, state);
+    WatchAccessKeys(true);
     ::SetWindowSubclass(window, FrameSubclassProc, kFrameSubclassId,
                         reinterpret_cast<DWORD_PTR>(state));
     ::SetWindowPos(window, nullptr, 0, 0, 0, 0,

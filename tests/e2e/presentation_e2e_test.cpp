@@ -109,3 +109,38 @@ TEST_F(MainWindowTest, BrowserClosedFirstLeavesTheProgramRunning) {
     ::PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(program->WaitForExit(10000), 0);
 }
+
+namespace {
+
+// The height of the popup menu the program shows now, or 0. (Menus themselves cannot be read
+// from another process.)
+int OpenPopupHeight(DWORD processId) {
+    for (HWND popup = nullptr; (popup = ::FindWindowExW(nullptr, popup, L"#32768", nullptr));) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(popup, &owner);
+        RECT rect{};
+        if (owner == processId && ::IsWindowVisible(popup) && ::GetWindowRect(popup, &rect)) {
+            return rect.bottom - rect.top;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, MenuBarWorksFromTheKeyboard) {
+    Start();
+    ClickToFocus(window);
+    XdoTool(L"key alt+a");  // Action, with eight lines
+    int actionHeight = 0;
+    ASSERT_TRUE(WaitUntil([&] { return (actionHeight = OpenPopupHeight(Pid())) > 0; }));
+    XdoTool(L"key Right");  // on to Options, which holds one item: a shorter menu
+    ASSERT_TRUE(WaitUntil([&] {
+        const int height = OpenPopupHeight(Pid());
+        return height > 0 && height < actionHeight;
+    }));
+    XdoTool(L"key Return");  // its one item, View Options
+    const SeenBox options = WaitForDialog(Pid());
+    EXPECT_EQ(options.title, L"Options");
+    ::PostMessageW(options.box, WM_COMMAND, IDCANCEL, 0);
+}
