@@ -41,3 +41,12 @@ void FillGradient(HDC dc, const RECT& area, COLORREF from, COLORREF to, bool hor
     ::GdiGradientFill(dc, corners, 2, &span, 1,
                       horizontal ? GRADIENT_FILL_RECT_H : GRADIENT_FILL_RECT_V);
 }
+
+void FillSolid(HDC dc, const RECT& area, COLORREF colour) {
+    ::SetBkColor(dc, colour);
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+}
+
+int ScaleToWindow(int value, HWND window) {
+    return ::MulDiv(value, WindowDpi(window), USER_DEFAULT_SCREEN_DPI);
+}

@@ -12,3 +12,8 @@ int WindowDpi(HWND hwnd);
 UniqueFont CreateUiFont(const wchar_t* face, int tenthsOfPoint, int weight, int dpi);
 
 void FillGradient(HDC dc, const RECT& area, COLORREF from, COLORREF to, bool horizontal);
+
+void FillSolid(HDC dc, const RECT& area, COLORREF colour);
+
+// A length given at 96 DPI, for the window's DPI.
+int ScaleToWindow(int value, HWND window);

@@ -230,9 +230,7 @@ LRESULT CALLBACK BrowserWindow::AddressBoxProc(HWND edit, UINT message, WPARAM w
             break;
         case WM_CHAR:
             if (wParam == VK_RETURN) {
-                reinterpret_cast<BrowserWindow*>(data)->Go();
-                // An edit box of one line beeps at Enter; there is nothing for it to do.
-                return 0;
+                reinterpret_cast<BrowserWindow*>(data)->Go();  // and the key goes on as typed
             }
             break;
         case WM_NCDESTROY:

@@ -26,15 +26,6 @@ struct ControlState {
     bool trackingLeave = false;
 };
 
-int Scale(int value, HWND window) {
-    return ::MulDiv(value, WindowDpi(window), USER_DEFAULT_SCREEN_DPI);
-}
-
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-    ::SetBkColor(dc, colour);
-    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
-}
-
 void RoundBox(HDC dc, const RECT& rect, COLORREF fill, COLORREF edge, int radius, int width) {
     UniquePen pen(::CreatePen(PS_INSIDEFRAME, width, edge));
     UniqueBrush brush(::CreateSolidBrush(fill));
@@ -86,10 +77,10 @@ void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& 
     } else if (isDefault || focused) {
         edge = colours.accent;
     }
-    const int unit = std::max(1, Scale(1, button));
+    const int unit = std::max(1, ScaleToWindow(1, button));
     RECT box = area;
     ::InflateRect(&box, -unit, -unit);
-    RoundBox(dc, box, fill, edge, Scale(6, button), (focused || isDefault) && enabled ? 2 * unit : unit);
+    RoundBox(dc, box, fill, edge, ScaleToWindow(6, button), (focused || isDefault) && enabled ? 2 * unit : unit);
 
     RECT content = box;
     ::InflateRect(&content, -3 * unit, -unit);
@@ -123,7 +114,7 @@ void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& 
         pictureWidth = ::MulDiv(pictureWidth, std::max(room, 0), pictureHeight);
         pictureHeight = std::max(room, 0);
     }
-    if (picture && pictureHeight >= Scale(8, button)) {
+    if (picture && pictureHeight >= ScaleToWindow(8, button)) {
         const int total = pictureHeight + (textHeight ? unit + textHeight : 0);
         const int top = (content.top + content.bottom - total) / 2;
         ::DrawIconEx(dc, (content.left + content.right - pictureWidth) / 2, top, picture,
@@ -144,8 +135,8 @@ void PaintCheckBox(HWND checkBox, HDC dc, const RECT& area, const ControlState& 
     const bool pressed = enabled && (::SendMessageW(checkBox, BM_GETSTATE, 0, 0) & BST_PUSHED);
     ::FillRect(dc, &area, BackgroundBrush(checkBox, dc));
 
-    const int unit = std::max(1, Scale(1, checkBox));
-    const int size = Scale(14, checkBox);
+    const int unit = std::max(1, ScaleToWindow(1, checkBox));
+    const int size = ScaleToWindow(14, checkBox);
     const int top = (area.top + area.bottom - size) / 2;
     const RECT box{area.left + unit, top, area.left + unit + size, top + size};
     COLORREF fill = colours.controlBack;
@@ -159,7 +150,7 @@ void PaintCheckBox(HWND checkBox, HDC dc, const RECT& area, const ControlState& 
     } else if (pressed) {
         fill = colours.pressed;
     }
-    RoundBox(dc, box, fill, edge, Scale(4, checkBox), unit);
+    RoundBox(dc, box, fill, edge, ScaleToWindow(4, checkBox), unit);
     if (check == BST_CHECKED || check == BST_INDETERMINATE) {
         UniquePen pen(::CreatePen(PS_SOLID, 2 * unit,
                                   enabled ? colours.accentText : colours.disabledText));
@@ -177,7 +168,7 @@ void PaintCheckBox(HWND checkBox, HDC dc, const RECT& area, const ControlState& 
         ::SelectObject(dc, previousPen);
     }
 
-    RECT text{box.right + Scale(6, checkBox), area.top, area.right, area.bottom};
+    RECT text{box.right + ScaleToWindow(6, checkBox), area.top, area.right, area.bottom};
     const std::wstring caption = TextOfWindow(checkBox);
     const HGDIOBJ previousFont = ::SelectObject(dc, FontOf(checkBox));
     ::SetBkMode(dc, TRANSPARENT);
@@ -203,14 +194,14 @@ void PaintGroupBox(HWND group, HDC dc, const RECT& area, const ControlState& sta
     const HGDIOBJ previousFont = ::SelectObject(dc, FontOf(group));
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(dc, &metrics);
-    const int unit = std::max(1, Scale(1, group));
+    const int unit = std::max(1, ScaleToWindow(1, group));
     RECT frame = area;
     frame.top += metrics.tmHeight / 2;
     ::FillRect(dc, &area, BackgroundBrush(group, dc));
-    RoundBox(dc, frame, colours.face, colours.border, Scale(8, group), unit);
+    RoundBox(dc, frame, colours.face, colours.border, ScaleToWindow(8, group), unit);
     const std::wstring caption = TextOfWindow(group);
     if (!caption.empty()) {
-        RECT text{area.left + Scale(10, group), area.top, area.right, area.top + metrics.tmHeight};
+        RECT text{area.left + ScaleToWindow(10, group), area.top, area.right, area.top + metrics.tmHeight};
         RECT measure = text;
         ::DrawTextW(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
         RECT back{measure.left - 4 * unit, measure.top, measure.right + 4 * unit, measure.bottom};

@@ -41,13 +41,6 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
     return TRUE;
 }
 
-// Every control of the window, nested ones included, in the window's order.
-std::vector<HWND> ControlsOf(HWND window) {
-    std::vector<HWND> controls;
-    ::EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&controls));
-    return controls;
-}
-
 int HighestSkinLabelId(const std::vector<HWND>& controls) {
     int highest = kSkinLabelTemplateId;
     for (const HWND control : controls) {
@@ -59,6 +52,12 @@ int HighestSkinLabelId(const std::vector<HWND>& controls) {
 }
 
 }  // namespace
+
+std::vector<HWND> ControlsOf(HWND window) {
+    std::vector<HWND> controls;
+    ::EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&controls));
+    return controls;
+}
 
 std::string ControlTypeName(HWND control) {
     const std::wstring name = ClassOf(control);
@@ -160,19 +159,17 @@ void ReplaceLabels(HWND window) {
     const HWND templateLabel = ::GetDlgItem(window, kSkinLabelTemplateId);
     const HWND templateContainer =
         templateLabel ? ::GetParent(templateLabel) : nullptr;
-    const std::vector<HWND> controls = ControlsOf(window);
-    std::vector<std::string> typeNames;
-    std::vector<ControlOnWindow> described;
-    typeNames.reserve(controls.size());
-    for (const HWND control : controls) {
-        typeNames.push_back(ControlTypeName(control));
-    }
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        described.push_back(
-            {typeNames[i], reinterpret_cast<std::uintptr_t>(::GetParent(controls[i]))});
-    }
     if (!templateContainer) {
         return;
+    }
+    const std::vector<HWND> controls = ControlsOf(window);
+    std::vector<std::string> typeNames;  // kept alive for the descriptions below
+    typeNames.reserve(controls.size());
+    std::vector<ControlOnWindow> described;
+    for (const HWND control : controls) {
+        typeNames.push_back(ControlTypeName(control));
+        described.push_back(
+            {typeNames.back(), reinterpret_cast<std::uintptr_t>(::GetParent(control))});
     }
     int nextId = HighestSkinLabelId(controls) + 1;
     for (const std::size_t index :

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The kind of control, by the names the skin's rules use ("CommandButton", "TextBox", "Label",
 // "PictureBox" ...). Unknown kinds give their window class name.
@@ -15,6 +16,9 @@ std::string ControlTypeName(HWND control);
 // The colours ColorControls gave a control; nothing where it gave none.
 std::optional<COLORREF> ControlBackColor(HWND control);
 std::optional<COLORREF> ControlForeColor(HWND control);
+
+// Every control of the window, nested ones included, in the window's order.
+std::vector<HWND> ControlsOf(HWND window);
 
 // Skins the window with the program's skin. Does nothing before there is one.
 void SkinForm(HWND window);

@@ -31,17 +31,13 @@ struct FrameState {
     int openMenuItem = -1;
 };
 
-int Scale(int value, HWND window) {
-    return ::MulDiv(value, WindowDpi(window), USER_DEFAULT_SCREEN_DPI);
-}
-
 FrameMetrics MetricsOf(HWND window, const FrameState& state) {
     FrameMetrics metrics;
-    metrics.border = state.features.resizable ? Scale(4, window) : std::max(1, Scale(1, window));
-    metrics.captionHeight = state.hasCaption ? Scale(30, window) : 0;
-    metrics.buttonWidth = Scale(46, window);
-    metrics.menuBarHeight = state.menu ? Scale(24, window) : 0;
-    metrics.grip = Scale(16, window);
+    metrics.border = state.features.resizable ? ScaleToWindow(4, window) : std::max(1, ScaleToWindow(1, window));
+    metrics.captionHeight = state.hasCaption ? ScaleToWindow(30, window) : 0;
+    metrics.buttonWidth = ScaleToWindow(46, window);
+    metrics.menuBarHeight = state.menu ? ScaleToWindow(24, window) : 0;
+    metrics.grip = ScaleToWindow(16, window);
     return metrics;
 }
 
@@ -92,7 +88,7 @@ std::vector<PixelRect> MenuItemsOf(HWND window, const FrameState& state, HDC dc)
         widths.push_back(measure.right - measure.left);
     }
     ::SelectObject(dc, previous);
-    return LayOutMenuBar(LayoutOf(window, state).menuBar, widths, Scale(9, window));
+    return LayOutMenuBar(LayoutOf(window, state).menuBar, widths, ScaleToWindow(9, window));
 }
 
 std::vector<PixelRect> MenuItemsOf(HWND window, const FrameState& state) {
@@ -100,11 +96,6 @@ std::vector<PixelRect> MenuItemsOf(HWND window, const FrameState& state) {
     auto items = MenuItemsOf(window, state, dc);
     ::ReleaseDC(window, dc);
     return items;
-}
-
-void FillSolid(HDC dc, const RECT& rect, COLORREF colour) {
-    ::SetBkColor(dc, colour);
-    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
 void DrawCaptionGlyph(HDC dc, const RECT& button, FramePart part, bool zoomed, COLORREF colour,
@@ -164,7 +155,7 @@ void PaintFrame(HWND window, const FrameState& state) {
     const RECT whole{0, 0, size.cx, size.cy};
     FillSolid(paint, whole, frameColour);
 
-    const int unit = std::max(1, Scale(1, window));
+    const int unit = std::max(1, ScaleToWindow(1, window));
     if (state.hasCaption) {
         const RECT caption = ToRect(layout.caption);
         if (state.active) {
@@ -187,7 +178,7 @@ void PaintFrame(HWND window, const FrameState& state) {
         wchar_t title[256] = {};
         ::InternalGetWindowText(window, title, static_cast<int>(std::size(title)));
         RECT titleRect = ToRect(layout.title);
-        titleRect.left += state.features.systemButton ? Scale(2, window) : Scale(10, window);
+        titleRect.left += state.features.systemButton ? ScaleToWindow(2, window) : ScaleToWindow(10, window);
         ::DrawTextW(paint, title, -1, &titleRect,
                     DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
         ::SelectObject(paint, previousFont);

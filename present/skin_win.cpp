@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "present/skin_controls_win.h"
+#include "present/skin_form_win.h"
 #include "present/skin_frame_win.h"
 
 const Skin* gSkin = nullptr;
@@ -42,17 +43,6 @@ constexpr SkinPalette kMurkwellSkin{
     /* disabledBorder */ RGB(0xD2, 0xDA, 0xDC),
 };
 
-BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-    return TRUE;
-}
-
-// Every control of the window, nested ones included, in the window's order.
-std::vector<HWND> ChildrenOf(HWND window) {
-    std::vector<HWND> controls;
-    ::EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&controls));
-    return controls;
-}
 
 }  // namespace
 
@@ -80,7 +70,7 @@ std::optional<std::uint32_t> Skin::Colour(int property) const {
 }
 
 void Skin::Apply(HWND window) const {
-    for (const HWND child : ChildrenOf(window)) {
+    for (const HWND child : ControlsOf(window)) {
         AttachSkinControl(child, *this);
     }
     AttachSkinFrame(window, *this);

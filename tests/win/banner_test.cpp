@@ -12,28 +12,7 @@
 #include "present/picture_box_win.h"
 #include "present/product_info_win.h"
 #include "present/web_view_win.h"
-
-namespace {
-
-RECT RectIn(HWND control, HWND container) {
-    RECT rect{};
-    ::GetWindowRect(control, &rect);
-    ::MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-void PumpMessages(DWORD milliseconds) {
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < milliseconds) {
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::DispatchMessageW(&message);
-        }
-        ::Sleep(10);
-    }
-}
-
-}  // namespace
+#include "tests/win/window_test_support.h"
 
 TEST(Banner, SitsInAPictureBoxAMarginNarrower) {
     struct Case {

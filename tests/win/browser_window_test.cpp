@@ -14,21 +14,9 @@
 #include "present/browser_layout.h"
 #include "present/browser_window_win.h"
 #include "present/product_info_win.h"
+#include "tests/win/window_test_support.h"
 
 namespace {
-
-// The view finishes a navigation through its window's messages, as in the program's loop.
-void PumpMessages(DWORD milliseconds) {
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < milliseconds) {
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-        ::Sleep(10);
-    }
-}
 
 class BrowserWindowTest : public ::testing::Test {
 protected:
@@ -51,12 +39,7 @@ protected:
         return text;
     }
 
-    RECT ChildRect(int id) const {
-        RECT rect{};
-        ::GetWindowRect(::GetDlgItem(m_window, id), &rect);
-        ::MapWindowPoints(nullptr, m_window, reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
+    RECT ChildRect(int id) const { return RectIn(::GetDlgItem(m_window, id), m_window); }
 
     int m_closed = 0;
     BrowserWindow m_browser{[this] { ++m_closed; }};

@@ -16,6 +16,7 @@
 #include "present/skin_form_win.h"
 #include "present/skin_label_win.h"
 #include "present/skin_win.h"
+#include "tests/win/window_test_support.h"
 
 namespace {
 
@@ -38,13 +39,6 @@ public:
 private:
     HWND m_window;
 };
-
-RECT RectIn(HWND control, HWND container) {
-    RECT rect{};
-    ::GetWindowRect(control, &rect);
-    ::MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 std::vector<HWND> SkinLabelsOf(HWND window) {
     std::vector<HWND> labels;
