@@ -1,5 +1,7 @@
 #include "platform/window_win.h"
 
+#include "platform/twips.h"
+
 Window::~Window() {
     if (m_hwnd) {
         ::SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
@@ -71,4 +73,10 @@ std::wstring TextOfWindow(HWND window) {
     const int copied = ::GetWindowTextW(window, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(copied));
     return text;
+}
+
+SizeInTwips OuterSizeInTwips(HWND window, int dpi) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return {PixelsToTwips(rect.right - rect.left, dpi), PixelsToTwips(rect.bottom - rect.top, dpi)};
 }

@@ -39,3 +39,10 @@ private:
 
 // The text of a window or control of this program.
 std::wstring TextOfWindow(HWND window);
+
+// A window's outer size (borders and caption included), in twips at `dpi`.
+struct SizeInTwips {
+    int width = 0;
+    int height = 0;
+};
+SizeInTwips OuterSizeInTwips(HWND window, int dpi);

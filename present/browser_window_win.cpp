@@ -170,14 +170,11 @@ void BrowserWindow::LayoutBrowser() {
     }
     const int dpi = WindowDpi(hwnd);
     ::SendMessageW(m_statusBar, WM_SIZE, 0, 0);  // the status bar spans the bottom by itself
-    RECT window{};
-    RECT status{};
-    ::GetWindowRect(hwnd, &window);
-    ::GetWindowRect(m_statusBar, &status);
+    const SizeInTwips window = OuterSizeInTwips(hwnd, dpi);
     BrowserLayoutInput input;
-    input.windowWidth = PixelsToTwips(window.right - window.left, dpi);
-    input.windowHeight = PixelsToTwips(window.bottom - window.top, dpi);
-    input.statusBarHeight = PixelsToTwips(status.bottom - status.top, dpi);
+    input.windowWidth = window.width;
+    input.windowHeight = window.height;
+    input.statusBarHeight = OuterSizeInTwips(m_statusBar, dpi).height;
     input.addressLeft = kAddress.left;
     input.goButtonWidth = kButtons[0].place.width;
     input.webViewLeft = kWebView.left;

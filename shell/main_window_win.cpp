@@ -307,15 +307,12 @@ void MainWindow::Layout() {
                 dpi);
     ::SendMessageW(m_statusBar, WM_SIZE, 0, 0);
 
-    RECT window{};
-    RECT status{};
-    ::GetWindowRect(hwnd, &window);
-    ::GetWindowRect(m_statusBar, &status);
+    const SizeInTwips window = OuterSizeInTwips(hwnd, dpi);
     MainLayoutInput input;
-    input.windowWidth = PixelsToTwips(window.right - window.left, dpi);
-    input.windowHeight = PixelsToTwips(window.bottom - window.top, dpi);
+    input.windowWidth = window.width;
+    input.windowHeight = window.height;
     input.buttonBarHeight = kButtonBarHeightTwips;
-    input.statusBarHeight = PixelsToTwips(status.bottom - status.top, dpi);
+    input.statusBarHeight = OuterSizeInTwips(m_statusBar, dpi).height;
     input.bannerEnabled = m_productInfo.bannerEnabled;
     input.bannerHeight = kBannerHeightTwips;
     input.websiteButtonLeft = 5 * kButtonPitchTwips;
