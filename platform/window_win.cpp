@@ -80,3 +80,9 @@ SizeInTwips OuterSizeInTwips(HWND window, int dpi) {
     ::GetWindowRect(window, &rect);
     return {PixelsToTwips(rect.right - rect.left, dpi), PixelsToTwips(rect.bottom - rect.top, dpi)};
 }
+
+SIZE OuterSizeForClient(SizeInTwips client, DWORD style, bool hasMenu, int dpi) {
+    RECT frame{0, 0, TwipsToPixels(client.width, dpi), TwipsToPixels(client.height, dpi)};
+    ::AdjustWindowRectEx(&frame, style, hasMenu, 0);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}

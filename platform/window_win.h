@@ -46,3 +46,7 @@ struct SizeInTwips {
     int height = 0;
 };
 SizeInTwips OuterSizeInTwips(HWND window, int dpi);
+
+// The outer size, in pixels at `dpi`, of a window of this style whose client area is
+// `client` twips.
+SIZE OuterSizeForClient(SizeInTwips client, DWORD style, bool hasMenu, int dpi);

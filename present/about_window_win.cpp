@@ -34,12 +34,11 @@ constexpr Placed kNotice{120, 3300, 7215, 1275, 408};
 bool AboutWindow::Create(HWND owner) {
     const int dpi = WindowDpi(nullptr);
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-    RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, dpi), TwipsToPixels(kClientHeightTwips, dpi)};
-    ::AdjustWindowRectEx(&frame, style, FALSE, 0);
+    const SIZE size = OuterSizeForClient({kClientWidthTwips, kClientHeightTwips}, style, false, dpi);
     const std::wstring caption = L"About " + Widen(m_productInfo.productName);
     // Centred on the main window.
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
+    const int width = size.cx;
+    const int height = size.cy;
     RECT ownerRect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     if (owner) {
         ::GetWindowRect(owner, &ownerRect);

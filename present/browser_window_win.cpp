@@ -78,10 +78,9 @@ void Place(HWND control, int left, int top, int width, int height) {
 bool BrowserWindow::Create() {
     const int dpi = WindowDpi(nullptr);
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, dpi), TwipsToPixels(kClientHeightTwips, dpi)};
-    ::AdjustWindowRectEx(&frame, style, FALSE, 0);
+    const SIZE size = OuterSizeForClient({kClientWidthTwips, kClientHeightTwips}, style, false, dpi);
     if (!CreateWindowOf(kBrowserWindowClass, L"frmWebsite", style, 0, CW_USEDEFAULT, CW_USEDEFAULT,
-                        frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr)) {
+                        size.cx, size.cy, nullptr, nullptr)) {
         return false;
     }
     if (!CreateControls()) {

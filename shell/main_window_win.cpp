@@ -71,11 +71,9 @@ int MainWindow::Dpi() const {
 bool MainWindow::Create() {
     const int dpi = WindowDpi(nullptr);
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    RECT frame{0, 0, TwipsToPixels(kClientWidthTwips, dpi), TwipsToPixels(kClientHeightTwips, dpi)};
-    ::AdjustWindowRectEx(&frame, style, TRUE, 0);
-    if (!CreateWindowOf(kMainWindowClass, L"Form1", style, 0, CW_USEDEFAULT, CW_USEDEFAULT,
-                        frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                        CreateMainMenu())) {
+    const SIZE size = OuterSizeForClient({kClientWidthTwips, kClientHeightTwips}, style, true, dpi);
+    if (!CreateWindowOf(kMainWindowClass, L"Form1", style, 0, CW_USEDEFAULT, CW_USEDEFAULT, size.cx,
+                        size.cy, nullptr, CreateMainMenu())) {
         return false;
     }
     if (!Load()) {
