@@ -29,6 +29,20 @@ UniqueFont CreateUiFont(const wchar_t* face, int tenthsOfPoint, int weight, int 
     return UniqueFont(::CreateFontIndirectW(&font));
 }
 
+UniqueFont CreateSystemFont(SystemFont kind, int dpi, int weight) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    LOGFONTW font = kind == SystemFont::Caption ? metrics.lfCaptionFont
+                    : kind == SystemFont::Menu  ? metrics.lfMenuFont
+                                                : metrics.lfMessageFont;
+    font.lfHeight = ::MulDiv(font.lfHeight, dpi, USER_DEFAULT_SCREEN_DPI);
+    if (weight) {
+        font.lfWeight = weight;
+    }
+    return UniqueFont(::CreateFontIndirectW(&font));
+}
+
 void FillGradient(HDC dc, const RECT& area, COLORREF from, COLORREF to, bool horizontal) {
     auto channel = [](BYTE value) { return static_cast<COLOR16>(value << 8); };
     TRIVERTEX corners[2] = {

@@ -11,6 +11,10 @@ int WindowDpi(HWND hwnd);
 
 UniqueFont CreateUiFont(const wchar_t* face, int tenthsOfPoint, int weight, int dpi);
 
+enum class SystemFont { Message, Caption, Menu };
+// The font the system uses for that text, sized for `dpi`; a weight of 0 keeps the system's.
+UniqueFont CreateSystemFont(SystemFont kind, int dpi, int weight = 0);
+
 void FillGradient(HDC dc, const RECT& area, COLORREF from, COLORREF to, bool horizontal);
 
 void FillSolid(HDC dc, const RECT& area, COLORREF colour);

@@ -86,3 +86,8 @@ SIZE OuterSizeForClient(SizeInTwips client, DWORD style, bool hasMenu, int dpi) 
     ::AdjustWindowRectEx(&frame, style, hasMenu, 0);
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
+
+RECT PlaceInPixels(int left, int top, int width, int height, int dpi) {
+    return {TwipsToPixels(left, dpi), TwipsToPixels(top, dpi), TwipsToPixels(left + width, dpi),
+            TwipsToPixels(top + height, dpi)};
+}

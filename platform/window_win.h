@@ -47,6 +47,9 @@ struct SizeInTwips {
 };
 SizeInTwips OuterSizeInTwips(HWND window, int dpi);
 
+// A control's place given in twips (left, top, width, height), in pixels at `dpi`.
+RECT PlaceInPixels(int left, int top, int width, int height, int dpi);
+
 // The outer size, in pixels at `dpi`, of a window of this style whose client area is
 // `client` twips.
 SIZE OuterSizeForClient(SizeInTwips client, DWORD style, bool hasMenu, int dpi);

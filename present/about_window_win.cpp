@@ -70,9 +70,7 @@ bool AboutWindow::Create(HWND owner) {
          false},
     };
     for (const auto& [place, text, skinLabel] : labels) {
-        const RECT rect{TwipsToPixels(place.left, dpi), TwipsToPixels(place.top, dpi),
-                        TwipsToPixels(place.left + place.width, dpi),
-                        TwipsToPixels(place.top + place.height, dpi)};
+        const RECT rect = PlaceInPixels(place.left, place.top, place.width, place.height, dpi);
         const HFONT font = place.id == kProductLabel.id ? m_titleFont.Get() : m_font.Get();
         if (skinLabel) {
             CreateSkinLabel(Handle(), place.id, text, rect, true, font);
@@ -86,10 +84,8 @@ bool AboutWindow::Create(HWND owner) {
         ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     // The template for the label replacement, hidden below the visible part of the window.
-    const RECT templateRect{0, TwipsToPixels(kNotice.top + kNotice.height, dpi),
-                            TwipsToPixels(555, dpi),
-                            TwipsToPixels(kNotice.top + kNotice.height + 135, dpi)};
-    CreateSkinLabelTemplate(Handle(), templateRect);
+    CreateSkinLabelTemplate(Handle(),
+                            PlaceInPixels(0, kNotice.top + kNotice.height, 555, 135, dpi));
     if (m_productInfo.skinEnabled) {
         ReplaceLabels(Handle());
         SkinForm(Handle());

@@ -48,9 +48,7 @@ constexpr ButtonDesign kButtons[5] = {
 };
 
 RECT InPixels(const Placed& place, int dpi) {
-    return {TwipsToPixels(place.left, dpi), TwipsToPixels(place.top, dpi),
-            TwipsToPixels(place.left + place.width, dpi),
-            TwipsToPixels(place.top + place.height, dpi)};
+    return PlaceInPixels(place.left, place.top, place.width, place.height, dpi);
 }
 
 HWND MakeControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id,

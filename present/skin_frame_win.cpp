@@ -29,6 +29,7 @@ struct FrameState {
     FramePart pressed = FramePart::Client;
     int hotMenuItem = -1;
     int openMenuItem = -1;
+    std::vector<PixelRect> menuItems;  // where the menu bar's items were last laid out
 };
 
 FrameMetrics MetricsOf(HWND window, const FrameState& state) {
@@ -57,14 +58,8 @@ RECT ToRect(const PixelRect& r) {
 }
 
 UniqueFont NonClientFont(HWND window, bool menu) {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    LOGFONTW font = menu ? metrics.lfMenuFont : metrics.lfCaptionFont;
-    font.lfHeight = ::MulDiv(font.lfHeight, WindowDpi(window), USER_DEFAULT_SCREEN_DPI);
-    font.lfWeight = menu ? FW_NORMAL : FW_BOLD;
-    font.lfQuality = CLEARTYPE_QUALITY;
-    return UniqueFont(::CreateFontIndirectW(&font));
+    return CreateSystemFont(menu ? SystemFont::Menu : SystemFont::Caption, WindowDpi(window),
+                            menu ? FW_NORMAL : FW_BOLD);
 }
 
 std::wstring MenuItemText(HMENU menu, int index) {
@@ -74,28 +69,29 @@ std::wstring MenuItemText(HMENU menu, int index) {
     return text;
 }
 
-std::vector<PixelRect> MenuItemsOf(HWND window, const FrameState& state, HDC dc) {
-    if (!state.menu) {
-        return {};
-    }
-    UniqueFont font = NonClientFont(window, true);
-    const HGDIOBJ previous = ::SelectObject(dc, font.Get());
+// Lays the menu bar's items out with the menu font selected into `dc`.
+std::vector<PixelRect> LayOutMenuItems(HWND window, const FrameState& state, HDC dc) {
     std::vector<int> widths;
-    for (int i = 0; i < ::GetMenuItemCount(state.menu); ++i) {
+    for (int i = 0; state.menu && i < ::GetMenuItemCount(state.menu); ++i) {
         RECT measure{};
         ::DrawTextW(dc, MenuItemText(state.menu, i).c_str(), -1, &measure,
                     DT_SINGLELINE | DT_CALCRECT);
         widths.push_back(measure.right - measure.left);
     }
-    ::SelectObject(dc, previous);
     return LayOutMenuBar(LayoutOf(window, state).menuBar, widths, ScaleToWindow(9, window));
 }
 
-std::vector<PixelRect> MenuItemsOf(HWND window, const FrameState& state) {
-    const HDC dc = ::GetWindowDC(window);
-    auto items = MenuItemsOf(window, state, dc);
-    ::ReleaseDC(window, dc);
-    return items;
+// The items as last drawn; laid out now if the bar has not been drawn yet.
+const std::vector<PixelRect>& MenuItemsOf(HWND window, FrameState& state) {
+    if (state.menu && state.menuItems.empty()) {
+        const HDC dc = ::GetWindowDC(window);
+        UniqueFont font = NonClientFont(window, true);
+        const HGDIOBJ previous = ::SelectObject(dc, font.Get());
+        state.menuItems = LayOutMenuItems(window, state, dc);
+        ::SelectObject(dc, previous);
+        ::ReleaseDC(window, dc);
+    }
+    return state.menuItems;
 }
 
 void DrawCaptionGlyph(HDC dc, const RECT& button, FramePart part, bool zoomed, COLORREF colour,
@@ -137,7 +133,7 @@ void DrawCaptionGlyph(HDC dc, const RECT& button, FramePart part, bool zoomed, C
     ::SelectObject(dc, previousPen);
 }
 
-void PaintFrame(HWND window, const FrameState& state) {
+void PaintFrame(HWND window, FrameState& state) {
     const SkinPalette& colours = state.skin->Palette();
     const SIZE size = WindowSize(window);
     if (size.cx <= 0 || size.cy <= 0) {
@@ -212,7 +208,8 @@ void PaintFrame(HWND window, const FrameState& state) {
         UniqueFont font = NonClientFont(window, true);
         const HGDIOBJ previousFont = ::SelectObject(paint, font.Get());
         ::SetBkMode(paint, TRANSPARENT);
-        const auto items = MenuItemsOf(window, state, paint);
+        state.menuItems = LayOutMenuItems(window, state, paint);
+        const auto& items = state.menuItems;
         for (std::size_t i = 0; i < items.size(); ++i) {
             RECT item = ToRect(items[i]);
             item.bottom -= unit;

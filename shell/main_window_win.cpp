@@ -96,13 +96,13 @@ bool MainWindow::CreateControls() {
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PIC_BANNER)),
                                  instance, nullptr);
     const int dpi = Dpi();
-    const RECT bannerRect{TwipsToPixels(kBannerLeftTwips, dpi), TwipsToPixels(kBannerTopTwips, dpi),
-                          TwipsToPixels(kBannerLeftTwips + kBannerWidthTwips, dpi),
-                          TwipsToPixels(kBannerTopTwips + kBannerHeightTwips, dpi)};
-    m_bannerView.Create(hwnd, IDC_WEB_BANNER, bannerRect, false);
+    m_bannerView.Create(hwnd, IDC_WEB_BANNER,
+                        PlaceInPixels(kBannerLeftTwips, kBannerTopTwips, kBannerWidthTwips,
+                                      kBannerHeightTwips, dpi),
+                        false);
     // The window has no plain labels; the template is there for the label replacement all the
     // same, hidden under the button bar.
-    CreateSkinLabelTemplate(hwnd, {0, 0, TwipsToPixels(555, dpi), TwipsToPixels(135, dpi)});
+    CreateSkinLabelTemplate(hwnd, PlaceInPixels(0, 0, 555, 135, dpi));
     m_statusBar = ::CreateWindowExW(
         0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)), instance, nullptr);
@@ -117,12 +117,7 @@ bool MainWindow::CreateControls() {
 void MainWindow::UpdateFonts() {
     const int dpi = Dpi();
     m_buttonFont = CreateUiFont(L"Verdana", 83, FW_BOLD, dpi);  // 8.25 pt
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-    metrics.lfMessageFont.lfHeight =
-        ::MulDiv(metrics.lfMessageFont.lfHeight, dpi, USER_DEFAULT_SCREEN_DPI);
-    m_listFont.Reset(::CreateFontIndirectW(&metrics.lfMessageFont));
+    m_listFont = CreateSystemFont(SystemFont::Message, dpi);
     m_bannerFont = CreateUiFont(L"Verdana", 160, FW_BOLD, dpi);
     for (const HWND button : m_buttons) {
         ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(m_buttonFont.Get()), TRUE);
@@ -169,8 +164,9 @@ bool MainWindow::Load() {
     if (m_productInfo.bannerEnabled) {
         ::ShowWindow(m_bannerView.Handle(), SW_SHOW);
         ::BringWindowToTop(m_bannerView.Handle());
-        m_bannerBox = ShowBanner(Handle(), m_bannerView, m_banner,
-                                 Widen(m_productInfo.bannerAddress), ScaleMode::Twips, Dpi());
+        // The picture box it makes is a child of this window and goes with it.
+        ShowBanner(Handle(), m_bannerView, m_banner, Widen(m_productInfo.bannerAddress),
+                   ScaleMode::Twips, Dpi());
     }
     m_productInfo = LoadProductInfo();
     ::SetWindowTextW(Handle(), Widen(MainWindowCaption(m_productInfo)).c_str());

@@ -84,7 +84,6 @@ private:
     HWND m_buttons[6] = {};
     HWND m_banner = nullptr;  // wbPicture: the artwork shown until the web banner takes over
     WebView m_bannerView;     // wbBanner
-    HWND m_bannerBox = nullptr;  // picBox, made by the banner set-up
     HWND m_statusBar = nullptr;
     FolderListView m_list;
     RepairMenuState m_repairMenu;
