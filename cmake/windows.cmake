@@ -44,6 +44,7 @@ target_link_libraries(murkwell_win PUBLIC murkwell_logic comctl32 version shlwap
 add_library(murkwell_shell STATIC
     shell/folder_list_view_win.cpp
     shell/folder_picker_win.cpp
+    shell/disk_check_win.cpp
     shell/main_menu_win.cpp
     shell/main_window_win.cpp
     shell/startup_trace_win.cpp

@@ -10,6 +10,8 @@ UINT ButtonStyle(PromptButtons buttons) {
             return MB_OKCANCEL;
         case PromptButtons::AbortRetryIgnore:
             return MB_ABORTRETRYIGNORE;
+        case PromptButtons::YesNo:
+            return MB_YESNO;
         case PromptButtons::Ok:
             break;
     }
@@ -42,6 +44,10 @@ PromptAnswer AnswerOf(int result) {
             return PromptAnswer::Retry;
         case IDIGNORE:
             return PromptAnswer::Ignore;
+        case IDYES:
+            return PromptAnswer::Yes;
+        case IDNO:
+            return PromptAnswer::No;
         default:
             return PromptAnswer::Cancel;  // also a box closed without a button
     }

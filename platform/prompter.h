@@ -4,9 +4,9 @@
 
 #include <string>
 
-enum class PromptButtons { Ok, OkCancel, AbortRetryIgnore };
+enum class PromptButtons { Ok, OkCancel, AbortRetryIgnore, YesNo };
 enum class PromptIcon { None, Information, Warning, Error, Question };
-enum class PromptAnswer { Ok, Cancel, Abort, Retry, Ignore };
+enum class PromptAnswer { Ok, Cancel, Abort, Retry, Ignore, Yes, No };
 
 class Prompter {
 public:

@@ -115,10 +115,33 @@ void FolderListView::SetStatus(std::size_t index, const std::string& status) {
 }
 
 void FolderListView::Remove(std::size_t index) {
-    m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(index));
+    RemoveKeepingLines(m_rows, m_keptTail, index);
     // Deleting through the control keeps its selection in step with the rows.
     ::SendMessageW(m_hwnd, LVM_DELETEITEM, index, 0);
     SyncCount();
+}
+
+void FolderListView::SetMissing(std::size_t index, bool missing) {
+    m_rows.at(index).missing = missing;
+    RedrawRow(index);
+}
+
+LRESULT FolderListView::CustomDraw(NMLVCUSTOMDRAW& draw, LRESULT atPrepaint) const {
+    switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return atPrepaint | CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT: {
+            // A folder found under neither name is greyed: listed still, but not there now.
+            const std::size_t index = draw.nmcd.dwItemSpec;
+            if (index < m_rows.size() && m_rows[index].missing) {
+                draw.clrText = ::GetSysColor(COLOR_GRAYTEXT);
+                return CDRF_NEWFONT;
+            }
+            return CDRF_DODEFAULT;
+        }
+        default:
+            return CDRF_DODEFAULT;
+    }
 }
 
 std::optional<std::size_t> FolderListView::Selected() const {

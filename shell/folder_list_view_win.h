@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -29,6 +31,12 @@ public:
     void SetChecked(std::size_t index, bool checked) override;
     void SetStatus(std::size_t index, const std::string& status) override;
     void Remove(std::size_t index) override;
+    void SetMissing(std::size_t index, bool missing) override;
+    const std::string& KeptTail() const override { return m_keptTail; }
+    void SetKeptTail(std::string tail) override { m_keptTail = std::move(tail); }
+    // The list's custom drawing: missing folders greyed. `atPrepaint` is what the caller wants
+    // at the start of a paint besides the item notifications.
+    LRESULT CustomDraw(NMLVCUSTOMDRAW& draw, LRESULT atPrepaint) const;
     std::optional<std::size_t> Selected() const override;
 
     std::size_t EntryCount() const override { return Count(); }
@@ -43,6 +51,7 @@ private:
 
     HWND m_hwnd = nullptr;
     std::vector<FolderEntry> m_rows;
+    std::string m_keptTail;
     ListSortState m_sort;
     bool m_batch = false;
 };

@@ -23,4 +23,7 @@ inline constexpr int IDM_HELP_ITEM = 1300;
 inline constexpr int IDM_ABOUT_ITEM = 1400;
 inline constexpr int IDM_ERROR_ITEM = 1500;
 
+// Posted to the main window when the look at the disk after start has finished.
+inline constexpr unsigned kMsgDiskChecked = 0x8000 + 1;  // WM_APP + 1
+
 inline constexpr wchar_t kMainWindowClass[] = L"MurkwellMainWindow";

@@ -147,17 +147,10 @@ bool MainWindow::Load() {
                            *m_picker, m_programFolderUtf8, gAppTitle});
 
     m_list.SetRedraw(false);
-    const Outcome loaded = LoadList(m_list, *m_storage, m_codePage);
+    const Outcome loaded = LoadList(m_list, *m_storage, m_codePage, m_prompter, gAppTitle);
     m_list.SetRedraw(true);
     if (loaded.Failed()) {
-        // Going on with an empty list would overwrite the unread one at the first save.
-        m_prompter.Ask("The folder list could not be read from:\r\n\r\n" +
-                           m_storage->PathOf(kListFileName) + "\r\n\r\nError " +
-                           std::to_string(loaded.Error().number) + "\r\n" +
-                           loaded.Error().description +
-                           "\r\n\r\nClose any program that might be using it, then start " +
-                           m_productInfo.productName + " again.",
-                       "Error", PromptButtons::Ok, PromptIcon::Error);
+        ReportListNotRead(loaded.Error());
         return false;
     }
 
@@ -179,6 +172,41 @@ bool MainWindow::Load() {
     return true;
 }
 
+void MainWindow::ReportListNotRead(const RuntimeError& error) {
+    // Going on with an empty list would overwrite the unread one at the first save.
+    const std::string path = m_storage->PathOf(kListFileName);
+    if (error.number == kFileTooLargeError) {
+        m_prompter.Ask("The folder list is too large to be read:\r\n\r\n" + path +
+                           "\r\n\r\nA folder list is never larger than " +
+                           std::to_string(kMaxListFileBytes >> 20) +
+                           " MB, so this file is damaged or is not a folder list. Move it out of "
+                           "the program folder, then start " +
+                           m_productInfo.productName + " again.",
+                       "Error", PromptButtons::Ok, PromptIcon::Error);
+        return;
+    }
+    m_prompter.Ask("The folder list could not be read from:\r\n\r\n" + path + "\r\n\r\nError " +
+                       std::to_string(error.number) + "\r\n" + error.description +
+                       "\r\n\r\nClose any program that might be using it, then start " +
+                       m_productInfo.productName + " again.",
+                   "Error", PromptButtons::Ok, PromptIcon::Error);
+}
+
+void MainWindow::StartDiskCheck() {
+    std::vector<std::string> paths;
+    paths.reserve(m_list.Count());
+    for (std::size_t i = 0; i < m_list.Count(); ++i) {
+        paths.push_back(m_list.At(i).path);
+    }
+    m_diskCheck.Start(Handle(), kMsgDiskChecked, std::move(paths));
+}
+
+void MainWindow::OnDiskChecked() {
+    m_diskCheck.Stop();  // the thread has ended: what it saw is ours to read
+    m_commands->ApplyDiskCheck(
+        [this](const std::string& path) { return m_diskCheck.Seen(path); });
+}
+
 void MainWindow::FinishLoad() {
     if (m_settings.Read(settings::kShowHelp, settings::kOn) == settings::kOn && !gStartInStealth) {
         m_host.RunHelp(Handle());
@@ -193,6 +221,8 @@ void MainWindow::FinishLoad() {
         ::SetFocus(m_list.Handle());
     }
     InstallHotkeyHook(Handle(), *this);
+    // After the first paint: the list shows at once, and the disk is looked at meanwhile.
+    StartDiskCheck();
 }
 
 void MainWindow::RegisterHotkeys() {
@@ -267,6 +297,7 @@ void MainWindow::OnHotkey(WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::Unload() {
+    m_diskCheck.Stop();
     RemoveHotkeyHook(Handle());
     m_host.MainWindowClosing();
     for (const auto& hotkey : kHotkeys) {
@@ -402,14 +433,13 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
             return 0;
         }
         case NM_CUSTOMDRAW: {
-            const auto& draw = reinterpret_cast<const NMCUSTOMDRAW&>(header);
-            if (!m_startupTrace.WaitingForPaint()) {
+            auto& draw = const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
+            const bool tracing = m_startupTrace.WaitingForPaint();
+            if (tracing && draw.nmcd.dwDrawStage == CDDS_POSTPAINT) {
+                m_startupTrace.ListPainted();
                 return CDRF_DODEFAULT;
             }
-            if (draw.dwDrawStage == CDDS_POSTPAINT) {
-                m_startupTrace.ListPainted();
-            }
-            return CDRF_NOTIFYPOSTPAINT;
+            return m_list.CustomDraw(draw, tracing ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT);
         }
         case NM_RCLICK: {
             POINT point{};
@@ -470,8 +500,15 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_COMMAND:
-            if (m_commands) {
+            // Hidden in stealth mode, the window takes no command from anyone: another program
+            // could post "Show All Folders" to it. The hotkeys are the way back.
+            if (m_commands && ::IsWindowVisible(Handle())) {
                 OnCommand(LOWORD(wParam));
+            }
+            return 0;
+        case kMsgDiskChecked:
+            if (m_commands) {
+                OnDiskChecked();
             }
             return 0;
         case WM_NOTIFY:

@@ -14,6 +14,7 @@
 #include "protect/app_hider.h"
 #include "protect/settings_store.h"
 #include "protect/stealth_platform_win.h"
+#include "shell/disk_check_win.h"
 #include "shell/folder_list_view_win.h"
 #include "shell/folder_picker_win.h"
 #include "shell/hotkey_hook_win.h"
@@ -65,6 +66,9 @@ private:
     void ShowRepairMenu(POINT screenPoint);
     void PaintBanner(const DRAWITEMSTRUCT& item) const;
     void RunBusy(void (FolderCommands::*command)());
+    void StartDiskCheck();
+    void OnDiskChecked();
+    void ReportListNotRead(const RuntimeError& error);
     void RegisterHotkeys();
     // Stealth mode needs the way back: without CTRL+SHIFT+ALT+M it is refused, and said once.
     bool EnterStealth();
@@ -99,4 +103,5 @@ private:
     std::unique_ptr<FolderListStorage> m_storage;
     std::unique_ptr<SystemFolderPicker> m_picker;
     std::unique_ptr<FolderCommands> m_commands;
+    StartupDiskCheck m_diskCheck;
 };

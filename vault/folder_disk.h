@@ -17,4 +17,6 @@ public:
     virtual Outcome RenameFolder(const std::string& from, const std::string& to) = 0;
     // Fails when `path` does not name a folder.
     virtual Outcome SetFolderAttributes(const std::string& path, FolderAttributes attributes) = 0;
+    // True when a folder of that name is there now; any failure to look gives false.
+    virtual bool FolderExists(const std::string& path) = 0;
 };

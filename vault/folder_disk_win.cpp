@@ -19,6 +19,11 @@ Outcome Win32FolderDisk::RenameFolder(const std::string& from, const std::string
     return Outcome::Success();
 }
 
+bool Win32FolderDisk::FolderExists(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 Outcome Win32FolderDisk::SetFolderAttributes(const std::string& path, FolderAttributes attributes) {
     const std::wstring widePath = Widen(path);
     const DWORD current = ::GetFileAttributesW(widePath.c_str());

@@ -27,7 +27,48 @@ std::string HiddenPathOf(std::string_view path) {
     return hidden;
 }
 
+bool IsUsablePath(std::string_view path) {
+    // "\\?\" is the one place a question mark may stand: the long-path prefix.
+    const std::string_view body = path.starts_with("\\\\?\\") ? path.substr(4) : path;
+    if (body.empty()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        const auto c = static_cast<unsigned char>(body[i]);
+        if (c < 32 || c == '<' || c == '>' || c == '"' || c == '|' || c == '?' || c == '*') {
+            return false;
+        }
+        // A colon belongs only after a drive letter.
+        if (c == ':' && i != 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+FolderPresence LookAtFolder(const std::string& path, FolderDisk& disk) {
+    if (!IsUsablePath(path)) {
+        return {};
+    }
+    return {disk.FolderExists(path), disk.FolderExists(HiddenPathOf(path))};
+}
+
+namespace {
+
+bool RefuseUnusable(const std::string& path, Prompter& prompter) {
+    if (IsUsablePath(path)) {
+        return false;
+    }
+    ReportError(prompter, {kBadFileNameError, "Bad file name or number"});
+    return true;
+}
+
+}  // namespace
+
 bool HideFolder(const std::string& path, FolderDisk& disk, Prompter& prompter) {
+    if (RefuseUnusable(path, prompter)) {
+        return false;
+    }
     const std::string hiddenPath = HiddenPathOf(path);
     if (auto renamed = disk.RenameFolder(path, hiddenPath); renamed.Failed()) {
         if (renamed.Error().number == kPathFileAccessError) {
@@ -51,6 +92,9 @@ bool HideFolder(const std::string& path, FolderDisk& disk, Prompter& prompter) {
 }
 
 bool ShowFolder(const std::string& path, FolderDisk& disk, Prompter& prompter) {
+    if (RefuseUnusable(path, prompter)) {
+        return false;
+    }
     const std::string hiddenPath = HiddenPathOf(path);
     if (auto cleared = disk.SetFolderAttributes(hiddenPath, FolderAttributes::Cleared);
         cleared.Failed()) {
@@ -58,6 +102,8 @@ bool ShowFolder(const std::string& path, FolderDisk& disk, Prompter& prompter) {
         return false;
     }
     if (auto renamed = disk.RenameFolder(hiddenPath, path); renamed.Failed()) {
+        // The entry stays "Hidden", so the folder must be wholly hidden again.
+        (void)disk.SetFolderAttributes(hiddenPath, FolderAttributes::AllSet);
         ReportError(prompter, renamed.Error());
         return false;
     }

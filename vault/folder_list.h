@@ -3,6 +3,7 @@
 // one while the program runs; VectorFolderList serves where no window exists.
 
 #include <cstddef>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -14,6 +15,9 @@ public:
     virtual std::size_t Count() const = 0;
     virtual FolderEntry At(std::size_t index) const = 0;  // 0-based, in the list's current order
     virtual void Append(FolderEntry entry) = 0;
+    // Raw list file lines after the last entry that hold no entry, kept for the next save.
+    virtual const std::string& KeptTail() const = 0;
+    virtual void SetKeptTail(std::string tail) = 0;
 };
 
 class VectorFolderList final : public FolderList {
@@ -24,9 +28,12 @@ public:
     std::size_t Count() const override { return m_entries.size(); }
     FolderEntry At(std::size_t index) const override { return m_entries.at(index); }
     void Append(FolderEntry entry) override { m_entries.push_back(std::move(entry)); }
+    const std::string& KeptTail() const override { return m_keptTail; }
+    void SetKeptTail(std::string tail) override { m_keptTail = std::move(tail); }
 
     const std::vector<FolderEntry>& Entries() const { return m_entries; }
 
 private:
     std::vector<FolderEntry> m_entries;
+    std::string m_keptTail;
 };

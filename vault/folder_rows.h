@@ -14,6 +14,8 @@ public:
     virtual bool IsChecked(std::size_t index) const = 0;
     virtual void SetChecked(std::size_t index, bool checked) = 0;
     virtual void SetStatus(std::size_t index, const std::string& status) = 0;
+    // Lines of the list file kept before the entry pass to the next one (RemoveKeepingLines).
     virtual void Remove(std::size_t index) = 0;
+    virtual void SetMissing(std::size_t index, bool missing) = 0;
     virtual std::optional<std::size_t> Selected() const = 0;
 };

@@ -2,10 +2,51 @@
 
 #include <algorithm>
 
+#include "vault/disk_check.h"
 #include "vault/folder_hider.h"
 #include "vault/list_file.h"
 
 namespace {
+
+constexpr std::size_t kListedFailures = 25;  // folders named in a batch's closing box
+
+// Passes a batch's first few messages on and keeps the rest back, so that hundreds of failures
+// do not become hundreds of boxes; the batch then names the failed folders in one box.
+class BatchPrompter final : public Prompter {
+public:
+    explicit BatchPrompter(Prompter& inner) : m_inner(inner) {}
+
+    PromptAnswer Ask(const std::string& text,
+                     const std::string& title,
+                     PromptButtons buttons,
+                     PromptIcon icon) override {
+        if (m_shown < kBatchFailureBoxes) {
+            ++m_shown;
+            return m_inner.Ask(text, title, buttons, icon);
+        }
+        m_keptBack = true;
+        return PromptAnswer::Ok;
+    }
+
+    bool KeptBack() const { return m_keptBack; }
+
+private:
+    Prompter& m_inner;
+    int m_shown = 0;
+    bool m_keptBack = false;
+};
+
+std::string FailedFoldersText(const std::vector<std::string>& failed, std::string_view to) {
+    std::string text = std::to_string(failed.size()) + " folders could not be made " +
+                       std::string(to) + ":\r\n";
+    for (std::size_t i = 0; i < failed.size() && i < kListedFailures; ++i) {
+        text += "\r\n" + failed[i];
+    }
+    if (failed.size() > kListedFailures) {
+        text += "\r\n... and " + std::to_string(failed.size() - kListedFailures) + " more";
+    }
+    return text;
+}
 
 char FoldAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
@@ -56,9 +97,9 @@ AddVerdict JudgeFolderToAdd(std::string_view picked,
     return AddVerdict::Allowed;
 }
 
-void FolderCommands::Save() {
+bool FolderCommands::Save() {
     // A failed save has told the user; the rows stay as they are for the next attempt.
-    (void)SaveList(m_env.rows, m_env.storage, m_env.codePage, m_env.prompter);
+    return SaveList(m_env.rows, m_env.storage, m_env.codePage, m_env.prompter);
 }
 
 void FolderCommands::Refuse(const std::string& text) {
@@ -126,7 +167,11 @@ void FolderCommands::RemoveTicked() {
             ++index;
             continue;
         }
-        if (m_env.rows.At(index).status == kStatusVisible) {
+        // The word alone is not trusted: a folder found under its hidden name stays listed,
+        // or nothing would be left to bring it back.
+        const FolderEntry entry = m_env.rows.At(index);
+        if (entry.status == kStatusVisible &&
+            !(IsUsablePath(entry.path) && m_env.disk.FolderExists(HiddenPathOf(entry.path)))) {
             m_env.rows.Remove(index);  // the next entry moves into this position
             ++removed;
         } else {
@@ -157,18 +202,38 @@ int FolderCommands::MoveTicked(std::string_view from,
     // Only a folder really moved counts: a failed reveal stays "Hidden", so its entry cannot
     // be removed while the folder is still hidden on disk.
     int moved = 0;
+    BatchPrompter prompter(m_env.prompter);
+    std::vector<std::string> failed;
+    auto lastSave = m_env.now();
+    bool savingAsItGoes = true;  // until a save fails: its message is not repeated every moment
     for (std::size_t i = 0; i < m_env.rows.Count(); ++i) {
         if (!m_env.rows.IsChecked(i)) {
             continue;
         }
         const FolderEntry entry = m_env.rows.At(i);
-        if (entry.status == from && operation(entry.path, m_env.disk, m_env.prompter)) {
-            m_env.rows.SetStatus(i, std::string(to));
-            ++moved;
+        if (entry.status != from) {
+            continue;
+        }
+        if (!operation(entry.path, m_env.disk, prompter)) {
+            failed.push_back(entry.path);
+            continue;
+        }
+        m_env.rows.SetStatus(i, std::string(to));
+        if (entry.missing) {
+            m_env.rows.SetMissing(i, false);
+        }
+        ++moved;
+        if (const auto now = m_env.now(); savingAsItGoes && now - lastSave >= kBatchSaveInterval) {
+            savingAsItGoes = Save();
+            lastSave = now;
         }
     }
     m_env.status.SetText("Made " + std::to_string(moved) + " folders " + std::string(to));
     Save();
+    if (prompter.KeptBack()) {
+        m_env.prompter.Ask(FailedFoldersText(failed, to), "Error", PromptButtons::Ok,
+                           PromptIcon::None);
+    }
     return moved;
 }
 
@@ -205,7 +270,37 @@ void FolderCommands::UncheckAll() {
 void FolderCommands::MarkSelected(std::string_view status) {
     if (const auto selected = m_env.rows.Selected()) {
         m_env.rows.SetStatus(*selected, std::string(status));
+        Save();  // a repair kept only in the window would be undone at the next start
     }
+}
+
+std::size_t FolderCommands::ApplyDiskCheck(const PresenceLookup& seen) {
+    std::size_t corrected = 0;
+    for (std::size_t i = 0; i < m_env.rows.Count(); ++i) {
+        const FolderEntry entry = m_env.rows.At(i);
+        const auto presence = seen(entry.path);
+        if (!presence) {
+            continue;
+        }
+        DiskVerdict verdict = JudgeAgainstDisk(entry.status, *presence);
+        if (verdict.status != entry.status) {
+            // What was seen may be old by now (a command may have run since): look again.
+            verdict = JudgeAgainstDisk(entry.status, LookAtFolder(entry.path, m_env.disk));
+            if (verdict.status != entry.status) {
+                m_env.rows.SetStatus(i, std::string(verdict.status));
+                ++corrected;
+            }
+        }
+        if (verdict.missing != entry.missing) {
+            m_env.rows.SetMissing(i, verdict.missing);
+        }
+    }
+    if (corrected > 0) {
+        m_env.status.SetText("Corrected " + std::to_string(corrected) +
+                             " folders to match the disk");
+        Save();
+    }
+    return corrected;
 }
 
 void FolderCommands::MarkSelectedVisible() {

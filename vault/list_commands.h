@@ -2,13 +2,17 @@
 // The commands the user gives on the folder list: add, remove, hide, show, tick and repair.
 // Each one that changes entries or the disk ends by saving the list.
 
+#include <chrono>
 #include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/prompter.h"
 #include "vault/code_page.h"
 #include "vault/folder_disk.h"
+#include "vault/folder_hider.h"
 #include "vault/folder_rows.h"
 #include "vault/list_storage.h"
 
@@ -47,6 +51,17 @@ AddVerdict JudgeFolderToAdd(std::string_view picked,
 // Whether `text` contains `part`, compared without regard to the case of ASCII letters.
 bool ContainsIgnoringCase(std::string_view text, std::string_view part);
 
+using SteadyClock = std::chrono::steady_clock::time_point (*)();
+
+// A batch saves the list at least this often, so that an interruption loses at most this much
+// work; what it loses, the check against the disk at the next start puts right.
+inline constexpr std::chrono::milliseconds kBatchSaveInterval{250};
+// A batch shows this many failure messages; the rest are listed in one box at its end.
+inline constexpr int kBatchFailureBoxes = 3;
+
+// What the disk showed of a path a moment ago, or nothing when it was not looked at.
+using PresenceLookup = std::function<std::optional<FolderPresence>(const std::string& path)>;
+
 struct CommandEnvironment {
     FolderRows& rows;
     FolderDisk& disk;
@@ -57,6 +72,7 @@ struct CommandEnvironment {
     FolderPicker& picker;
     const std::string& programFolder;  // UTF-8, as the running executable's folder
     const std::string& appTitle;       // read at each use: stealth mode may change it
+    SteadyClock now = &std::chrono::steady_clock::now;
 };
 
 class FolderCommands {
@@ -72,17 +88,21 @@ public:
     void ShowAll();
     void CheckAll();
     void UncheckAll();
-    // The two repairs of the right-click menu: the selected row's status word only.
+    // The two repairs of the right-click menu: the selected row's status word, then a save.
     void MarkSelectedVisible();
     void MarkSelectedHidden();
+    // Brings the entries in line with what the disk showed at start (a batch cut short by a
+    // crash leaves folders renamed that the list still calls "Visible"). Corrections are saved
+    // and counted in the status bar; the result is their number.
+    std::size_t ApplyDiskCheck(const PresenceLookup& seen);
 
 private:
     using FolderOperation = bool (*)(const std::string&, FolderDisk&, Prompter&);
 
     // Runs `operation` on each ticked entry whose status is `from`; each success turns it
-    // into `to`. Reports and saves; the result is the number moved.
+    // into `to`. Saves as it goes and at the end, and reports; the result is the number moved.
     int MoveTicked(std::string_view from, std::string_view to, FolderOperation operation);
-    void Save();
+    bool Save();
     void Refuse(const std::string& text);
     void MarkSelected(std::string_view status);
 

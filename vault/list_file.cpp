@@ -1,75 +1,120 @@
 #include "vault/list_file.h"
 
+#include <memory>
+
 #include "vault/text_codec.h"
 
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr int kInvalidArgumentError = 5;
+// Encoded forms of a lone CR and a lone LF: as raw bytes they end a line edited by hand.
+constexpr char kDecodedCr = '\x8D';
+constexpr char kDecodedLf = '\x8A';
 
-// Calls `onEntry(path, status)` for each entry line; `line` is scratch space, reused from line to
-// line to spare an allocation per entry.
-template <class OnEntry>
-void ParseLine(std::string_view rawLine, std::string& line, OnEntry&& onEntry) {
-    if (rawLine.empty() || rawLine == " ") {
+bool HasSeparator(std::string_view decoded) {
+    return decoded.find(kEntrySeparator) != std::string_view::npos;
+}
+
+// A hand-edited file may end lines with a lone CR or LF, which joins entries into one line. Such
+// a line is cut at a lone break only where an entry stands on both sides, so a path whose own
+// characters encode as CR or LF (such as a Š, 0x8A) stays whole. Calls `onPiece` with each part.
+template <class OnPiece>
+void SplitAtLoneBreaks(std::string_view decoded, OnPiece&& onPiece) {
+    const auto first = decoded.find(kEntrySeparator);
+    if (first == std::string_view::npos ||
+        decoded.find(kEntrySeparator, first + kEntrySeparator.size()) == std::string_view::npos) {
+        onPiece(decoded);
         return;
     }
-    line.assign(rawLine);
-    ToggleHighBitInPlace(line);
-    const std::string_view text = line;
-    const auto first = text.find(kEntrySeparator);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < decoded.size(); ++i) {
+        if (decoded[i] != kDecodedCr && decoded[i] != kDecodedLf) {
+            continue;
+        }
+        if (HasSeparator(decoded.substr(start, i - start)) && HasSeparator(decoded.substr(i + 1))) {
+            onPiece(decoded.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    onPiece(decoded.substr(start));
+}
+
+// Reads a decoded line into `list`: an entry, or a line kept as it stands.
+void ReadLine(std::string_view decoded, std::string& pendingKept, StoredList& list) {
+    const auto first = decoded.find(kEntrySeparator);
     if (first == std::string_view::npos) {
+        pendingKept += ToggleHighBit(decoded);
+        pendingKept += kLineBreak;
         return;
     }
     const auto statusStart = first + kEntrySeparator.size();
-    const auto second = text.find(kEntrySeparator, statusStart);
-    const auto statusLength = second == std::string_view::npos ? text.npos : second - statusStart;
-    onEntry(text.substr(0, first), text.substr(statusStart, statusLength));
+    auto second = decoded.find(kEntrySeparator, statusStart);
+    if (second == std::string_view::npos) {
+        second = decoded.size();
+    }
+    list.entries.push_back({std::string(decoded.substr(0, first)),
+                            std::string(decoded.substr(statusStart, second - statusStart)),
+                            std::string(decoded.substr(second)), std::move(pendingKept)});
+    pendingKept.clear();
 }
 
-// Lines end only at CR LF: an encoded byte 0x8D is a lone CR, and it belongs to the entry.
-template <class OnEntry>
-void ForEachStoredEntry(std::string_view fileBytes, OnEntry&& onEntry) {
-    std::string line;
+void AppendEncodedLine(std::string& bytes, const StoredEntry& entry) {
+    const std::size_t lineStart = bytes.size();
+    bytes += entry.path;
+    bytes += kEntrySeparator;
+    bytes += entry.status;
+    bytes += entry.rest;
+    auto* data = reinterpret_cast<unsigned char*>(bytes.data());
+    for (std::size_t i = lineStart; i < bytes.size(); ++i) {
+        data[i] ^= 0x80u;
+    }
+    bytes += kLineBreak;
+}
+
+}  // namespace
+
+StoredList ParseListBytes(std::string_view fileBytes) {
+    StoredList list;
+    std::string pendingKept;
+    std::string decoded;
     std::size_t lineStart = 0;
+    // Lines end at CR LF; what a lone CR or LF means is decided per line, above.
     while (lineStart < fileBytes.size()) {
         auto lineEnd = fileBytes.find(kLineBreak, lineStart);
         if (lineEnd == std::string_view::npos) {
             lineEnd = fileBytes.size();
         }
-        ParseLine(fileBytes.substr(lineStart, lineEnd - lineStart), line, onEntry);
+        const std::string_view rawLine = fileBytes.substr(lineStart, lineEnd - lineStart);
         lineStart = lineEnd + kLineBreak.size();
+        if (rawLine.empty() || rawLine == " ") {
+            continue;  // blank lines carry nothing
+        }
+        decoded.assign(rawLine);
+        ToggleHighBitInPlace(decoded);
+        SplitAtLoneBreaks(decoded, [&](std::string_view piece) {
+            if (!piece.empty() && piece != "\xA0") {  // a raw " " is blank, wherever it stands
+                ReadLine(piece, pendingKept, list);
+            }
+        });
     }
+    list.keptTail = std::move(pendingKept);
+    return list;
 }
 
-}  // namespace
-
-std::vector<StoredEntry> ParseListBytes(std::string_view fileBytes) {
-    std::vector<StoredEntry> entries;
-    ForEachStoredEntry(fileBytes, [&](std::string_view path, std::string_view status) {
-        entries.push_back({std::string(path), std::string(status)});
-    });
-    return entries;
-}
-
-std::string FormatListBytes(const std::vector<StoredEntry>& entries) {
+std::string FormatListBytes(const StoredList& list) {
     std::string bytes;
-    std::size_t size = 0;
-    for (const auto& entry : entries) {
-        size += entry.path.size() + kEntrySeparator.size() + entry.status.size() + 2;
+    std::size_t size = list.keptTail.size();
+    for (const auto& entry : list.entries) {
+        size += entry.keptBefore.size() + entry.path.size() + kEntrySeparator.size() +
+                entry.status.size() + entry.rest.size() + kLineBreak.size();
     }
     bytes.reserve(size);
-    for (const auto& entry : entries) {
-        const std::size_t lineStart = bytes.size();
-        bytes += entry.path;
-        bytes += kEntrySeparator;
-        bytes += entry.status;
-        auto* data = reinterpret_cast<unsigned char*>(bytes.data());
-        for (std::size_t i = lineStart; i < bytes.size(); ++i) {
-            data[i] ^= 0x80u;
-        }
-        bytes += kLineBreak;
+    for (const auto& entry : list.entries) {
+        bytes += entry.keptBefore;
+        AppendEncodedLine(bytes, entry);
     }
+    bytes += list.keptTail;
     return bytes;
 }
 
@@ -79,45 +124,153 @@ bool CanStoreInListFile(std::string_view pathBytes) {
            pathBytes.find(kEntrySeparator) == std::string_view::npos && !pathBytes.ends_with("|*");
 }
 
-Outcome LoadList(FolderList& list, const ListStorage& storage, const CodePage& codePage) {
-    if (!storage.FileExists(kListFileName)) {
-        return Outcome::Success();
+namespace {
+
+enum class FileState { Absent, Read, Failed };
+
+struct ListFileRead {
+    FileState state = FileState::Absent;
+    StoredList list;
+    RuntimeError error;
+};
+
+ListFileRead ReadListFile(const ListStorage& storage, std::string_view name) {
+    ListFileRead result;
+    if (!storage.FileExists(name)) {
+        return result;
     }
     std::string bytes;
-    if (auto read = storage.ReadContent(kListFileName, bytes); read.Failed()) {
-        return read;
+    if (auto read = storage.ReadContent(name, bytes, kMaxListFileBytes); read.Failed()) {
+        result.state = FileState::Failed;
+        result.error = read.Error();
+        return result;
     }
-    // Straight into the list: a large file never exists twice over in memory.
-    ForEachStoredEntry(bytes, [&](std::string_view path, std::string_view status) {
-        list.Append({codePage.ToUtf8(path), codePage.ToUtf8(status), false});
-    });
+    result.state = FileState::Read;
+    result.list = ParseListBytes(bytes);
+    return result;
+}
+
+void Fill(FolderList& list, StoredList&& stored, const CodePage& codePage) {
+    for (auto& entry : stored.entries) {
+        auto origin = std::make_shared<EntryOrigin>();
+        origin->keptBefore = std::move(entry.keptBefore);
+        origin->lineRead = true;
+        origin->loadedStatus = codePage.ToUtf8(entry.status);
+        FolderEntry row{codePage.ToUtf8(entry.path), origin->loadedStatus, false, false, nullptr};
+        origin->path = std::move(entry.path);
+        origin->status = std::move(entry.status);
+        origin->rest = std::move(entry.rest);
+        row.origin = std::move(origin);
+        list.Append(std::move(row));
+    }
+    list.SetKeptTail(std::move(stored.keptTail));
+}
+
+std::string ErrorLines(const RuntimeError& error) {
+    return "Error " + std::to_string(error.number) + "\r\n" + error.description;
+}
+
+std::string FolderCount(std::size_t count) {
+    return std::to_string(count) + " folders";
+}
+
+}  // namespace
+
+Outcome LoadList(FolderList& list,
+                 ListStorage& storage,
+                 const CodePage& codePage,
+                 Prompter& prompter,
+                 const std::string& appTitle) {
+    ListFileRead main = ReadListFile(storage, kListFileName);
+    if (main.state == FileState::Failed && main.error.number == kFileTooLargeError) {
+        return Outcome::Failure(main.error);  // not a list: the backup is not put over it
+    }
+    if (main.state == FileState::Read && !main.list.entries.empty()) {
+        Fill(list, std::move(main.list), codePage);
+        return Outcome::Success();
+    }
+    // data.dat is missing, unreadable or holds no entry: the backup may still hold the list.
+    ListFileRead backup = ReadListFile(storage, kBackupFileName);
+    if (backup.state != FileState::Read || backup.list.entries.empty()) {
+        if (main.state == FileState::Failed) {
+            return Outcome::Failure(main.error);
+        }
+        Fill(list, std::move(main.list), codePage);
+        return Outcome::Success();
+    }
+    const std::string listPath = storage.PathOf(kListFileName);
+    const std::string backupCount = FolderCount(backup.list.entries.size());
+    if (main.state == FileState::Read) {
+        // An empty or damaged data.dat beside a full backup: most likely an interrupted or
+        // damaged write, but only the user knows whether the list was emptied on purpose.
+        const PromptAnswer answer = prompter.Ask(
+            "The folder list in:\r\n\r\n" + listPath +
+                "\r\n\r\nholds no folders, but its backup copy lists " + backupCount +
+                ".\r\n\r\nLoad the backup copy?\r\n\r\nYes loads the " + backupCount +
+                " of the backup. No starts with the folder list as it is.",
+            appTitle, PromptButtons::YesNo, PromptIcon::Question);
+        if (answer == PromptAnswer::No) {
+            Fill(list, std::move(main.list), codePage);
+            return Outcome::Success();
+        }
+    } else {
+        const std::string reason =
+            main.state == FileState::Absent ? "The file is missing." : ErrorLines(main.error);
+        prompter.Ask("The folder list could not be read from:\r\n\r\n" + listPath + "\r\n\r\n" +
+                         reason + "\r\n\r\nIts backup copy has been loaded instead (" +
+                         backupCount + ") and the folder list saved again.",
+                     appTitle, PromptButtons::Ok, PromptIcon::Information);
+    }
+    Fill(list, std::move(backup.list), codePage);
+    (void)SaveList(list, storage, codePage, prompter);  // a failure has been shown
     return Outcome::Success();
 }
 
 namespace {
 
 // Code-page bytes of every entry, or a failure naming the first entry the file cannot carry.
-Outcome EncodeEntries(const FolderList& list,
-                      const CodePage& codePage,
-                      std::vector<StoredEntry>& stored) {
-    stored.reserve(list.Count());
+// An entry read from the file is written from the bytes it was read from, so whatever the
+// reader accepted, the writer takes back.
+Outcome EncodeEntries(const FolderList& list, const CodePage& codePage, StoredList& stored) {
+    stored.entries.reserve(list.Count());
     for (std::size_t i = 0; i < list.Count(); ++i) {
         const FolderEntry entry = list.At(i);
-        auto path = codePage.FromUtf8(entry.path);
-        auto status = codePage.FromUtf8(entry.status);
-        if (!path || !status || !CanStoreInListFile(*path) || !CanStoreInListFile(*status)) {
-            // Writing a mangled path would strand its folder; keep the previous file instead.
-            return Outcome::Failure(
-                {kInvalidArgumentError, "The folder \"" + entry.path +
-                                            "\" has characters that the list file cannot store."});
+        StoredEntry line;
+        const EntryOrigin* origin = entry.origin.get();
+        if (origin) {
+            line.keptBefore = origin->keptBefore;
         }
-        stored.push_back({std::move(*path), std::move(*status)});
+        if (origin && origin->lineRead) {
+            line.path = origin->path;
+            line.rest = origin->rest;
+        } else {
+            auto path = codePage.FromUtf8(entry.path);
+            if (!path || !CanStoreInListFile(*path)) {
+                // Writing a mangled path would strand its folder; keep the previous file instead.
+                return Outcome::Failure({kInvalidArgumentError,
+                                         "The folder \"" + entry.path +
+                                             "\" has characters that the list file cannot store."});
+            }
+            line.path = std::move(*path);
+        }
+        if (origin && origin->lineRead && entry.status == origin->loadedStatus) {
+            line.status = origin->status;
+        } else {
+            auto status = codePage.FromUtf8(entry.status);
+            // Only the program's own words get here; anything else would not read back alike.
+            if (!status || status->find(kEntrySeparator) != std::string::npos ||
+                status->find("\x8D\x8A") != std::string::npos ||
+                (!line.rest.empty() && status->ends_with("|*"))) {
+                return Outcome::Failure({kInvalidArgumentError,
+                                         "The status of the folder \"" + entry.path +
+                                             "\" has characters that the list file cannot store."});
+            }
+            line.status = std::move(*status);
+        }
+        stored.entries.push_back(std::move(line));
     }
+    stored.keptTail = list.KeptTail();
     return Outcome::Success();
-}
-
-std::string ErrorLines(const RuntimeError& error) {
-    return "Error " + std::to_string(error.number) + "\r\n" + error.description;
 }
 
 void ReportListNotSaved(Prompter& prompter, const RuntimeError& error, const std::string& path) {
@@ -140,7 +293,7 @@ bool SaveList(const FolderList& list,
               ListStorage& storage,
               const CodePage& codePage,
               Prompter& prompter) {
-    std::vector<StoredEntry> stored;
+    StoredList stored;
     if (auto encoded = EncodeEntries(list, codePage, stored); encoded.Failed()) {
         ReportListNotSaved(prompter, encoded.Error(), storage.PathOf(kListFileName));
         return false;

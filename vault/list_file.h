@@ -1,7 +1,9 @@
 #pragma once
 // The folder list file data.dat and its backup data.bak: one entry a line, "path|*|status"
-// passed whole through ToggleHighBit, each line ended by an unencoded CR LF.
+// passed whole through ToggleHighBit, each line ended by an unencoded CR LF. Lines the program
+// does not understand are kept, byte for byte, through every save.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,25 +17,43 @@
 inline constexpr std::string_view kListFileName = "data.dat";
 inline constexpr std::string_view kBackupFileName = "data.bak";
 inline constexpr std::string_view kEntrySeparator = "|*|";
+// No real list comes near this; a larger file is not read at all.
+inline constexpr std::size_t kMaxListFileBytes = 64u << 20;
 
 // An entry as it stands in the file, in code-page bytes, after decoding.
 struct StoredEntry {
     std::string path;
     std::string status;
+    std::string rest = {};        // pieces after the status, separators included: "|*|c"
+    std::string keptBefore = {};  // raw lines before it that hold no entry, each + CR LF
 
     friend bool operator==(const StoredEntry&, const StoredEntry&) = default;
 };
 
-std::vector<StoredEntry> ParseListBytes(std::string_view fileBytes);
-std::string FormatListBytes(const std::vector<StoredEntry>& entries);
+struct StoredList {
+    std::vector<StoredEntry> entries;
+    std::string keptTail;  // raw lines after the last entry that hold no entry, each + CR LF
+
+    friend bool operator==(const StoredList&, const StoredList&) = default;
+};
+
+StoredList ParseListBytes(std::string_view fileBytes);
+std::string FormatListBytes(const StoredList& list);
 
 // Whether a path (in code-page bytes) comes back unchanged from the file. A pair of bytes
 // 0x8D 0x8A would encode as the line break, and a separator (whole, or completed by the one
 // that follows the path) would split the entry.
 bool CanStoreInListFile(std::string_view pathBytes);
 
-// Appends the file's entries to `list`, unchecked. An absent (or hidden) file adds nothing.
-Outcome LoadList(FolderList& list, const ListStorage& storage, const CodePage& codePage);
+// Fills the empty `list` from data.dat, or from data.bak when data.dat is missing, unreadable or
+// holds no entry while the backup holds some (the user is told, or asked which to load, and
+// data.dat is written again). A failure means the list could not be read at all, and the
+// program must not go on: a save would overwrite the unread list. It has not been shown.
+Outcome LoadList(FolderList& list,
+                 ListStorage& storage,
+                 const CodePage& codePage,
+                 Prompter& prompter,
+                 const std::string& appTitle);
 
 // Writes the list to data.dat and then the same bytes to data.bak, each replaced as a whole, so
 // a failure leaves the previous data.dat in place. A failure is shown to the user, since a list

@@ -1,17 +1,24 @@
 #pragma once
 // The program folder as the list file routines need it: files addressed by name.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "platform/outcome.h"
+
+inline constexpr int kFileTooLargeError = 7;  // the classic "Out of memory"
 
 class ListStorage {
 public:
     virtual ~ListStorage() = default;
     // True for an ordinary file (not hidden, not system, not a folder) of that name.
     virtual bool FileExists(std::string_view name) const = 0;
-    virtual Outcome ReadContent(std::string_view name, std::string& bytes) const = 0;
+    // Fails without reading when the file holds more than `maxBytes`, with the error number
+    // kFileTooLargeError.
+    virtual Outcome ReadContent(std::string_view name,
+                                std::string& bytes,
+                                std::size_t maxBytes) const = 0;
     // Replaces the file's content as one step: afterwards it holds either all of `bytes` or
     // exactly what it held before.
     virtual Outcome ReplaceContent(std::string_view name, std::string_view bytes) = 0;

@@ -51,7 +51,9 @@ bool FolderListStorage::FileExists(std::string_view name) const {
     return ::FileExists(FullPath(name));
 }
 
-Outcome FolderListStorage::ReadContent(std::string_view name, std::string& bytes) const {
+Outcome FolderListStorage::ReadContent(std::string_view name,
+                                       std::string& bytes,
+                                       std::size_t maxBytes) const {
     UniqueFile file(::CreateFileW(FullPath(name).c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
@@ -62,8 +64,8 @@ Outcome FolderListStorage::ReadContent(std::string_view name, std::string& bytes
     if (!::GetFileSizeEx(file.Get(), &size)) {
         return LastErrorOutcome();
     }
-    if (size.QuadPart > 0x7FFFFFFF) {
-        return FailureOf(ERROR_NOT_ENOUGH_MEMORY);
+    if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
+        return Outcome::Failure({kFileTooLargeError, "File too large"});
     }
     bytes.assign(static_cast<std::size_t>(size.QuadPart), '\0');
     std::size_t offset = 0;

@@ -10,7 +10,9 @@ public:
     explicit FolderListStorage(std::wstring folder) : m_folder(std::move(folder)) {}
 
     bool FileExists(std::string_view name) const override;
-    Outcome ReadContent(std::string_view name, std::string& bytes) const override;
+    Outcome ReadContent(std::string_view name,
+                        std::string& bytes,
+                        std::size_t maxBytes) const override;
     Outcome ReplaceContent(std::string_view name, std::string_view bytes) override;
     std::string PathOf(std::string_view name) const override;
 

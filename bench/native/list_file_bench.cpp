@@ -43,7 +43,7 @@ void BM_LoadAndSaveList(benchmark::State& state) {
     }
     for (auto _ : state) {
         VectorFolderList list;
-        if (LoadList(list, storage, codePage).Failed() || list.Count() != count ||
+        if (LoadList(list, storage, codePage, prompter, "Murkwell").Failed() || list.Count() != count ||
             !SaveList(list, storage, codePage, prompter)) {
             state.SkipWithError("load or save failed");
             return;

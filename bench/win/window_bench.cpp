@@ -33,11 +33,11 @@ double Seconds(Clock::duration elapsed) {
 
 void WriteList(const TestFolder& programFolder, const std::vector<std::string>& paths) {
     SystemCodePage codePage;
-    std::vector<StoredEntry> entries;
+    StoredList list;
     for (const auto& path : paths) {
-        entries.push_back({*codePage.FromUtf8(path), "Visible"});
+        list.entries.push_back({*codePage.FromUtf8(path), "Visible"});
     }
-    programFolder.WriteFile(L"data.dat", FormatListBytes(entries));
+    programFolder.WriteFile(L"data.dat", FormatListBytes(list));
 }
 
 double LastTracedMilliseconds(const std::wstring& tracePath) {

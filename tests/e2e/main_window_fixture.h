@@ -25,9 +25,9 @@ protected:
     // Writes data.dat with these entries (UTF-8 paths, system code page on disk).
     void PrepareList(const std::vector<StoredEntry>& entries) {
         SystemCodePage codePage;
-        std::vector<StoredEntry> stored;
+        StoredList stored;
         for (const auto& entry : entries) {
-            stored.push_back({*codePage.FromUtf8(entry.path), entry.status});
+            stored.entries.push_back({*codePage.FromUtf8(entry.path), entry.status});
         }
         programFolder.WriteFile(L"data.dat", FormatListBytes(stored));
     }
@@ -36,7 +36,7 @@ protected:
     std::vector<StoredEntry> SavedList() const {
         SystemCodePage codePage;
         std::vector<StoredEntry> entries;
-        for (auto& entry : ParseListBytes(programFolder.ReadFile(L"data.dat"))) {
+        for (auto& entry : ParseListBytes(programFolder.ReadFile(L"data.dat")).entries) {
             entries.push_back({codePage.ToUtf8(entry.path), entry.status});
         }
         return entries;

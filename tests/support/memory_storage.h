@@ -14,14 +14,20 @@ public:
     std::set<std::string, std::less<>> hiddenFiles;    // exist, but FileExists does not see them
     std::set<std::string, std::less<>> failingWrites;  // ReplaceContent fails for these names
     std::optional<RuntimeError> readFailure;
+    std::optional<std::string> readFailureFor;  // only this file fails to read; all when unset
     int writes = 0;
 
     bool FileExists(std::string_view name) const override {
         return files.contains(name) && !hiddenFiles.contains(name);
     }
-    Outcome ReadContent(std::string_view name, std::string& bytes) const override {
-        if (readFailure) {
+    Outcome ReadContent(std::string_view name,
+                        std::string& bytes,
+                        std::size_t maxBytes) const override {
+        if (readFailure && (!readFailureFor || *readFailureFor == name)) {
             return Outcome::Failure(*readFailure);
+        }
+        if (files.find(name)->second.size() > maxBytes) {
+            return Outcome::Failure({kFileTooLargeError, "File too large"});
         }
         bytes = files.find(name)->second;
         return Outcome::Success();

@@ -10,6 +10,7 @@ class VectorFolderRows final : public FolderRows {
 public:
     std::vector<FolderEntry> entries;
     std::optional<std::size_t> selected;
+    std::string keptTail;
 
     VectorFolderRows() = default;
     explicit VectorFolderRows(std::vector<FolderEntry> initial) : entries(std::move(initial)) {}
@@ -24,8 +25,9 @@ public:
     void SetStatus(std::size_t index, const std::string& status) override {
         entries.at(index).status = status;
     }
-    void Remove(std::size_t index) override {
-        entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(index));
-    }
+    void Remove(std::size_t index) override { RemoveKeepingLines(entries, keptTail, index); }
+    void SetMissing(std::size_t index, bool missing) override { entries.at(index).missing = missing; }
+    const std::string& KeptTail() const override { return keptTail; }
+    void SetKeptTail(std::string tail) override { keptTail = std::move(tail); }
     std::optional<std::size_t> Selected() const override { return selected; }
 };

@@ -56,6 +56,8 @@ public:
         found->second = attributes;
         return Outcome::Success();
     }
+
+    bool FolderExists(const std::string& path) override { return folders.contains(path); }
 };
 
 class FolderHiderTest : public ::testing::Test {
@@ -182,5 +184,48 @@ TEST_F(FolderHiderTest, ShowFailuresAreReportedAndReturnFalse) {
         prompter.shown.clear();
         EXPECT_FALSE(ShowFolder(secret, disk, prompter));
         ExpectOneError(c.expectedText);
+        // Never left half shown: a folder still under its hidden name keeps its attributes.
+        EXPECT_EQ(disk.folders, c.folders);
+    }
+}
+
+TEST_F(FolderHiderTest, PathNoWindowsPathCanHoldIsNeverActedOn) {
+    struct Case {
+        std::string path;
+        bool usable;
+    };
+    const Case cases[] = {
+        {"C:\\Data\\Secret", true},
+        {"\\\\server\\share\\x", true},
+        {"\\\\?\\C:\\long", true},
+        {"D:\\Caf\xC3\xA9 \xE2\x82\xAC", true},
+        {std::string("C:\\Data\0Secret", 15), false},  // a NUL: the wide path would end there
+        {"C:\\a\tb", false},
+        {"C:\\a|b", false},
+        {"C:\\a?", false},
+        {"C:\\a*", false},
+        {"C:\\a<b>", false},
+        {"C:\\a\"b", false},
+        {"C:\\a:b", false},
+        {"", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsUsablePath(c.path), c.usable) << c.path;
+        if (c.usable) {
+            continue;
+        }
+        disk = MemoryDisk{};
+        disk.folders["C:\\Data"] = FolderAttributes::Cleared;
+        disk.folders[c.path] = FolderAttributes::Cleared;
+        disk.folders[c.path + "HIDDEN123456"] = FolderAttributes::AllSet;
+        const auto before = disk.folders;
+        for (const auto operation : {&HideFolder, &ShowFolder}) {
+            prompter.shown.clear();
+            EXPECT_FALSE(operation(c.path, disk, prompter));
+            ExpectOneError("Error 52\r\nBad file name or number");
+        }
+        EXPECT_EQ(disk.folders, before);
+        EXPECT_EQ(disk.renames, 0);
+        EXPECT_EQ(LookAtFolder(c.path, disk), FolderPresence{});
     }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <map>
 #include <set>
 
 #include "tests/support/latin1_code_page.h"
@@ -54,7 +55,16 @@ public:
         return folders.contains(path) ? Outcome::Success()
                                       : Outcome::Failure({76, "Path not found"});
     }
+    bool FolderExists(const std::string& path) override { return folders.contains(path); }
 };
+
+// A clock that moves on by `step` each time it is read.
+std::chrono::steady_clock::duration gClockStep{};
+std::chrono::steady_clock::time_point gClockNow{};
+std::chrono::steady_clock::time_point SteppingClock() {
+    gClockNow += gClockStep;
+    return gClockNow;
+}
 
 FolderEntry Entry(std::string path, std::string status, bool checked = false) {
     return {std::move(path), std::move(status), checked};
@@ -72,13 +82,15 @@ protected:
     std::string programFolder = "C:\\Tools\\App";
     std::string appTitle = "Murkwell Demo";
     FolderCommands commands{CommandEnvironment{rows, disk, prompter, storage, codePage, status,
-                                               picker, programFolder, appTitle}};
+                                               picker, programFolder, appTitle, &SteppingClock}};
+
+    void SetUp() override { gClockStep = {}; }
 
     // What data.dat holds now, read back.
     std::vector<StoredEntry> Saved() const {
         const auto found = storage.files.find("data.dat");
         return found == storage.files.end() ? std::vector<StoredEntry>{}
-                                            : ParseListBytes(found->second);
+                                            : ParseListBytes(found->second).entries;
     }
     bool SavedAtAll() const { return storage.files.contains("data.dat"); }
 };
@@ -333,10 +345,11 @@ TEST_F(ListCommandsTest, HideAllAndShowAllTickEverythingAndLeaveItTicked) {
     EXPECT_TRUE(rows.entries[0].checked && rows.entries[1].checked);
 }
 
-TEST_F(ListCommandsTest, RepairsChangeOnlyTheSelectedStatusWord) {
+TEST_F(ListCommandsTest, RepairsChangeTheSelectedStatusWordAndAreSaved) {
     rows.entries = {Entry("C:\\a", "Hidden"), Entry("C:\\b", "Visible")};
     commands.MarkSelectedVisible();  // nothing selected: nothing happens
     EXPECT_EQ(rows.entries[0].status, "Hidden");
+    EXPECT_FALSE(SavedAtAll());
 
     rows.selected = 0;
     commands.MarkSelectedVisible();
@@ -344,7 +357,109 @@ TEST_F(ListCommandsTest, RepairsChangeOnlyTheSelectedStatusWord) {
     commands.MarkSelectedHidden();
     EXPECT_EQ(rows.entries,
               (std::vector<FolderEntry>{Entry("C:\\a", "Visible"), Entry("C:\\b", "Hidden")}));
-    EXPECT_FALSE(SavedAtAll());
+    // Saved at once: a repair kept only in the window would be gone at the next start.
+    EXPECT_EQ(Saved(), (std::vector<StoredEntry>{{"C:\\a", "Visible"}, {"C:\\b", "Hidden"}}));
     EXPECT_EQ(status.text, "(previous)");
     EXPECT_EQ(disk.calls, 0);
+}
+
+TEST_F(ListCommandsTest, RemoveKeepsAnEntryWhoseFolderIsHiddenWhateverItsWord) {
+    // After a crash mid-batch the word can say "Visible" of a folder already renamed.
+    rows.entries = {Entry("C:\\a", "Visible", true), Entry("C:\\b", "Visible", true),
+                    Entry("C:\\c", "Visible", true)};
+    disk.folders = {"C:\\aHIDDEN123456", "C:\\b"};  // C:\c is on neither name: removable
+    commands.RemoveTicked();
+    EXPECT_EQ(rows.entries, (std::vector<FolderEntry>{Entry("C:\\a", "Visible", true)}));
+    EXPECT_EQ(status.text, "Removed 2 folders. Could not remove Hidden folders");
+    EXPECT_EQ(Saved(), (std::vector<StoredEntry>{{"C:\\a", "Visible"}}));
+}
+
+TEST_F(ListCommandsTest, BatchSavesAsItGoes) {
+    struct Case {
+        const char* name;
+        std::chrono::milliseconds step;  // how far the clock moves between two readings
+        int expectedSaves;
+    };
+    const Case cases[] = {
+        {"quick: one save at the end", std::chrono::milliseconds(0), 1},
+        {"slow: a save after each folder", std::chrono::milliseconds(300), 6 + 1},
+        {"half: every other folder", std::chrono::milliseconds(130), 3 + 1},
+    };
+    for (const auto& c : cases) {
+        gClockStep = c.step;
+        rows.entries.clear();
+        disk.folders.clear();
+        for (int i = 0; i < 6; ++i) {
+            const std::string path = "C:\\f" + std::to_string(i);
+            rows.entries.push_back(Entry(path, "Visible"));
+            disk.folders.insert(path);
+        }
+        storage = MemoryStorage{};
+        commands.HideAll();
+        EXPECT_EQ(storage.writes, 2 * c.expectedSaves) << c.name;  // data.dat and data.bak
+        EXPECT_EQ(status.text, "Made 6 folders Hidden") << c.name;
+        EXPECT_EQ(Saved().size(), 6u) << c.name;
+        EXPECT_EQ(Saved()[5].status, "Hidden") << c.name;
+    }
+}
+
+TEST_F(ListCommandsTest, ManyFailuresShowThreeBoxesThenOneList) {
+    for (int i = 0; i < 30; ++i) {
+        rows.entries.push_back(Entry("C:\\gone" + std::to_string(i), "Visible"));
+    }
+    rows.entries.push_back(Entry("C:\\here", "Visible"));
+    disk.folders = {"C:\\here"};
+    commands.HideAll();
+    ASSERT_EQ(prompter.shown.size(), 4u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(prompter.shown[i].text.rfind("Error 53", 0), 0u);
+    }
+    const std::string& last = prompter.shown[3].text;
+    EXPECT_EQ(prompter.shown[3].title, "Error");
+    EXPECT_EQ(last.rfind("30 folders could not be made Hidden:\r\n\r\nC:\\gone0\r\n", 0), 0u);
+    EXPECT_NE(last.find("C:\\gone24\r\n... and 5 more"), std::string::npos);
+    EXPECT_EQ(status.text, "Made 1 folders Hidden");
+
+    // Three failures or fewer: their boxes, and no list.
+    prompter.shown.clear();
+    rows.entries.resize(2);
+    commands.HideAll();
+    EXPECT_EQ(prompter.shown.size(), 2u);
+}
+
+TEST_F(ListCommandsTest, DiskCheckCorrectsWordsTheDiskContradicts) {
+    rows.entries = {Entry("C:\\renamed", "Visible"),   // hidden by a batch cut short
+                    Entry("C:\\back", "Hidden"),       // shown by a batch cut short
+                    Entry("C:\\fine", "Hidden"),       //
+                    Entry("E:\\unplugged", "Hidden"),  // on neither name: kept, missing
+                    Entry("C:\\stale", "Visible")};    // seen hidden, but shown since
+    disk.folders = {"C:\\renamedHIDDEN123456", "C:\\back", "C:\\fineHIDDEN123456", "C:\\stale"};
+    const std::map<std::string, FolderPresence> seen = {
+        {"C:\\renamed", {false, true}},   {"C:\\back", {true, false}},
+        {"C:\\fine", {false, true}},      {"E:\\unplugged", {false, false}},
+        {"C:\\stale", {false, true}},
+    };
+    const auto corrected = commands.ApplyDiskCheck([&](const std::string& path) {
+        const auto found = seen.find(path);
+        return found == seen.end() ? std::nullopt : std::optional(found->second);
+    });
+    EXPECT_EQ(corrected, 2u);
+    EXPECT_EQ(rows.entries, (std::vector<FolderEntry>{
+                                Entry("C:\\renamed", "Hidden"), Entry("C:\\back", "Visible"),
+                                Entry("C:\\fine", "Hidden"), Entry("E:\\unplugged", "Hidden"),
+                                Entry("C:\\stale", "Visible")}));
+    const std::vector<bool> missing = {false, false, false, true, false};
+    for (std::size_t i = 0; i < missing.size(); ++i) {
+        EXPECT_EQ(rows.entries[i].missing, missing[i]) << i;
+    }
+    EXPECT_EQ(status.text, "Corrected 2 folders to match the disk");
+    EXPECT_EQ(Saved()[0].status, "Hidden");
+    EXPECT_EQ(Saved()[1].status, "Visible");
+
+    // Nothing to correct: no text, no save.
+    storage = MemoryStorage{};
+    status.text = "(previous)";
+    EXPECT_EQ(commands.ApplyDiskCheck([](const std::string&) { return std::nullopt; }), 0u);
+    EXPECT_FALSE(SavedAtAll());
+    EXPECT_EQ(status.text, "(previous)");
 }

@@ -7,6 +7,7 @@
 #include "tests/support/latin1_code_page.h"
 #include "tests/support/memory_storage.h"
 #include "tests/support/scripted_prompter.h"
+#include "tests/support/vector_folder_rows.h"
 #include "vault/text_codec.h"
 
 namespace {
@@ -19,9 +20,11 @@ std::string Line(std::string_view decoded) {
 }  // namespace
 
 TEST(ListFileFormat, WritesTheDocumentedBytes) {
-    const std::string bytes = FormatListBytes({{"C:\\a", "Hidden"}});
+    const std::string bytes = FormatListBytes({{{"C:\\a", "Hidden"}}, ""});
     EXPECT_EQ(bytes, "\xC3\xBA\xDC\xE1\xFC\xAA\xFC\xC8\xE9\xE4\xE4\xE5\xEE\r\n");
     EXPECT_EQ(FormatListBytes({}), "");
+    EXPECT_EQ(FormatListBytes({{{"a", "b", "|*|c", "\xC0\r\n"}}, "\xC1\r\n"}),
+              "\xC0\r\n" + Line("a|*|b|*|c") + "\xC1\r\n");
 }
 
 TEST(ListFileFormat, ReadsLinesAsDocumented) {
@@ -29,32 +32,68 @@ TEST(ListFileFormat, ReadsLinesAsDocumented) {
         const char* name;
         std::string bytes;
         std::vector<StoredEntry> expected;
+        std::string keptTail = {};
     };
     const Case cases[] = {
         {"empty file", "", {}},
         {"one entry", Line("C:\\a|*|Hidden"), {{"C:\\a", "Hidden"}}},
         {"last line without a break", ToggleHighBit("C:\\a|*|Visible"), {{"C:\\a", "Visible"}}},
-        {"extra pieces ignored", Line("a|*|b|*|c"), {{"a", "b"}}},
+        {"extra pieces kept", Line("a|*|b|*|c"), {{"a", "b", "|*|c"}}},
         {"empty status", Line("a|*|"), {{"a", ""}}},
+        {"status ending in |*", Line("a|*|b|*"), {{"a", "b|*"}}},
         {"empty path", Line("|*|Visible"), {{"", "Visible"}}},
-        {"no separator dropped", Line("just a path") + Line("b|*|Hidden"), {{"b", "Hidden"}}},
+        {"no separator kept before the next entry",
+         Line("just a path") + Line("b|*|Hidden"),
+         {{"b", "Hidden", "", Line("just a path")}}},
+        {"no separator kept at the end", Line("b|*|Hidden") + Line("C:\\a|-|Hidden"),
+         {{"b", "Hidden"}}, Line("C:\\a|-|Hidden")},
         {"blank lines skipped", "\r\n\r\n" + Line("a|*|Visible") + "\r\n", {{"a", "Visible"}}},
         {"raw single space skipped", " \r\n" + Line("a|*|Visible"), {{"a", "Visible"}}},
-        {"raw two spaces dropped", "  \r\n", {}},
+        {"raw two spaces kept", "  \r\n", {}, "  \r\n"},
         {"unknown status kept",
          Line("a|*|visible") + Line("b|*|Gone"),
          {{"a", "visible"}, {"b", "Gone"}}},
-        {"separator pieces across lines",
-         Line("a|*|Visible") + Line("b|*|Hidden"),
-         {{"a", "Visible"}, {"b", "Hidden"}}},
-        // Encoded 0x8D is a CR byte and 0x8A an LF byte: neither alone ends the line.
+        // Encoded 0x8D is a CR byte and 0x8A an LF byte: neither alone ends an entry's line.
         {"lone CR inside an entry", Line("x\x8Dy|*|Visible"), {{"x\x8Dy", "Visible"}}},
         {"lone LF inside an entry", Line("\x8A\x8A|*|Visible"), {{"\x8A\x8A", "Visible"}}},
         {"CR ending the status", Line("p|*|s\x8D"), {{"p", "s\x8D"}}},
+        // ...unless entries stand on both sides: lines of a list edited by hand.
+        {"entries joined by a lone LF",
+         ToggleHighBit("a|*|Visible") + "\n" + Line("b|*|Hidden"),
+         {{"a", "Visible"}, {"b", "Hidden"}}},
+        {"entries joined by lone CRs",
+         ToggleHighBit("a|*|Visible") + "\r" + ToggleHighBit("b|*|Hidden") + "\r" +
+             ToggleHighBit("c|*|Hidden"),
+         {{"a", "Visible"}, {"b", "Hidden"}, {"c", "Hidden"}}},
+        {"a path's own LF is not a break",
+         ToggleHighBit("C:\\") + "\n" + ToggleHighBit("x|*|Visible") + "\n" + Line("b|*|Hidden"),
+         {{"C:\\\x8Ax", "Visible"}, {"b", "Hidden"}}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(ParseListBytes(c.bytes), c.expected) << c.name;
+        const StoredList read = ParseListBytes(c.bytes);
+        EXPECT_EQ(read.entries, c.expected) << c.name;
+        EXPECT_EQ(read.keptTail, c.keptTail) << c.name;
     }
+}
+
+TEST(ListFileFormat, EveryLineReadIsWrittenBackAndReadsAlike) {
+    // Damaged and hand-edited files: what the writer makes of what was read reads the same
+    // and writes the same bytes again, so no save ever loses a byte of it.
+    const std::string files[] = {
+        Line("C:\\a\xFC\xAA|Hidden"),  // one flipped bit in a separator
+        Line("a|*|b|*|c|*|d") + Line("x"),
+        ToggleHighBit("a|*|V") + "\n" + ToggleHighBit("junk") + "\n" + ToggleHighBit("b|*|H"),
+        Line("a|*|b|*") + Line("c|*|d|*|") + "  \r\n" + ToggleHighBit("e|*|f") + "\r",
+    };
+    for (const auto& bytes : files) {
+        const StoredList read = ParseListBytes(bytes);
+        const std::string written = FormatListBytes(read);
+        EXPECT_EQ(ParseListBytes(written), read);
+        EXPECT_EQ(FormatListBytes(ParseListBytes(written)), written);
+    }
+    // A file whose every line is understood and ends in CR LF comes back byte for byte.
+    const std::string plain = Line("C:\\a\xFC\xAA|Hidden") + Line("a|*|b|*|c") + Line("b|*|");
+    EXPECT_EQ(FormatListBytes(ParseListBytes(plain)), plain);
 }
 
 TEST(ListFileFormat, StorablePathsRoundTripByteExactly) {
@@ -62,8 +101,9 @@ TEST(ListFileFormat, StorablePathsRoundTripByteExactly) {
     std::uniform_int_distribution<int> byte(0, 255);
     std::uniform_int_distribution<int> length(0, 40);
     for (int round = 0; round < 2000; ++round) {
-        std::vector<StoredEntry> entries(static_cast<std::size_t>(length(random) % 6));
-        for (auto& entry : entries) {
+        StoredList list;
+        list.entries.resize(static_cast<std::size_t>(length(random) % 6));
+        for (auto& entry : list.entries) {
             do {
                 entry.path.assign(static_cast<std::size_t>(length(random)), '\0');
                 for (auto& c : entry.path) {
@@ -72,7 +112,7 @@ TEST(ListFileFormat, StorablePathsRoundTripByteExactly) {
             } while (!CanStoreInListFile(entry.path));
             entry.status = round % 2 ? "Hidden" : "Visible";
         }
-        ASSERT_EQ(ParseListBytes(FormatListBytes(entries)), entries) << "round " << round;
+        ASSERT_EQ(ParseListBytes(FormatListBytes(list)), list) << "round " << round;
     }
 }
 
@@ -92,6 +132,10 @@ TEST(ListFileFormat, RefusesPathsThatWouldNotComeBack) {
 
 class ListFileTest : public ::testing::Test {
 protected:
+    Outcome Load(VectorFolderList& list) {
+        return LoadList(list, storage, codePage, prompter, "Murkwell Demo");
+    }
+
     Latin1CodePage codePage;
     MemoryStorage storage;
     ScriptedPrompter prompter;
@@ -99,7 +143,7 @@ protected:
 
 TEST_F(ListFileTest, AbsentFileGivesAnEmptyListAndTheFirstSaveWritesBothFiles) {
     VectorFolderList list;
-    ASSERT_TRUE(LoadList(list, storage, codePage).Succeeded());
+    ASSERT_TRUE(Load(list).Succeeded());
     EXPECT_EQ(list.Count(), 0u);
 
     list.Append({"C:\\a", "Hidden", true});
@@ -121,7 +165,7 @@ TEST_F(ListFileTest, LoadAppendsUncheckedEntriesInFileOrderAndSaveKeepsThem) {
     storage.files["data.dat"] =
         Line("C:\\Zed|*|Visible") + Line("C:\\caf\xE9|*|Hidden") + Line("C:\\b|*|visible");
     VectorFolderList list;
-    ASSERT_TRUE(LoadList(list, storage, codePage).Succeeded());
+    ASSERT_TRUE(Load(list).Succeeded());
     const std::vector<FolderEntry> expected{
         {"C:\\Zed", "Visible", false},
         {"C:\\caf\xC3\xA9", "Hidden", false},  // UTF-8 in memory
@@ -138,15 +182,154 @@ TEST_F(ListFileTest, HiddenListFileIsNotSeen) {
     storage.files["data.dat"] = Line("C:\\a|*|Visible");
     storage.hiddenFiles.insert("data.dat");
     VectorFolderList list;
-    ASSERT_TRUE(LoadList(list, storage, codePage).Succeeded());
+    ASSERT_TRUE(Load(list).Succeeded());
     EXPECT_EQ(list.Count(), 0u);
 }
 
-TEST_F(ListFileTest, UnreadableFileIsReportedToTheCaller) {
+TEST_F(ListFileTest, DamagedLinesSurviveTwoSavesByteForByte) {
+    // The middle entry's separator lost a bit: it is not shown, and not lost either.
+    const std::string damaged = Line("C:\\a|*|Hidden") + Line("C:\\b|\xAA|Hidden") +
+                                Line("C:\\c|*|Hidden|*|extra") + Line("tail junk");
+    storage.files["data.dat"] = damaged;
+    VectorFolderRows rows;
+    ASSERT_TRUE(LoadList(rows, storage, codePage, prompter, "Murkwell Demo").Succeeded());
+    ASSERT_EQ(rows.Count(), 2u);
+    EXPECT_EQ(rows.entries[1].path, "C:\\c");
+
+    EXPECT_TRUE(SaveList(rows, storage, codePage, prompter));
+    EXPECT_EQ(storage.files["data.dat"], damaged);
+    rows.SetStatus(1, "Visible");
+    EXPECT_TRUE(SaveList(rows, storage, codePage, prompter));
+    EXPECT_EQ(storage.files["data.dat"], Line("C:\\a|*|Hidden") + Line("C:\\b|\xAA|Hidden") +
+                                             Line("C:\\c|*|Visible|*|extra") +
+                                             Line("tail junk"));
+
+    // Removing the entry a kept line stood before hands the line on to the next one.
+    rows.Remove(0);
+    rows.Append({"C:\\new", "Visible", false});
+    EXPECT_TRUE(SaveList(rows, storage, codePage, prompter));
+    EXPECT_EQ(storage.files["data.dat"], Line("C:\\b|\xAA|Hidden") +
+                                             Line("C:\\c|*|Visible|*|extra") +
+                                             Line("C:\\new|*|Visible") + Line("tail junk"));
+    EXPECT_EQ(storage.files["data.bak"], storage.files["data.dat"]);
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(ListFileTest, EveryEntryReadIsSavedAgain) {
+    // Statuses and paths the program would never write itself: saved unchanged, never refused.
+    const std::string odd = Line("a|*|b|*") + Line("C:\\x|*|Hidden|*") + Line("p\x8A|*|s\x8D") +
+                            Line("C:\\q|*|Hidden|*|");
+    storage.files["data.dat"] = odd;
+    VectorFolderRows rows;
+    ASSERT_TRUE(LoadList(rows, storage, codePage, prompter, "Murkwell Demo").Succeeded());
+    ASSERT_EQ(rows.Count(), 4u);
+    EXPECT_EQ(rows.entries[0].status, "b|*");
+    EXPECT_TRUE(SaveList(rows, storage, codePage, prompter));
+    EXPECT_EQ(storage.files["data.dat"], odd);
+    rows.SetStatus(3, "Visible");
+    EXPECT_TRUE(SaveList(rows, storage, codePage, prompter));
+    EXPECT_TRUE(prompter.shown.empty());
+}
+
+TEST_F(ListFileTest, MissingOrUnreadableListLoadsTheBackupAndWritesItBack) {
+    const std::string backup = Line("C:\\a|*|Hidden") + Line("C:\\b|*|Visible");
+    struct Case {
+        const char* name;
+        bool listPresent;
+        bool listReadable;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"missing", false, true, "The file is missing."},
+        {"unreadable", true, false, "Error 70\r\nPermission denied"},
+    };
+    for (const auto& c : cases) {
+        storage = MemoryStorage{};
+        prompter.shown.clear();
+        storage.files["data.bak"] = backup;
+        if (c.listPresent) {
+            storage.files["data.dat"] = Line("C:\\old|*|Hidden");
+        }
+        if (!c.listReadable) {
+            storage.readFailure = RuntimeError{70, "Permission denied"};
+            storage.readFailureFor = "data.dat";
+        }
+        VectorFolderList list;
+        ASSERT_TRUE(Load(list).Succeeded()) << c.name;
+        EXPECT_EQ(list.Count(), 2u) << c.name;
+        EXPECT_EQ(storage.files["data.dat"], backup) << c.name;
+        ASSERT_EQ(prompter.shown.size(), 1u) << c.name;
+        EXPECT_EQ(prompter.shown[0].title, "Murkwell Demo");
+        EXPECT_NE(prompter.shown[0].text.find(c.reason), std::string::npos) << c.name;
+        EXPECT_NE(prompter.shown[0].text.find("backup copy has been loaded instead (2 folders)"),
+                  std::string::npos)
+            << c.name;
+    }
+}
+
+TEST_F(ListFileTest, EmptyListBesideAFullBackupAsksWhichToLoad) {
+    const std::string backup = Line("C:\\a|*|Hidden");
+    struct Case {
+        const char* name;
+        std::string list;
+        PromptAnswer answer;
+        std::size_t expectedCount;
+    };
+    const Case cases[] = {
+        {"empty, backup chosen", "", PromptAnswer::Yes, 1},
+        {"damaged, backup chosen", Line("C:\\a|\xAA|Hidden"), PromptAnswer::Yes, 1},
+        {"box closed: the backup", "", PromptAnswer::Cancel, 1},
+        {"list kept", "", PromptAnswer::No, 0},
+    };
+    for (const auto& c : cases) {
+        storage = MemoryStorage{};
+        prompter.shown.clear();
+        prompter.answers = {c.answer};
+        storage.files["data.dat"] = c.list;
+        storage.files["data.bak"] = backup;
+        VectorFolderList list;
+        ASSERT_TRUE(Load(list).Succeeded()) << c.name;
+        EXPECT_EQ(list.Count(), c.expectedCount) << c.name;
+        ASSERT_EQ(prompter.shown.size(), 1u) << c.name;
+        EXPECT_EQ(prompter.shown[0].buttons, PromptButtons::YesNo);
+        EXPECT_NE(prompter.shown[0].text.find("holds no folders, but its backup copy lists 1 folders"),
+                  std::string::npos);
+        if (c.expectedCount == 1) {
+            EXPECT_EQ(storage.files["data.dat"], backup) << c.name;
+        } else {
+            EXPECT_EQ(storage.files["data.dat"], c.list) << c.name;
+            EXPECT_EQ(storage.writes, 0) << c.name;
+        }
+    }
+}
+
+TEST_F(ListFileTest, NewerListIsLoadedSilentlyWhenTheFilesDiffer) {
+    // After an interrupted save data.dat is whole and newer: the backup is not looked at.
+    storage.files["data.dat"] = Line("C:\\a|*|Hidden") + Line("C:\\b|*|Hidden");
+    storage.files["data.bak"] = Line("C:\\a|*|Hidden");
+    VectorFolderList list;
+    ASSERT_TRUE(Load(list).Succeeded());
+    EXPECT_EQ(list.Count(), 2u);
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(storage.writes, 0);
+}
+
+TEST_F(ListFileTest, ListTooLargeToBeAListIsNotReadNorReplacedByTheBackup) {
+    storage.files["data.dat"] = std::string(kMaxListFileBytes + 1, '\xA0');
+    storage.files["data.bak"] = Line("C:\\a|*|Hidden");
+    VectorFolderList list;
+    const Outcome loaded = Load(list);
+    ASSERT_TRUE(loaded.Failed());
+    EXPECT_EQ(loaded.Error().number, kFileTooLargeError);
+    EXPECT_EQ(list.Count(), 0u);
+    EXPECT_EQ(storage.writes, 0);
+}
+
+TEST_F(ListFileTest, UnreadableFileWithoutABackupIsReportedToTheCaller) {
     storage.files["data.dat"] = Line("C:\\a|*|Visible");
     storage.readFailure = RuntimeError{75, "Path/File access error"};
     VectorFolderList list;
-    const Outcome loaded = LoadList(list, storage, codePage);
+    const Outcome loaded = Load(list);
     ASSERT_TRUE(loaded.Failed());
     EXPECT_EQ(loaded.Error().number, 75);
     EXPECT_EQ(list.Count(), 0u);

@@ -55,7 +55,7 @@ TEST(InterruptedSave, KillingTheWriterLeavesAWholeList) {
             VectorFolderList loaded;
             ASSERT_TRUE(reader.FileExists(Narrow(name)));
             std::string bytes = folder.ReadFile(name);
-            for (auto& entry : ParseListBytes(bytes)) {
+            for (auto& entry : ParseListBytes(bytes).entries) {
                 loaded.Append({codePage.ToUtf8(entry.path), codePage.ToUtf8(entry.status), false});
             }
             EXPECT_TRUE(SameEntries(loaded, lists[0]) || SameEntries(loaded, lists[1]))
@@ -68,7 +68,7 @@ TEST(InterruptedSave, KillingTheWriterLeavesAWholeList) {
     EXPECT_TRUE(
         SaveList(VectorFolderList({{"C:\\after", "Visible", false}}), storage, codePage, prompter));
     VectorFolderList loaded;
-    ASSERT_TRUE(LoadList(loaded, storage, codePage).Succeeded());
+    ASSERT_TRUE(LoadList(loaded, storage, codePage, prompter, "Murkwell Demo").Succeeded());
     ASSERT_EQ(loaded.Count(), 1u);
     EXPECT_EQ(loaded.At(0).path, "C:\\after");
 }

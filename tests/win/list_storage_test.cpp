@@ -20,7 +20,7 @@ protected:
 
     VectorFolderList Load() {
         VectorFolderList list;
-        EXPECT_TRUE(LoadList(list, storage, codePage).Succeeded());
+        EXPECT_TRUE(LoadList(list, storage, codePage, prompter, "Murkwell Demo").Succeeded());
         return list;
     }
 };
@@ -120,7 +120,7 @@ TEST_F(ListStorageTest, UnreadableListIsReportedToTheCaller) {
                                     OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(holder);
     VectorFolderList list;
-    const Outcome loaded = LoadList(list, storage, codePage);
+    const Outcome loaded = LoadList(list, storage, codePage, prompter, "Murkwell Demo");
     ASSERT_TRUE(loaded.Failed());
     EXPECT_EQ(loaded.Error().number, 75);
     EXPECT_FALSE(loaded.Error().description.empty());
