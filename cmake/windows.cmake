@@ -160,6 +160,7 @@ if(MURKWELL_TESTS)
         tests/e2e/startup_settings_e2e_test.cpp
         tests/e2e/hotkeys_e2e_test.cpp
         tests/e2e/presentation_e2e_test.cpp
+        tests/e2e/list_safety_e2e_test.cpp
     )
     add_dependencies(e2e_tests Murkwell)
 endif()

@@ -133,10 +133,9 @@ TEST_F(MainWindowTest, SelectAllAndDeselectAllOnlyTick) {
     EXPECT_EQ(programFolder.ReadFile(L"data.dat"), before);
 }
 
-TEST_F(MainWindowTest, RightClickOffersTheOppositeRepairAndDoesNotSave) {
+TEST_F(MainWindowTest, RightClickOffersTheOppositeRepairAndSavesIt) {
     PrepareList({{"C:\\a", "Hidden"}, {"C:\\b", "Visible"}});
     Start();
-    const std::string before = programFolder.ReadFile(L"data.dat");
 
     for (int row : {0, 1}) {
         SelectRow(list, row);
@@ -148,7 +147,9 @@ TEST_F(MainWindowTest, RightClickOffersTheOppositeRepairAndDoesNotSave) {
     }
     ASSERT_TRUE(WaitUntil([&] { return ReadRows(list)[1].status == L"Hidden"; }));
     EXPECT_EQ(ReadRows(list), Rows({{L"C:\\a", L"Visible", false}, {L"C:\\b", L"Hidden", false}}));
-    EXPECT_EQ(programFolder.ReadFile(L"data.dat"), before);
+    EXPECT_TRUE(WaitUntil([&] {
+        return SavedList() == std::vector<StoredEntry>{{"C:\\a", "Visible"}, {"C:\\b", "Hidden"}};
+    }));
 }
 
 TEST_F(MainWindowTest, SecondCopyEndsAtOnceAndTheFirstGoesOn) {

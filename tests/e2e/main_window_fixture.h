@@ -45,6 +45,11 @@ protected:
     void Start() {
         program = std::make_unique<ProgramRun>(programFolder);
         ASSERT_TRUE(program->Started());
+        AttachToWindow();
+    }
+
+    // Waits for the main window of the program already started.
+    void AttachToWindow() {
         window = program->WaitForWindow(kMainWindowClass);
         ASSERT_NE(window, nullptr);
         list = ChildById(window, IDC_LST_FOLDERS);

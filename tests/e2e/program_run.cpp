@@ -61,6 +61,13 @@ ProgramRun::~ProgramRun() {
     }
 }
 
+void ProgramRun::Kill() {
+    if (m_process) {
+        ::TerminateProcess(m_process.Get(), 9);
+        ::WaitForSingleObject(m_process.Get(), 10000);
+    }
+}
+
 HWND FindVisibleWindow(DWORD processId, const wchar_t* className) {
     WindowSearch search{processId, className, nullptr};
     ::EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));

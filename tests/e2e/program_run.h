@@ -20,6 +20,8 @@ public:
     // Waits for the process to end; its exit code, or -1 on time-out.
     int WaitForExit(DWORD timeoutMs = 15000);
     DWORD ProcessId() const { return m_processId; }
+    // Ends the process at once, as a crash or a cut in the power would, and waits for it.
+    void Kill();
 
 private:
     UniqueKernelHandle m_process;
