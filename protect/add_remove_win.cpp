@@ -45,6 +45,7 @@ void ApplyStartWithWindows(bool enabled, const std::wstring& productName) {
         if (const auto dot = name.rfind(L'.'); dot != std::wstring::npos) {
             name.resize(dot);
         }
-        addRemove.AddToRun(productName, JoinPath(ProgramFolder(), name + L".exe"));
+        // Quoted, or a program folder with spaces would let Windows run C:\Program.exe first.
+        addRemove.AddToRun(productName, L"\"" + JoinPath(ProgramFolder(), name + L".exe") + L"\"");
     }
 }

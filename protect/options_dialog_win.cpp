@@ -1,5 +1,7 @@
 #include "protect/options_dialog_win.h"
 
+#include <exception>
+
 #include "present/skin_form_win.h"
 #include "present/skin_label_win.h"
 
@@ -86,6 +88,21 @@ void OptionsDialog::OnOk() {
             PromptButtons::Ok, PromptIcon::None);
         return;
     }
+    // Untouched boxes keep the password; both cleared remove it. A legacy password is
+    // replaced by its hash whenever the boxes hold a real one. The hash is made first: if the
+    // system cannot make it, nothing at all is saved and the dialog stays open.
+    PasswordChange passwordChange;
+    try {
+        passwordChange = m_passwordEdited && first != kPasswordPlaceholder
+                             ? m_passwords.PlanReplace(Narrow(first))
+                             : m_passwords.PlanUpgrade();
+    } catch (const std::exception& failure) {
+        MessageBoxPrompter(Handle()).Ask(
+            "The options could not be saved, because the password could not be protected:\r\n\r\n" +
+                std::string(failure.what()) + "\r\n\r\nNothing has been changed.",
+            "Error", PromptButtons::Ok, PromptIcon::Error);
+        return;
+    }
     const auto state = [&](int id) { return IsChecked(id) ? settings::kOn : settings::kOff; };
     m_settings.Write(settings::kStartup, state(IDC_CHK_STARTUP));
     ApplyStartWithWindows(IsChecked(IDC_CHK_STARTUP), Widen(m_productInfo.productName));
@@ -97,13 +114,7 @@ void OptionsDialog::OnOk() {
     for (const auto& box : kLaterBoxes) {
         m_settings.Write(box.key, state(box.id));
     }
-    // Untouched boxes keep the password; both cleared remove it. A legacy password is
-    // replaced by its hash whenever the boxes hold a real one.
-    if (m_passwordEdited && first != kPasswordPlaceholder) {
-        m_passwords.Replace(Narrow(first));
-    } else {
-        m_passwords.UpgradeLegacy();
-    }
+    m_passwords.Apply(passwordChange);
     Destroy();
 }
 

@@ -48,6 +48,15 @@ void PasswordPrompt::ShowInFront() {
 void PasswordPrompt::OnOk() {
     m_settings.Write(settings::kTypedPassword, "");
     const HWND edit = ::GetDlgItem(Handle(), IDC_TXT_PASS);
+    if (m_passwords.Condition() == StoredPassword::Damaged && !m_toldDamaged) {
+        // Said once a run: no entry can match, and the user needs to know the way out.
+        m_toldDamaged = true;
+        MessageBoxPrompter(Handle()).Ask(
+            "The stored password is damaged and cannot be read, so no password can be "
+            "accepted.\r\n\r\nTo reset it, see \"Resetting a damaged password\" in the help topic "
+            "\"The password\".",
+            m_appTitle, PromptButtons::Ok, PromptIcon::Warning);
+    }
     if (!m_passwords.Matches(Narrow(TextOfWindow(edit)))) {
         MessageBoxPrompter(Handle()).Ask("That password was incorrect.  Please try again.",
                                          m_appTitle, PromptButtons::Ok, PromptIcon::None);

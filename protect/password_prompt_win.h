@@ -41,4 +41,5 @@ private:
     bool m_skinEnabled;
     GuardedWindow* m_form = nullptr;
     int m_action = -1;
+    bool m_toldDamaged = false;
 };

@@ -82,33 +82,67 @@ std::string HashPassword(std::string_view password, PasswordHasher& hasher) {
            "$" + ToHex(key);
 }
 
+namespace {
+
+struct ParsedHash {
+    std::uint32_t iterations = 0;
+    std::string salt;
+    std::string key;
+};
+
+std::optional<ParsedHash> ParseOwnHash(std::string_view stored) {
+    const auto parts = SplitAtDollars(stored);
+    if (parts.size() != 4 || parts[0] != kScheme || parts[1].empty() || parts[1].size() > 7 ||
+        parts[1][0] == '0') {
+        return std::nullopt;
+    }
+    ParsedHash parsed;
+    for (const char c : parts[1]) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        parsed.iterations = parsed.iterations * 10 + static_cast<std::uint32_t>(c - '0');
+    }
+    if (parsed.iterations > kMaxPasswordIterations || !FromHex(parts[2], parsed.salt) ||
+        !FromHex(parts[3], parsed.key) || parsed.salt.size() != kSaltBytes ||
+        parsed.key.size() != kKeyBytes) {
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+}  // namespace
+
+bool IsOwnPasswordHash(std::string_view stored) {
+    return ParseOwnHash(stored).has_value();
+}
+
 bool VerifyPasswordHash(std::string_view password,
                         std::string_view stored,
                         PasswordHasher& hasher) {
-    const auto parts = SplitAtDollars(stored);
-    if (parts.size() != 4 || parts[0] != kScheme) {
-        return false;
+    const auto parsed = ParseOwnHash(stored);
+    if (!parsed) {
+        return false;  // fail closed
     }
-    std::uint32_t iterations = 0;
-    for (const char c : parts[1]) {
-        if (c < '0' || c > '9' || iterations > 100000000) {
-            return false;
-        }
-        iterations = iterations * 10 + static_cast<std::uint32_t>(c - '0');
-    }
-    std::string salt;
-    std::string key;
-    if (iterations == 0 || !FromHex(parts[2], salt) || !FromHex(parts[3], key) || key.empty()) {
-        return false;
-    }
-    return ConstantTimeEquals(hasher.DeriveKey(password, salt, iterations, key.size()), key);
+    return ConstantTimeEquals(
+        hasher.DeriveKey(password, parsed->salt, parsed->iterations, parsed->key.size()),
+        parsed->key);
 }
 
-std::string PasswordStore::LegacyPassword() const {
+std::optional<std::string> PasswordStore::LegacyPassword() const {
     // Stored as text whose code-page bytes have their top bit flipped.
     const std::string stored = m_settings.Read(settings::kLegacyPassword, "");
     const auto bytes = m_codePage.FromUtf8(stored);
-    return bytes ? m_codePage.ToUtf8(ToggleHighBit(*bytes)) : std::string();
+    if (!bytes) {
+        return std::nullopt;
+    }
+    const std::string decoded = ToggleHighBit(*bytes);
+    std::string text = m_codePage.ToUtf8(decoded);
+    // Bytes the code page has no character for would make a different password, or none.
+    if (m_codePage.FromUtf8(text) != decoded) {
+        return std::nullopt;
+    }
+    return text;
 }
 
 bool PasswordStore::IsSet() const {
@@ -116,26 +150,57 @@ bool PasswordStore::IsSet() const {
            !m_settings.Read(settings::kLegacyPassword, "").empty();
 }
 
+StoredPassword PasswordStore::Condition() const {
+    const std::string hash = m_settings.Read(settings::kPasswordHash, "");
+    if (!hash.empty()) {
+        return IsOwnPasswordHash(hash) ? StoredPassword::Readable : StoredPassword::Damaged;
+    }
+    if (m_settings.Read(settings::kLegacyPassword, "").empty()) {
+        return StoredPassword::None;
+    }
+    return LegacyPassword() ? StoredPassword::Readable : StoredPassword::Damaged;
+}
+
 bool PasswordStore::Matches(std::string_view entered) const {
     const std::string hash = m_settings.Read(settings::kPasswordHash, "");
     if (!hash.empty()) {
         return VerifyPasswordHash(entered, hash, m_hasher);
     }
-    return ConstantTimeEquals(entered, LegacyPassword());
+    if (m_settings.Read(settings::kLegacyPassword, "").empty()) {
+        return entered.empty();
+    }
+    const auto legacy = LegacyPassword();
+    return legacy && ConstantTimeEquals(entered, *legacy);
 }
 
-void PasswordStore::Replace(std::string_view password) {
+PasswordChange PasswordStore::PlanReplace(std::string_view password) const {
     if (password.empty()) {
-        m_settings.Remove(settings::kPasswordHash);
-    } else {
-        m_settings.Write(settings::kPasswordHash, HashPassword(password, m_hasher));
+        return {PasswordChange::Kind::Remove, {}};
+    }
+    return {PasswordChange::Kind::Store, HashPassword(password, m_hasher)};
+}
+
+PasswordChange PasswordStore::PlanUpgrade() const {
+    if (!m_settings.Read(settings::kPasswordHash, "").empty()) {
+        return {};
+    }
+    const auto legacy = LegacyPassword();
+    if (!legacy || legacy->empty()) {
+        return {};  // an unreadable one is left for the user to reset, never made empty
+    }
+    return PlanReplace(*legacy);
+}
+
+void PasswordStore::Apply(const PasswordChange& change) {
+    switch (change.kind) {
+        case PasswordChange::Kind::Keep:
+            return;
+        case PasswordChange::Kind::Remove:
+            m_settings.Remove(settings::kPasswordHash);
+            break;
+        case PasswordChange::Kind::Store:
+            m_settings.Write(settings::kPasswordHash, change.hash);
+            break;
     }
     m_settings.Remove(settings::kLegacyPassword);
-}
-
-void PasswordStore::UpgradeLegacy() {
-    if (m_settings.Read(settings::kPasswordHash, "").empty() &&
-        !m_settings.Read(settings::kLegacyPassword, "").empty()) {
-        Replace(LegacyPassword());
-    }
 }

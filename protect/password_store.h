@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,9 +24,28 @@ public:
 };
 
 inline constexpr std::uint32_t kPasswordIterations = 100000;
+// A stored hash asking for more rounds is not the program's own: checking it would hold the
+// window for seconds at every try.
+inline constexpr std::uint32_t kMaxPasswordIterations = 2 * kPasswordIterations;
+
+enum class StoredPassword {
+    None,      // no password set
+    Readable,  // a hash in the program's own form, or a legacy password that decodes
+    Damaged,   // set, but in no form the program can check: nothing matches it
+};
+
+// What the options dialog's Ok writes for the password, worked out (and hashed) before any
+// setting is written, so that a failure leaves every setting as it was.
+struct PasswordChange {
+    enum class Kind { Keep, Remove, Store } kind = Kind::Keep;
+    std::string hash;
+};
 
 // "pbkdf2-sha256$<iterations>$<salt, hex>$<key, hex>"
 std::string HashPassword(std::string_view password, PasswordHasher& hasher);
+// Whether `stored` is a hash in the program's own form, with a round count within bounds.
+bool IsOwnPasswordHash(std::string_view stored);
+// False for anything not in the program's own form: a damaged hash never matches.
 bool VerifyPasswordHash(std::string_view password, std::string_view stored, PasswordHasher& hasher);
 bool ConstantTimeEquals(std::string_view a, std::string_view b);
 
@@ -35,15 +55,22 @@ public:
         : m_settings(settings), m_hasher(hasher), m_codePage(codePage) {}
 
     bool IsSet() const;
-    // An empty stored password matches an empty entry.
+    StoredPassword Condition() const;
+    // An empty stored password matches an empty entry; a damaged one matches nothing.
     bool Matches(std::string_view entered) const;
-    // Stores a new password; an empty one removes it.
-    void Replace(std::string_view password);
-    // A password still in the old reversible form is stored as a hash instead.
-    void UpgradeLegacy();
+    // A new password (an empty one removes it), hashed now. Throws when the platform cannot
+    // hash; nothing has been written then.
+    PasswordChange PlanReplace(std::string_view password) const;
+    // A readable password still in the old reversible form becomes a hash; anything else stays.
+    PasswordChange PlanUpgrade() const;
+    void Apply(const PasswordChange& change);
+    void Replace(std::string_view password) { Apply(PlanReplace(password)); }
+    void UpgradeLegacy() { Apply(PlanUpgrade()); }
 
 private:
-    std::string LegacyPassword() const;
+    // The legacy password, or nothing when its stored bytes do not decode to a text that
+    // comes back to the same bytes.
+    std::optional<std::string> LegacyPassword() const;
 
     SettingsStore& m_settings;
     PasswordHasher& m_hasher;

@@ -1,6 +1,7 @@
 #include "shell/application_win.h"
 
 #include <cstdio>
+#include <exception>
 
 #include "platform/program_folder_win.h"
 #include "present/help_launcher_win.h"
@@ -93,12 +94,23 @@ void Application::LoadStartup() {
 }
 
 void Application::CreateMainWindow() {
-    m_mainWindow = std::make_unique<MainWindow>(m_productInfo, m_settings, *this);
-    if (!m_mainWindow->Create()) {
-        EndProgram();  // another copy is running, or the list could not be read
-        return;
+    // A failure here must end the program with a word: a half-started one would hold the
+    // one-copy lock with no window, and every later copy would end silently.
+    try {
+        m_mainWindow = std::make_unique<MainWindow>(m_productInfo, m_settings, *this);
+        if (!m_mainWindow->Create()) {
+            EndProgram();  // the list could not be read, and the user has been told
+            return;
+        }
+        m_mainWindow->FinishLoad();
+    } catch (const std::exception& failure) {
+        m_prompter.Ask(m_productInfo.productName + " could not start:\r\n\r\n" + failure.what(),
+                       "Error", PromptButtons::Ok, PromptIcon::Error);
+        if (m_mainWindow && m_mainWindow->Handle()) {
+            ::DestroyWindow(m_mainWindow->Handle());
+        }
+        EndProgram();
     }
-    m_mainWindow->FinishLoad();
 }
 
 void Application::OpenOptions() {

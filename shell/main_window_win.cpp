@@ -40,8 +40,6 @@ constexpr int kButtonIds[6] = {IDC_CMD_ADD,  IDC_CMD_DEL,     IDC_CMD_HIDE,
 constexpr const wchar_t* kButtonCaptions[6] = {L"Add",  L"Remove ", L"Hide",
                                                L"Show", L"Options", L""};
 
-// One running copy per user session.
-constexpr wchar_t kInstanceMutexName[] = L"Local\\Kestrelby.Murkwell.Running";
 
 void MoveInTwips(HWND control, int left, int top, int width, int height, int dpi) {
     ::MoveWindow(control, TwipsToPixels(left, dpi), TwipsToPixels(top, dpi),
@@ -131,11 +129,6 @@ void MainWindow::UpdateFonts() {
 
 bool MainWindow::Load() {
     m_startupTrace.LoadStarted();
-    // One copy only: a second one ends before it reads the list file, without a message.
-    m_instanceMutex.Reset(::CreateMutexW(nullptr, FALSE, kInstanceMutexName));
-    if (!m_instanceMutex || ::GetLastError() == ERROR_ALREADY_EXISTS) {
-        return false;
-    }
     if (!CreateControls()) {
         return false;
     }

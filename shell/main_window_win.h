@@ -40,7 +40,7 @@ public:
     ~MainWindow() override;
 
     // Creates the window hidden and runs its load up to the caption and the list. False when
-    // the program should end: another copy is running, or the folder list could not be read.
+    // the program should end: the folder list could not be read.
     bool Create();
     // The rest of the load: the first-run help, then the window shown (or stealth mode).
     void FinishLoad();
@@ -80,7 +80,6 @@ private:
     ProgramHost& m_host;
     std::wstring m_programFolder;
     std::string m_programFolderUtf8;
-    UniqueKernelHandle m_instanceMutex;
 
     UniqueFont m_buttonFont;
     UniqueFont m_listFont;

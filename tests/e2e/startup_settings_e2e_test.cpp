@@ -58,6 +58,26 @@ TEST_F(StartupSettingsTest, CancelAtThePromptEndsTheProgram) {
     EXPECT_EQ(program->WaitForExit(5000), 0);
 }
 
+TEST_F(StartupSettingsTest, CopyWaitingAtItsPromptIsTheOneThatRuns) {
+    SetString(HKEY_CURRENT_USER, kUserKeyPath, L"chkPassword", L"1");
+    SetPassword("Open sesame");
+    Launch();
+    const SeenBox prompt = WaitForDialog(Pid());
+    ASSERT_NE(prompt.box, nullptr);
+
+    // A second copy started now ends at once, and the first is still there at its prompt.
+    ProgramRun second(programFolder);
+    ASSERT_TRUE(second.Started());
+    EXPECT_EQ(second.WaitForExit(10000), 0);
+    EXPECT_TRUE(::IsWindowVisible(prompt.box));
+    EXPECT_EQ(FindVisibleWindow(second.ProcessId(), kMainWindowClass), nullptr);
+
+    TypeIntoPrompt(prompt.box, L"Open sesame");
+    ::PostMessageW(prompt.box, WM_COMMAND, IDOK, 0);
+    window = program->WaitForWindow(kMainWindowClass);
+    EXPECT_NE(window, nullptr);
+}
+
 TEST_F(StartupSettingsTest, NormalStartShowsTheStartupWindowBeforeTheMainWindow) {
     Launch();
     HWND splash = nullptr;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "tests/support/latin1_code_page.h"
 #include "tests/support/memory_settings.h"
 #include "vault/text_codec.h"
@@ -116,13 +118,97 @@ TEST_F(PasswordStoreTest, EmptyPasswordRemovesItAndThenAnEmptyEntryPasses) {
     EXPECT_TRUE(store.Matches(""));
 }
 
-TEST_F(PasswordStoreTest, DamagedHashNeverMatches) {
-    for (const char* stored : {"pbkdf2-sha256$100000$zz$00", "pbkdf2-sha256$0$0011$0011",
-                               "md5$1$00$00", "pbkdf2-sha256$100000$0011", "garbage"}) {
+TEST_F(PasswordStoreTest, OnlyTheProgramsOwnHashIsChecked) {
+    const std::string salt(32, 'a');
+    const std::string key(64, 'b');
+    const std::string damaged[] = {
+        "pbkdf2-sha256$100000$zz$00",
+        "pbkdf2-sha256$0$" + salt + "$" + key,
+        "pbkdf2-sha256$0100000$" + salt + "$" + key,     // not as the program writes it
+        "pbkdf2-sha256$1000000000$" + salt + "$" + key,  // seconds of hashing per try
+        "pbkdf2-sha256$200001$" + salt + "$" + key,
+        "pbkdf2-sha256$100000$" + salt.substr(2) + "$" + key,
+        "pbkdf2-sha256$100000$" + salt + "$" + key.substr(2),
+        "pbkdf2-sha256$100000$" + salt + "$" + key + "$",
+        "md5$1$00$00",
+        "pbkdf2-sha256$100000$0011",
+        "garbage",
+    };
+    for (const auto& stored : damaged) {
         settings.Write("pwhash", stored);
+        EXPECT_EQ(store.Condition(), StoredPassword::Damaged) << stored;
         EXPECT_FALSE(store.Matches("")) << stored;
         EXPECT_FALSE(store.Matches("x")) << stored;
     }
+    EXPECT_EQ(hasher.derivations, 0);  // failed closed, without hashing at all
+
+    settings.Write("pwhash", "pbkdf2-sha256$200000$" + salt + "$" + key);
+    EXPECT_EQ(store.Condition(), StoredPassword::Readable);
+    store.Replace("fine");
+    EXPECT_EQ(store.Condition(), StoredPassword::Readable);
+    EXPECT_TRUE(store.Matches("fine"));
+}
+
+namespace {
+
+// Latin-1 with one hole, as real code pages have: byte 0x81 has no character.
+class HoledCodePage final : public CodePage {
+public:
+    std::optional<std::string> FromUtf8(std::string_view utf8) const override {
+        return latin1.FromUtf8(utf8);
+    }
+    std::string ToUtf8(std::string_view bytes) const override {
+        std::string text;
+        for (const char c : bytes) {
+            text += c == '\x81' ? std::string("\xEF\xBF\xBD") : latin1.ToUtf8(std::string(1, c));
+        }
+        return text;
+    }
+
+private:
+    Latin1CodePage latin1;
+};
+
+}  // namespace
+
+TEST_F(PasswordStoreTest, LegacyPasswordThatCannotBeDecodedOpensNothing) {
+    HoledCodePage holed;
+    PasswordStore holedStore{settings, hasher, holed};
+    struct Case {
+        const char* name;
+        std::string stored;
+    };
+    const Case cases[] = {
+        {"outside the code page", "\xE2\x82\xAC"},
+        {"decodes to a byte with no character", "a\x01"},  // 0x01 decodes to 0x81
+    };
+    for (const auto& c : cases) {
+        settings.Remove("pwhash");
+        settings.Write("crpw", c.stored);
+        EXPECT_EQ(holedStore.Condition(), StoredPassword::Damaged) << c.name;
+        EXPECT_FALSE(holedStore.Matches("")) << c.name;
+        EXPECT_FALSE(holedStore.Matches("a")) << c.name;
+        holedStore.UpgradeLegacy();  // never turned into an empty password
+        EXPECT_EQ(settings.Read("crpw", ""), c.stored) << c.name;
+        EXPECT_EQ(settings.Read("pwhash", ""), "") << c.name;
+    }
+}
+
+TEST_F(PasswordStoreTest, HashIsMadeBeforeAnythingIsWritten) {
+    class FailingHasher final : public PasswordHasher {
+    public:
+        std::string RandomBytes(std::size_t) override { throw std::runtime_error("no CNG"); }
+        std::string DeriveKey(std::string_view, std::string_view, std::uint32_t,
+                              std::size_t) override {
+            throw std::runtime_error("no CNG");
+        }
+    } failing;
+    PasswordStore failingStore{settings, failing, codePage};
+    settings.Write("crpw", ToggleHighBit("old"));
+    EXPECT_THROW((void)failingStore.PlanReplace("new"), std::runtime_error);
+    EXPECT_EQ(settings.Read("crpw", ""), ToggleHighBit("old"));
+    EXPECT_EQ(settings.Read("pwhash", ""), "");
+    EXPECT_EQ(failingStore.PlanReplace("").kind, PasswordChange::Kind::Remove);
 }
 
 TEST(ConstantTimeEquals, ComparesWholeStrings) {

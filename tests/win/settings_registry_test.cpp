@@ -138,14 +138,18 @@ TEST_F(SettingsRegistryTest, PermissionDeniedAnswersAsAPersonWould) {
     EXPECT_TRUE(watcher.Seen().empty());
 }
 
-TEST_F(SettingsRegistryTest, RunEntryIsWrittenOnceAndRemoved) {
+TEST_F(SettingsRegistryTest, RunEntryIsQuotedWrittenOnceAndRemoved) {
+    // An entry of an older version, unquoted: replaced by the quoted form.
+    ASSERT_EQ(RegQuery(kRunKey, L"Murkwell"), "");
+    AddRemove().AddToRun(L"Murkwell", L"C:\\Program Files (x86)\\Murkwell\\Murkwell.exe");
     ApplyStartWithWindows(true, L"Murkwell");
     ApplyStartWithWindows(true, L"Murkwell");
     wchar_t self[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring expected = self;
     expected = expected.substr(0, expected.rfind(L'.')) + L".exe";
-    EXPECT_EQ(RegQuery(kRunKey, L"Murkwell"), "REG_SZ " + Narrow(expected));
+    // Quoted: a folder with spaces must never let Windows try "C:\Program.exe" first.
+    EXPECT_EQ(RegQuery(kRunKey, L"Murkwell"), "REG_SZ \"" + Narrow(expected) + "\"");
 
     ApplyStartWithWindows(false, L"Murkwell");
     EXPECT_EQ(RegQuery(kRunKey, L"Murkwell"), "");
