@@ -45,6 +45,7 @@ add_library(murkwell_shell STATIC
     shell/folder_list_view_win.cpp
     shell/folder_picker_win.cpp
     shell/disk_check_win.cpp
+    shell/path_rules_win.cpp
     shell/main_menu_win.cpp
     shell/main_window_win.cpp
     shell/startup_trace_win.cpp
@@ -122,6 +123,7 @@ if(MURKWELL_TESTS)
         tests/win/folder_hider_win_test.cpp
         tests/win/interrupted_save_test.cpp
         tests/win/main_menu_test.cpp
+        tests/win/path_rules_test.cpp
     )
 
     # The presentation windows, linked with the program's resources so that they read the same

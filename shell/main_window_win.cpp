@@ -137,7 +137,8 @@ bool MainWindow::Load() {
     m_picker = std::make_unique<SystemFolderPicker>(Handle(), m_programFolder);
     m_commands = std::make_unique<FolderCommands>(
         CommandEnvironment{m_list, m_disk, m_prompter, *m_storage, m_codePage, m_statusLine,
-                           *m_picker, m_programFolderUtf8, gAppTitle});
+                           *m_picker, m_programFolderUtf8, gAppTitle,
+                           &std::chrono::steady_clock::now, &m_pathRules});
 
     m_list.SetRedraw(false);
     const Outcome loaded = LoadList(m_list, *m_storage, m_codePage, m_prompter, gAppTitle);

@@ -17,6 +17,7 @@
 #include "shell/disk_check_win.h"
 #include "shell/folder_list_view_win.h"
 #include "shell/folder_picker_win.h"
+#include "shell/path_rules_win.h"
 #include "shell/hotkey_hook_win.h"
 #include "shell/main_menu.h"
 #include "shell/program_host.h"
@@ -99,6 +100,7 @@ private:
     MessageBoxPrompter m_prompter;
     Win32FolderDisk m_disk;
     SystemCodePage m_codePage;
+    Win32PathRules m_pathRules;
     std::unique_ptr<FolderListStorage> m_storage;
     std::unique_ptr<SystemFolderPicker> m_picker;
     std::unique_ptr<FolderCommands> m_commands;

@@ -71,13 +71,34 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
     return found != text.end() || part.empty();
 }
 
+namespace {
+
+bool ContainsProgram(std::string_view picked,
+                     std::string_view programFolder,
+                     const PathRules* pathRules) {
+    if (ContainsIgnoringCase(programFolder, picked)) {
+        return true;
+    }
+    if (!pathRules) {
+        return false;
+    }
+    const std::string program = pathRules->FoldCase(pathRules->CanonicalPath(programFolder));
+    const std::string choice = pathRules->FoldCase(pathRules->CanonicalPath(picked));
+    return pathRules->FoldCase(programFolder).find(pathRules->FoldCase(picked)) !=
+               std::string::npos ||
+           program.find(choice) != std::string::npos;
+}
+
+}  // namespace
+
 AddVerdict JudgeFolderToAdd(std::string_view picked,
                             std::string_view programFolder,
-                            const CodePage& codePage) {
+                            const CodePage& codePage,
+                            const PathRules* pathRules) {
     if (picked.empty()) {
         return AddVerdict::Cancelled;
     }
-    if (ContainsIgnoringCase(programFolder, picked)) {
+    if (ContainsProgram(picked, programFolder, pathRules)) {
         return AddVerdict::ContainsProgram;
     }
     if (picked.size() == 3) {
@@ -108,7 +129,7 @@ void FolderCommands::Refuse(const std::string& text) {
 
 void FolderCommands::Add() {
     const std::string picked = m_env.picker.PickFolder();
-    switch (JudgeFolderToAdd(picked, m_env.programFolder, m_env.codePage)) {
+    switch (JudgeFolderToAdd(picked, m_env.programFolder, m_env.codePage, m_env.pathRules)) {
         case AddVerdict::Cancelled:
             return;
         case AddVerdict::ContainsProgram:

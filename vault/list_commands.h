@@ -40,13 +40,27 @@ enum class AddVerdict {
     Allowed,
 };
 
+// Paths as the system sees them. The list keeps paths as picked; these serve only to compare.
+class PathRules {
+public:
+    virtual ~PathRules() = default;
+    // The full, long, normalised form of a path (no 8.3 names, no "..", no trailing
+    // backslash but a drive root's); the text itself when it cannot be resolved.
+    virtual std::string CanonicalPath(std::string_view path) const = 0;
+    // Every letter folded as the system's ordinal comparison without regard to case does.
+    virtual std::string FoldCase(std::string_view text) const = 0;
+};
+
 // The longest hidden path (suffix included, in UTF-16 units) a plain rename accepts.
 inline constexpr std::size_t kMaxHiddenPathLength = 259;
 
-// Add's safety tests, in their order; the first that applies decides.
+// Add's safety tests, in their order; the first that applies decides. The program folder is
+// recognised by its text as given, and, with `pathRules`, by its full long form in any case
+// and any spelling, so that the folder holding the program and its list is never hidden.
 AddVerdict JudgeFolderToAdd(std::string_view picked,
                             std::string_view programFolder,
-                            const CodePage& codePage);
+                            const CodePage& codePage,
+                            const PathRules* pathRules = nullptr);
 
 // Whether `text` contains `part`, compared without regard to the case of ASCII letters.
 bool ContainsIgnoringCase(std::string_view text, std::string_view part);
@@ -73,6 +87,7 @@ struct CommandEnvironment {
     const std::string& programFolder;  // UTF-8, as the running executable's folder
     const std::string& appTitle;       // read at each use: stealth mode may change it
     SteadyClock now = &std::chrono::steady_clock::now;
+    const PathRules* pathRules = nullptr;  // without, only ASCII letters fold, on the texts
 };
 
 class FolderCommands {

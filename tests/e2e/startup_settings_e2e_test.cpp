@@ -147,7 +147,7 @@ TEST_F(StartupSettingsTest, OptionsAreSavedByOkAndShownAgain) {
     EXPECT_EQ(RegQuery(L"HKLM\\SOFTWARE\\Kestrelby\\Murkwell\\Settings", L"chkStealth"),
               "REG_SZ 1");
     EXPECT_EQ(RegQuery(L"HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Murkwell"),
-              "REG_SZ " + Narrow(programFolder.PathOf(L"Murkwell.exe")));
+              "REG_SZ \"" + Narrow(programFolder.PathOf(L"Murkwell.exe")) + "\"");
     const std::string hash = RegQuery(user, L"pwhash");
     EXPECT_EQ(hash.rfind("REG_SZ pbkdf2-sha256$100000$", 0), 0u) << hash;
     EXPECT_EQ(RegQuery(user, L"crpw"), "");

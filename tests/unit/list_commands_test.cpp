@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <deque>
 #include <map>
 #include <set>
@@ -125,6 +126,57 @@ TEST(AddRules, FirstApplyingTestDecides) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(JudgeFolderToAdd(c.picked, program, codePage), c.verdict) << c.picked;
+    }
+}
+
+namespace {
+
+// Two spellings of one folder and a letter beyond ASCII, as the system would resolve them.
+class StandInPathRules final : public PathRules {
+public:
+    std::string CanonicalPath(std::string_view path) const override {
+        std::string text(path);
+        if (text.rfind("C:\\ARGER~1", 0) == 0) {
+            text.replace(0, 10, "C:\\\xC3\x84rger");
+        }
+        return text;
+    }
+    std::string FoldCase(std::string_view text) const override {
+        std::string folded;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text.substr(i, 2) == "\xC3\xA4") {  // a-umlaut
+                folded += "\xC3\x84";
+                ++i;
+            } else {
+                folded += static_cast<char>(std::toupper(static_cast<unsigned char>(text[i])));
+            }
+        }
+        return folded;
+    }
+};
+
+}  // namespace
+
+TEST(AddRules, ProgramFolderIsRecognisedInAnyCaseAndSpelling) {
+    Latin1CodePage codePage;
+    StandInPathRules rules;
+    const std::string program = "C:\\\xC3\x84rger\\App";
+    struct Case {
+        std::string picked;
+        AddVerdict withRules;
+        AddVerdict textOnly;
+    };
+    const Case cases[] = {
+        {"c:\\\xC3\xA4rger", AddVerdict::ContainsProgram, AddVerdict::Allowed},
+        {"C:\\ARGER~1", AddVerdict::ContainsProgram, AddVerdict::Allowed},
+        {"C:\\ARGER~1\\APP", AddVerdict::ContainsProgram, AddVerdict::Allowed},
+        {"C:\\\xC3\x84rger\\Ap", AddVerdict::ContainsProgram, AddVerdict::ContainsProgram},
+        {"C:\\\xC3\xA4rgerlich", AddVerdict::Allowed, AddVerdict::Allowed},
+        {"D:\\\xC3\xA4rger", AddVerdict::Allowed, AddVerdict::Allowed},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(JudgeFolderToAdd(c.picked, program, codePage, &rules), c.withRules) << c.picked;
+        EXPECT_EQ(JudgeFolderToAdd(c.picked, program, codePage), c.textOnly) << c.picked;
     }
 }
 
