@@ -192,6 +192,7 @@ void MainWindow::StartDiskCheck() {
     for (std::size_t i = 0; i < m_list.Count(); ++i) {
         paths.push_back(m_list.At(i).path);
     }
+    m_startupTrace.DiskCheckStarted();
     m_diskCheck.Start(Handle(), kMsgDiskChecked, std::move(paths));
 }
 
@@ -199,6 +200,7 @@ void MainWindow::OnDiskChecked() {
     m_diskCheck.Stop();  // the thread has ended: what it saw is ours to read
     m_commands->ApplyDiskCheck(
         [this](const std::string& path) { return m_diskCheck.Seen(path); });
+    m_startupTrace.DiskCheckApplied();
 }
 
 void MainWindow::FinishLoad() {

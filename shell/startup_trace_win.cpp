@@ -12,6 +12,22 @@ long long Now() {
     return counter.QuadPart;
 }
 
+// Appends "<name> <milliseconds since start>" to the trace file, when there is one.
+void Record(const char* name, long long start) {
+    wchar_t path[MAX_PATH] = {};
+    if (::GetEnvironmentVariableW(L"MURKWELL_STARTUP_TRACE", path, MAX_PATH) == 0) {
+        return;
+    }
+    LARGE_INTEGER frequency{};
+    ::QueryPerformanceFrequency(&frequency);
+    const double milliseconds =
+        1000.0 * static_cast<double>(Now() - start) / static_cast<double>(frequency.QuadPart);
+    if (FILE* file = _wfopen(path, L"a")) {
+        std::fprintf(file, "%s %.1f\n", name, milliseconds);
+        std::fclose(file);
+    }
+}
+
 }  // namespace
 
 void StartupTrace::LoadStarted() {
@@ -25,14 +41,13 @@ void StartupTrace::ListPainted() {
         return;
     }
     m_waiting = false;
-    LARGE_INTEGER frequency{};
-    ::QueryPerformanceFrequency(&frequency);
-    const double milliseconds =
-        1000.0 * static_cast<double>(Now() - m_start) / static_cast<double>(frequency.QuadPart);
-    wchar_t path[MAX_PATH] = {};
-    ::GetEnvironmentVariableW(L"MURKWELL_STARTUP_TRACE", path, MAX_PATH);
-    if (FILE* file = _wfopen(path, L"a")) {
-        std::fprintf(file, "load-to-list-painted-ms %.1f\n", milliseconds);
-        std::fclose(file);
-    }
+    Record("load-to-list-painted-ms", m_start);
+}
+
+void StartupTrace::DiskCheckStarted() {
+    m_diskCheckStart = Now();
+}
+
+void StartupTrace::DiskCheckApplied() {
+    Record("disk-check-ms", m_diskCheckStart);
 }

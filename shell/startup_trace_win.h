@@ -1,6 +1,7 @@
 #pragma once
 // Start-up timing for the benchmarks: when MURKWELL_STARTUP_TRACE names a file, the time from
-// the main window's load to the first paint of the folder list is appended to it.
+// the main window's load to the first paint of the folder list is appended to it, and the time
+// the look at the disk after start took, from its start to its corrections applied.
 
 class StartupTrace {
 public:
@@ -8,8 +9,11 @@ public:
     // True until the first paint after the load has been recorded.
     bool WaitingForPaint() const { return m_waiting; }
     void ListPainted();
+    void DiskCheckStarted();
+    void DiskCheckApplied();
 
 private:
     bool m_waiting = false;
     long long m_start = 0;
+    long long m_diskCheckStart = 0;
 };
