@@ -11,6 +11,7 @@ void StartupDiskCheck::Start(HWND window, UINT doneMessage, std::vector<std::str
     m_stop = false;
     m_seen.clear();
     m_thread = std::thread([this, window, doneMessage, paths = std::move(paths)] {
+        const auto started = std::chrono::steady_clock::now();
         Win32FolderDisk disk;
         std::unordered_map<std::string, FolderPresence> seen;
         seen.reserve(paths.size());
@@ -24,6 +25,9 @@ void StartupDiskCheck::Start(HWND window, UINT doneMessage, std::vector<std::str
         }
         // Read by the window's thread only after the message, once this thread has ended.
         m_seen = std::move(seen);
+        m_lookMilliseconds = std::chrono::duration<double, std::milli>(
+                                 std::chrono::steady_clock::now() - started)
+                                 .count();
         ::PostMessageW(window, doneMessage, 0, 0);
     });
 }

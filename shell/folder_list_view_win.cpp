@@ -77,6 +77,9 @@ void FolderListView::SyncCount() {
 }
 
 void FolderListView::RedrawRow(std::size_t index) {
+    if (m_batch) {
+        return;  // the whole list is repainted when the batch ends
+    }
     ::SendMessageW(m_hwnd, LVM_REDRAWITEMS, index, index);
 }
 

@@ -192,15 +192,18 @@ void MainWindow::StartDiskCheck() {
     for (std::size_t i = 0; i < m_list.Count(); ++i) {
         paths.push_back(m_list.At(i).path);
     }
-    m_startupTrace.DiskCheckStarted();
     m_diskCheck.Start(Handle(), kMsgDiskChecked, std::move(paths));
 }
 
 void MainWindow::OnDiskChecked() {
     m_diskCheck.Stop();  // the thread has ended: what it saw is ours to read
+    m_startupTrace.DiskCheckApplying();
+    // One repaint for the whole list, not one per row marked.
+    m_list.SetRedraw(false);
     m_commands->ApplyDiskCheck(
         [this](const std::string& path) { return m_diskCheck.Seen(path); });
-    m_startupTrace.DiskCheckApplied();
+    m_list.SetRedraw(true);
+    m_startupTrace.DiskCheckApplied(m_diskCheck.LookMilliseconds());
 }
 
 void MainWindow::FinishLoad() {

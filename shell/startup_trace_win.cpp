@@ -12,16 +12,18 @@ long long Now() {
     return counter.QuadPart;
 }
 
-// Appends "<name> <milliseconds since start>" to the trace file, when there is one.
-void Record(const char* name, long long start) {
+double MillisecondsSince(long long start) {
+    LARGE_INTEGER frequency{};
+    ::QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(Now() - start) / static_cast<double>(frequency.QuadPart);
+}
+
+// Appends "<name> <milliseconds>" to the trace file, when there is one.
+void Record(const char* name, double milliseconds) {
     wchar_t path[MAX_PATH] = {};
     if (::GetEnvironmentVariableW(L"MURKWELL_STARTUP_TRACE", path, MAX_PATH) == 0) {
         return;
     }
-    LARGE_INTEGER frequency{};
-    ::QueryPerformanceFrequency(&frequency);
-    const double milliseconds =
-        1000.0 * static_cast<double>(Now() - start) / static_cast<double>(frequency.QuadPart);
     if (FILE* file = _wfopen(path, L"a")) {
         std::fprintf(file, "%s %.1f\n", name, milliseconds);
         std::fclose(file);
@@ -41,13 +43,13 @@ void StartupTrace::ListPainted() {
         return;
     }
     m_waiting = false;
-    Record("load-to-list-painted-ms", m_start);
+    Record("load-to-list-painted-ms", MillisecondsSince(m_start));
 }
 
-void StartupTrace::DiskCheckStarted() {
+void StartupTrace::DiskCheckApplying() {
     m_diskCheckStart = Now();
 }
 
-void StartupTrace::DiskCheckApplied() {
-    Record("disk-check-ms", m_diskCheckStart);
+void StartupTrace::DiskCheckApplied(double lookMilliseconds) {
+    Record("disk-check-ms", lookMilliseconds + MillisecondsSince(m_diskCheckStart));
 }

@@ -9,8 +9,11 @@ public:
     // True until the first paint after the load has been recorded.
     bool WaitingForPaint() const { return m_waiting; }
     void ListPainted();
-    void DiskCheckStarted();
-    void DiskCheckApplied();
+    // The look at the disk: the thread's time, plus the window's time to apply what it saw.
+    // (From the thread's start to the message would also count the window thread's other
+    // work meanwhile.)
+    void DiskCheckApplying();
+    void DiskCheckApplied(double lookMilliseconds);
 
 private:
     bool m_waiting = false;
