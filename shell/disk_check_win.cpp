@@ -19,8 +19,8 @@ void StartupDiskCheck::Start(HWND window, UINT doneMessage, std::vector<std::str
             if (m_stop) {
                 return;
             }
-            if (!seen.contains(path)) {
-                seen.emplace(path, LookAtFolder(path, disk));
+            if (const auto [place, added] = seen.try_emplace(path); added) {
+                place->second = LookAtFolder(path, disk);
             }
         }
         // Read by the window's thread only after the message, once this thread has ended.

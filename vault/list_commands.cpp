@@ -82,11 +82,12 @@ bool ContainsProgram(std::string_view picked,
     if (!pathRules) {
         return false;
     }
-    const std::string program = pathRules->FoldCase(pathRules->CanonicalPath(programFolder));
-    const std::string choice = pathRules->FoldCase(pathRules->CanonicalPath(picked));
-    return pathRules->FoldCase(programFolder).find(pathRules->FoldCase(picked)) !=
-               std::string::npos ||
-           program.find(choice) != std::string::npos;
+    // As typed, and as full long paths: both with every letter folded.
+    const auto contains = [&](std::string_view text, std::string_view part) {
+        return pathRules->FoldCase(text).find(pathRules->FoldCase(part)) != std::string::npos;
+    };
+    return contains(programFolder, picked) ||
+           contains(pathRules->CanonicalPath(programFolder), pathRules->CanonicalPath(picked));
 }
 
 }  // namespace

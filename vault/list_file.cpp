@@ -65,10 +65,7 @@ void AppendEncodedLine(std::string& bytes, const StoredEntry& entry) {
     bytes += kEntrySeparator;
     bytes += entry.status;
     bytes += entry.rest;
-    auto* data = reinterpret_cast<unsigned char*>(bytes.data());
-    for (std::size_t i = lineStart; i < bytes.size(); ++i) {
-        data[i] ^= 0x80u;
-    }
+    ToggleHighBitInPlace(bytes, lineStart);
     bytes += kLineBreak;
 }
 
@@ -257,10 +254,8 @@ Outcome EncodeEntries(const FolderList& list, const CodePage& codePage, StoredLi
             line.status = origin->status;
         } else {
             auto status = codePage.FromUtf8(entry.status);
-            // Only the program's own words get here; anything else would not read back alike.
-            if (!status || status->find(kEntrySeparator) != std::string::npos ||
-                status->find("\x8D\x8A") != std::string::npos ||
-                (!line.rest.empty() && status->ends_with("|*"))) {
+            // Only the program's own words get here, and they must read back alike.
+            if (!status || !CanStoreInListFile(*status)) {
                 return Outcome::Failure({kInvalidArgumentError,
                                          "The status of the folder \"" + entry.path +
                                              "\" has characters that the list file cannot store."});

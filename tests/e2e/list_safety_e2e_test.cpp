@@ -43,14 +43,13 @@ protected:
     int HiddenOnDisk() const {
         int count = 0;
         WIN32_FIND_DATAW found{};
-        const HANDLE find = ::FindFirstFileW(scratch.PathOf(L"*HIDDEN123456").c_str(), &found);
-        if (find == INVALID_HANDLE_VALUE) {
+        UniqueFind find(::FindFirstFileW(scratch.PathOf(L"*HIDDEN123456").c_str(), &found));
+        if (!find) {
             return 0;
         }
         do {
             ++count;
-        } while (::FindNextFileW(find, &found));
-        ::FindClose(find);
+        } while (::FindNextFileW(find.Get(), &found));
         return count;
     }
 };

@@ -79,6 +79,13 @@ protected:
         program = std::make_unique<ProgramRun>(programFolder);
         ASSERT_TRUE(program->Started());
     }
+    // Starts the program with a password asked at start; the prompt it shows.
+    SeenBox LaunchBehindPassword(const std::string& password) {
+        SetString(HKEY_CURRENT_USER, kUserKeyPath, L"chkPassword", L"1");
+        SetPassword(password);
+        Launch();
+        return WaitForDialog(Pid());
+    }
     void TypeIntoPrompt(HWND prompt, const std::wstring& text) {
         ::SendMessageW(::GetDlgItem(prompt, IDC_TXT_PASS), WM_SETTEXT, 0,
                        reinterpret_cast<LPARAM>(text.c_str()));

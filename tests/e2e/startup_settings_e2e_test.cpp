@@ -18,10 +18,7 @@ TEST_F(StartupSettingsTest, StealthWithPasswordShowsNothingAtAll) {
 }
 
 TEST_F(StartupSettingsTest, PasswordAloneGuardsTheStart) {
-    SetString(HKEY_CURRENT_USER, kUserKeyPath, L"chkPassword", L"1");
-    SetPassword("Open sesame");
-    Launch();
-    const SeenBox prompt = WaitForDialog(Pid());
+    const SeenBox prompt = LaunchBehindPassword("Open sesame");
     ASSERT_NE(prompt.box, nullptr);
     EXPECT_EQ(prompt.title, L"Password Required");
     ::Sleep(400);  // well past the pause: still no main window, and the start-up window hidden
@@ -59,10 +56,7 @@ TEST_F(StartupSettingsTest, CancelAtThePromptEndsTheProgram) {
 }
 
 TEST_F(StartupSettingsTest, CopyWaitingAtItsPromptIsTheOneThatRuns) {
-    SetString(HKEY_CURRENT_USER, kUserKeyPath, L"chkPassword", L"1");
-    SetPassword("Open sesame");
-    Launch();
-    const SeenBox prompt = WaitForDialog(Pid());
+    const SeenBox prompt = LaunchBehindPassword("Open sesame");
     ASSERT_NE(prompt.box, nullptr);
 
     // A second copy started now ends at once, and the first is still there at its prompt.

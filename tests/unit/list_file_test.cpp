@@ -132,7 +132,7 @@ TEST(ListFileFormat, RefusesPathsThatWouldNotComeBack) {
 
 class ListFileTest : public ::testing::Test {
 protected:
-    Outcome Load(VectorFolderList& list) {
+    Outcome Load(FolderList& list) {
         return LoadList(list, storage, codePage, prompter, "Murkwell Demo");
     }
 
@@ -192,7 +192,7 @@ TEST_F(ListFileTest, DamagedLinesSurviveTwoSavesByteForByte) {
                                 Line("C:\\c|*|Hidden|*|extra") + Line("tail junk");
     storage.files["data.dat"] = damaged;
     VectorFolderRows rows;
-    ASSERT_TRUE(LoadList(rows, storage, codePage, prompter, "Murkwell Demo").Succeeded());
+    ASSERT_TRUE(Load(rows).Succeeded());
     ASSERT_EQ(rows.Count(), 2u);
     EXPECT_EQ(rows.entries[1].path, "C:\\c");
 
@@ -221,7 +221,7 @@ TEST_F(ListFileTest, EveryEntryReadIsSavedAgain) {
                             Line("C:\\q|*|Hidden|*|");
     storage.files["data.dat"] = odd;
     VectorFolderRows rows;
-    ASSERT_TRUE(LoadList(rows, storage, codePage, prompter, "Murkwell Demo").Succeeded());
+    ASSERT_TRUE(Load(rows).Succeeded());
     ASSERT_EQ(rows.Count(), 4u);
     EXPECT_EQ(rows.entries[0].status, "b|*");
     EXPECT_TRUE(SaveList(rows, storage, codePage, prompter));
