@@ -14,6 +14,8 @@ if(MURKWELL_TESTS)
         tests/unit/runtime_error_numbers_test.cpp
         tests/unit/list_commands_test.cpp
         tests/unit/disk_check_test.cpp
+        tests/unit/hidden_folder_scan_test.cpp
+        tests/unit/command_line_test.cpp
         tests/unit/main_layout_test.cpp
         tests/unit/list_sort_test.cpp
         tests/unit/setting_rules_test.cpp

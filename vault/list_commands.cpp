@@ -4,6 +4,7 @@
 
 #include "vault/disk_check.h"
 #include "vault/folder_hider.h"
+#include "vault/hidden_folder_scan.h"
 #include "vault/list_file.h"
 
 namespace {
@@ -36,16 +37,21 @@ private:
     bool m_keptBack = false;
 };
 
+// `header`, then the folders one to a line, the first few of a long list only.
+std::string WithFolderNames(std::string header, const std::vector<std::string>& folders) {
+    for (std::size_t i = 0; i < folders.size() && i < kListedFailures; ++i) {
+        header += "\r\n" + folders[i];
+    }
+    if (folders.size() > kListedFailures) {
+        header += "\r\n... and " + std::to_string(folders.size() - kListedFailures) + " more";
+    }
+    return header;
+}
+
 std::string FailedFoldersText(const std::vector<std::string>& failed, std::string_view to) {
-    std::string text = std::to_string(failed.size()) + " folders could not be made " +
-                       std::string(to) + ":\r\n";
-    for (std::size_t i = 0; i < failed.size() && i < kListedFailures; ++i) {
-        text += "\r\n" + failed[i];
-    }
-    if (failed.size() > kListedFailures) {
-        text += "\r\n... and " + std::to_string(failed.size() - kListedFailures) + " more";
-    }
-    return text;
+    return WithFolderNames(
+        std::to_string(failed.size()) + " folders could not be made " + std::string(to) + ":\r\n",
+        failed);
 }
 
 char FoldAscii(char c) {
@@ -331,4 +337,55 @@ void FolderCommands::MarkSelectedVisible() {
 
 void FolderCommands::MarkSelectedHidden() {
     MarkSelected(kStatusHidden);
+}
+
+std::vector<std::string> FolderCommands::AddFoundHidden(const std::vector<std::string>& realPaths) {
+    ListedFolders listed(m_env.rows, m_env.pathRules);
+    std::vector<std::string> added;
+    std::vector<std::string> unstorable;
+    for (const auto& path : realPaths) {
+        if (listed.Holds(path)) {
+            continue;
+        }
+        const auto bytes = m_env.codePage.FromUtf8(path);
+        if (!bytes || !CanStoreInListFile(*bytes)) {
+            unstorable.push_back(path);
+            continue;
+        }
+        m_env.rows.Append({path, std::string(kStatusHidden), false});
+        listed.Insert(path);
+        added.push_back(path);
+    }
+    if (!added.empty()) {
+        m_env.status.SetText("Added " + std::to_string(added.size()) +
+                             " hidden folders to the list");
+        Save();
+    }
+    if (!unstorable.empty()) {
+        const std::string text = WithFolderNames(
+            std::to_string(unstorable.size()) +
+                " folders could not be added: the folder list cannot store the characters in "
+                "their names. Reveal them instead.\r\n",
+            unstorable);
+        m_env.prompter.Ask(text, m_env.appTitle, PromptButtons::Ok, PromptIcon::None);
+    }
+    return added;
+}
+
+std::vector<std::string> FolderCommands::RevealFound(const std::vector<std::string>& realPaths) {
+    BatchPrompter prompter(m_env.prompter);
+    std::vector<std::string> revealed;
+    std::vector<std::string> failed;
+    for (const auto& path : InRevealOrder(realPaths)) {
+        if (ShowFolder(path, m_env.disk, prompter)) {
+            revealed.push_back(path);
+        } else {
+            failed.push_back(path);
+        }
+    }
+    if (prompter.KeptBack()) {
+        m_env.prompter.Ask(FailedFoldersText(failed, kStatusVisible), "Error", PromptButtons::Ok,
+                           PromptIcon::None);
+    }
+    return revealed;
 }

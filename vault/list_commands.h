@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/prompter.h"
 #include "vault/code_page.h"
@@ -110,6 +111,13 @@ public:
     // crash leaves folders renamed that the list still calls "Visible"). Corrections are saved
     // and counted in the status bar; the result is their number.
     std::size_t ApplyDiskCheck(const PresenceLookup& seen);
+    // Folders found on disk under their hidden names (given by their real paths) put on the
+    // list as "Hidden". Those the list holds already are left out; those whose path the list
+    // file cannot store are named in one message. Saves; the result is the paths added.
+    std::vector<std::string> AddFoundHidden(const std::vector<std::string>& realPaths);
+    // Reveals found folders, each before the folders inside it; the list is not changed.
+    // Failures are told as a batch's are; the result is the paths revealed.
+    std::vector<std::string> RevealFound(const std::vector<std::string>& realPaths);
 
 private:
     using FolderOperation = bool (*)(const std::string&, FolderDisk&, Prompter&);

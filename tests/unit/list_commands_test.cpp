@@ -515,3 +515,72 @@ TEST_F(ListCommandsTest, DiskCheckCorrectsWordsTheDiskContradicts) {
     EXPECT_FALSE(SavedAtAll());
     EXPECT_EQ(status.text, "(previous)");
 }
+
+TEST_F(ListCommandsTest, FoundFoldersJoinTheListAsHiddenOnceEach) {
+    rows.entries = {Entry("C:\\Listed", "Visible")};
+    const std::vector<std::string> found = {"C:\\Diary", "c:\\listed", "C:\\Diary",
+                                            "C:\\Outer\\Inner"};
+    EXPECT_EQ(commands.AddFoundHidden(found),
+              (std::vector<std::string>{"C:\\Diary", "C:\\Outer\\Inner"}));
+    EXPECT_EQ(rows.entries,
+              (std::vector<FolderEntry>{Entry("C:\\Listed", "Visible"), Entry("C:\\Diary", "Hidden"),
+                                        Entry("C:\\Outer\\Inner", "Hidden")}));
+    EXPECT_EQ(status.text, "Added 2 hidden folders to the list");
+    ASSERT_EQ(Saved().size(), 3u);
+    EXPECT_EQ(Saved()[2].status, "Hidden");
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(disk.calls, 0);  // nothing on disk changes
+
+    // Only folders the list holds already: nothing added, nothing said, nothing saved.
+    storage = MemoryStorage{};
+    status.text = "(previous)";
+    EXPECT_TRUE(commands.AddFoundHidden({"C:\\DIARY"}).empty());
+    EXPECT_FALSE(SavedAtAll());
+    EXPECT_EQ(status.text, "(previous)");
+}
+
+TEST_F(ListCommandsTest, FoundFolderTheListCannotStoreIsNamedNotAdded) {
+    const std::string cyrillic = "C:\\\xD0\x96urnal";  // not in the Latin-1 test code page
+    EXPECT_EQ(commands.AddFoundHidden({cyrillic, "C:\\Diary"}),
+              (std::vector<std::string>{"C:\\Diary"}));
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].title, appTitle);
+    EXPECT_EQ(prompter.shown[0].text,
+              "1 folders could not be added: the folder list cannot store the characters in "
+              "their names. Reveal them instead.\r\n\r\n" + cyrillic);
+    EXPECT_EQ(rows.entries, (std::vector<FolderEntry>{Entry("C:\\Diary", "Hidden")}));
+}
+
+TEST_F(ListCommandsTest, RevealFoundShowsOuterFoldersFirstAndLeavesTheListAlone) {
+    // Hidden inside a hidden folder: it can be renamed back only once its parent is.
+    disk.folders = {"C:\\OuterHIDDEN123456", "C:\\Outer\\InnerHIDDEN123456"};
+    class NestedDisk final : public FolderDisk {
+    public:
+        explicit NestedDisk(SetDisk& inner) : m_inner(inner) {}
+        Outcome RenameFolder(const std::string& from, const std::string& to) override {
+            if (from.starts_with("C:\\Outer\\") && m_inner.folders.contains("C:\\OuterHIDDEN123456")) {
+                return Outcome::Failure({76, "Path not found"});
+            }
+            return m_inner.RenameFolder(from, to);
+        }
+        Outcome SetFolderAttributes(const std::string& path, FolderAttributes a) override {
+            return m_inner.SetFolderAttributes(path, a);
+        }
+        bool FolderExists(const std::string& path) override { return m_inner.FolderExists(path); }
+
+    private:
+        SetDisk& m_inner;
+    } nested(disk);
+    FolderCommands onNested{CommandEnvironment{rows, nested, prompter, storage, codePage, status,
+                                               picker, programFolder, appTitle, &SteppingClock}};
+    rows.entries = {Entry("C:\\Listed", "Visible")};
+    const auto revealed = onNested.RevealFound({"C:\\Outer\\Inner", "C:\\Outer", "C:\\Gone"});
+    EXPECT_EQ(revealed, (std::vector<std::string>{"C:\\Outer", "C:\\Outer\\Inner"}));
+    EXPECT_TRUE(disk.folders.contains("C:\\Outer"));
+    EXPECT_TRUE(disk.folders.contains("C:\\Outer\\Inner"));
+    ASSERT_EQ(prompter.shown.size(), 1u);  // the one that was not there
+    EXPECT_EQ(prompter.shown[0].text.rfind("Error", 0), 0u);
+    EXPECT_EQ(rows.entries, (std::vector<FolderEntry>{Entry("C:\\Listed", "Visible")}));
+    EXPECT_FALSE(SavedAtAll());
+    EXPECT_EQ(status.text, "(previous)");
+}

@@ -1,0 +1,27 @@
+#pragma once
+// What the program was asked to do on its command line. With no request it opens as always;
+// "/scan PATH" lists the hidden folders under PATH on the console and ends.
+
+#include <string>
+#include <vector>
+
+enum class CommandLineRequest {
+    OpenWindow,  // no request the program knows: start as always
+    Scan,        // /scan PATH
+    ScanUsage,   // /scan without a path
+};
+
+struct ParsedCommandLine {
+    CommandLineRequest request = CommandLineRequest::OpenWindow;
+    std::string path;  // UTF-8, as given
+
+    friend bool operator==(const ParsedCommandLine&, const ParsedCommandLine&) = default;
+};
+
+// `arguments` are the words after the program's own name. "/scan" may be written "-scan", in
+// any case; the path is the next word, spaces inside quotation marks included.
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+// Exit codes of /scan.
+inline constexpr int kScanFinished = 0;
+inline constexpr int kScanPathMissing = 2;

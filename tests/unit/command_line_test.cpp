@@ -1,0 +1,26 @@
+#include "shell/command_line.h"
+
+#include <gtest/gtest.h>
+
+TEST(CommandLine, ScanTakesThePathThatFollows) {
+    struct Case {
+        std::vector<std::string> arguments;
+        ParsedCommandLine expected;
+    };
+    const Case cases[] = {
+        {{}, {}},
+        {{"/scan", "D:\\"}, {CommandLineRequest::Scan, "D:\\"}},
+        {{"-SCAN", "C:\\Old Files"}, {CommandLineRequest::Scan, "C:\\Old Files"}},
+        {{"/Scan", "\xC3\x84rger", "extra"}, {CommandLineRequest::Scan, "\xC3\x84rger"}},
+        {{"/scan"}, {CommandLineRequest::ScanUsage, ""}},
+        {{"/scan", ""}, {CommandLineRequest::ScanUsage, ""}},
+        // Words the program does not know leave its start as it always was.
+        {{"/scanner", "C:\\"}, {}},
+        {{"scan", "C:\\"}, {}},
+        {{"C:\\", "/scan"}, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseCommandLine(c.arguments), c.expected)
+            << (c.arguments.empty() ? "(none)" : c.arguments[0]);
+    }
+}
