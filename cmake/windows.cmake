@@ -38,6 +38,7 @@ add_library(murkwell_win STATIC
     vault/file_exists_win.cpp
     vault/folder_disk_win.cpp
     vault/list_storage_win.cpp
+    vault/hidden_folder_walk_win.cpp
 )
 target_link_libraries(murkwell_win PUBLIC murkwell_logic comctl32 version shlwapi shell32 ole32 oleaut32 uuid msimg32 gdi32)
 
@@ -45,6 +46,9 @@ add_library(murkwell_shell STATIC
     shell/folder_list_view_win.cpp
     shell/folder_picker_win.cpp
     shell/disk_check_win.cpp
+    shell/hidden_folder_search_win.cpp
+    shell/find_hidden_dialog_win.cpp
+    shell/console_scan_win.cpp
     shell/path_rules_win.cpp
     shell/main_menu_win.cpp
     shell/main_window_win.cpp

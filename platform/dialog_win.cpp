@@ -9,6 +9,15 @@ bool Dialog::CreateModeless(int templateId, HWND owner) {
                                 StaticDialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
+INT_PTR Dialog::RunModal(int templateId, HWND owner) {
+    return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), owner,
+                             StaticDialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+void Dialog::EndModal(INT_PTR result) {
+    ::EndDialog(m_hwnd, result);
+}
+
 void Dialog::Destroy() {
     if (m_hwnd) {
         ::DestroyWindow(m_hwnd);

@@ -1,5 +1,5 @@
 #pragma once
-// Base class of the modeless dialogs made from templates: the dialog procedure finds the
+// Base class of the dialogs made from templates: the dialog procedure finds the
 // object through DWLP_USER and hands the message to HandleMessage.
 
 #include <windows.h>
@@ -13,6 +13,9 @@ public:
 
     HWND Handle() const { return m_hwnd; }
     bool CreateModeless(int templateId, HWND owner);
+    // Shows the dialog with `owner` disabled until it ends; the result is EndModal's.
+    INT_PTR RunModal(int templateId, HWND owner);
+    void EndModal(INT_PTR result);
     void Destroy();
 
 protected:

@@ -9,6 +9,7 @@ class MessageBoxPrompter final : public Prompter {
 public:
     explicit MessageBoxPrompter(HWND owner = nullptr) : m_owner(owner) {}
     void SetOwner(HWND owner) { m_owner = owner; }
+    HWND Owner() const { return m_owner; }
 
     PromptAnswer Ask(const std::string& text,
                      const std::string& title,

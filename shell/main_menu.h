@@ -13,7 +13,7 @@ struct MenuItemText {
 
 inline constexpr MenuItemText kFileItems[] = {
     {0, "&Add Folder"}, {1, "&Remove Selected Folders"}, {2, "R&emove All Folders"}, {3, "-"},
-    {4, "Exit"},
+    {5, "Find &Hidden Folders..."}, {6, "-"}, {4, "Exit"},
 };
 inline constexpr MenuItemText kActionItems[] = {
     {0, "&Show Selected Folders"},

@@ -3,19 +3,45 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
 
 #include "platform/com_ptr_win.h"
 #include "platform/unique_resource_win.h"
+#include "platform/text_win.h"
 #include "shell/application_win.h"
+#include "shell/command_line.h"
+#include "shell/console_scan_win.h"
 
 namespace {
 
 // One running copy per user session.
 constexpr wchar_t kInstanceMutexName[] = L"Local\\Kestrelby.Murkwell.Running";
 
+// The words after the program's name, in UTF-8.
+std::vector<std::string> CommandLineArguments() {
+    int count = 0;
+    wchar_t** words = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; words && i < count; ++i) {
+        arguments.push_back(Narrow(words[i]));
+    }
+    ::LocalFree(words);
+    return arguments;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // A search from the command line reads the disk only: it needs no window, no list and no
+    // lock, and may run beside the program.
+    if (const ParsedCommandLine parsed = ParseCommandLine(CommandLineArguments());
+        parsed.request != CommandLineRequest::OpenWindow) {
+        return RunConsoleScan(parsed);
+    }
+
     // Taken before anything else, so that the copy that came first is the one that runs, even
     // while it waits at its password prompt; a second copy ends at once, without a message.
     UniqueKernelHandle instanceMutex(::CreateMutexW(nullptr, FALSE, kInstanceMutexName));

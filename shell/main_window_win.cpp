@@ -14,6 +14,7 @@
 #include "protect/setting_rules.h"
 #include "protect/settings_keys.h"
 #include "shell/application_title.h"
+#include "shell/find_hidden_dialog_win.h"
 #include "shell/list_sort.h"
 #include "shell/main_layout.h"
 #include "shell/main_menu_win.h"
@@ -351,6 +352,12 @@ void MainWindow::Layout() {
         TwipsToPixels(layout.statusColumnWidth, dpi));
 }
 
+void MainWindow::OpenFindHidden() {
+    FindHiddenDialog dialog(*m_commands, m_list, &m_pathRules, m_prompter, gAppTitle,
+                            m_productInfo.skinEnabled, m_programFolder);
+    dialog.Run(Handle());
+}
+
 void MainWindow::RunBusy(void (FolderCommands::*command)()) {
     const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
     (m_commands.get()->*command)();
@@ -372,6 +379,9 @@ void MainWindow::OnCommand(int id) {
             break;
         case IDM_FILE_ITEM + 4:
             ::PostMessageW(Handle(), WM_CLOSE, 0, 0);
+            break;
+        case IDM_FILE_FIND:
+            OpenFindHidden();
             break;
         case IDC_CMD_SHOW:
         case IDM_ACTION_ITEM + 0:

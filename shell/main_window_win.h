@@ -67,6 +67,7 @@ private:
     void ShowRepairMenu(POINT screenPoint);
     void PaintBanner(const DRAWITEMSTRUCT& item) const;
     void RunBusy(void (FolderCommands::*command)());
+    void OpenFindHidden();
     void StartDiskCheck();
     void OnDiskChecked();
     void ReportListNotRead(const RuntimeError& error);

@@ -67,3 +67,32 @@ bool ListedFolders::Holds(std::string_view realPath) const {
 void ListedFolders::Insert(std::string_view realPath) {
     m_keys.insert(Key(realPath));
 }
+
+std::string ScanProgressText(ScanStage stage, const ScanTally& tally) {
+    std::string text = stage == ScanStage::Running    ? "Scanning: "
+                       : stage == ScanStage::Finished ? "Finished: "
+                                                      : "Stopped: ";
+    text += std::to_string(tally.scanned) + " folders scanned, " + std::to_string(tally.found) +
+            " found";
+    if (tally.alreadyListed > 0) {
+        text += ", " + std::to_string(tally.alreadyListed) + " already in the list";
+    }
+    if (tally.unreadable > 0) {
+        text += ", " + std::to_string(tally.unreadable) + " could not be read";
+    }
+    return text;
+}
+
+std::string_view CleanedLookIn(std::string_view typed) {
+    const auto isSpace = [](char c) { return c == ' ' || c == '\t'; };
+    while (!typed.empty() && isSpace(typed.front())) {
+        typed.remove_prefix(1);
+    }
+    while (!typed.empty() && isSpace(typed.back())) {
+        typed.remove_suffix(1);
+    }
+    if (typed.size() >= 2 && typed.front() == '"' && typed.back() == '"') {
+        typed = typed.substr(1, typed.size() - 2);
+    }
+    return typed;
+}

@@ -3,6 +3,7 @@
 // each one had, and which of them the list already holds.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -54,3 +55,19 @@ private:
     const PathRules* m_pathRules;
     std::unordered_set<std::string> m_keys;
 };
+
+// A folder typed or pasted to look in, without the spaces around it or the quotation marks
+// a copied path often carries.
+std::string_view CleanedLookIn(std::string_view typed);
+
+enum class ScanStage { Running, Finished, Stopped };
+
+struct ScanTally {
+    std::uint64_t scanned = 0;        // folders read
+    std::uint64_t found = 0;          // hidden folders found that the list does not hold
+    std::uint64_t alreadyListed = 0;  // hidden folders found that the list holds
+    std::uint64_t unreadable = 0;     // folders that could not be read
+};
+
+// One line on how a search stands, e.g. "Finished: 5120 folders scanned, 2 found".
+std::string ScanProgressText(ScanStage stage, const ScanTally& tally);
