@@ -104,7 +104,7 @@ if(MURKWELL_TESTS)
     # A Windows test program run under Wine, its tests discovered when ctest runs (the run's
     # prefix exists only then). LABEL "serial" makes its tests take turns with the others.
     function(murkwell_wine_tests target label)
-        cmake_parse_arguments(PARSE_ARGV 2 TEST "" "ENVIRONMENT" "SOURCES")
+        cmake_parse_arguments(PARSE_ARGV 2 TEST "" "ENVIRONMENT;FIXTURES" "SOURCES")
         add_executable(${target} ${TEST_SOURCES})
         target_link_libraries(${target} PRIVATE murkwell_shell GTest::gtest_main)
         target_compile_definitions(${target} PRIVATE
@@ -113,6 +113,9 @@ if(MURKWELL_TESTS)
         set(properties LABELS ${label})
         if(TEST_ENVIRONMENT)
             list(APPEND properties ENVIRONMENT ${TEST_ENVIRONMENT})
+        endif()
+        if(TEST_FIXTURES)
+            list(APPEND properties FIXTURES_REQUIRED ${TEST_FIXTURES})
         endif()
         gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
             NO_PRETTY_VALUES PROPERTIES ${properties})
@@ -151,10 +154,16 @@ if(MURKWELL_TESTS)
         tests/win/settings_registry_test.cpp
     )
 
+    # A link loop for the search for hidden folders, made in the run's prefix before the
+    # end-to-end tests.
+    add_test(NAME Prepare.LinkLoop COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/make_link_loop.sh)
+    set_tests_properties(Prepare.LinkLoop PROPERTIES FIXTURES_SETUP link_loop LABELS serial)
+
     # The real program on the shared virtual display: real input, the registry and the one-copy
     # rule are shared.
     murkwell_wine_tests(e2e_tests serial
         ENVIRONMENT "MURKWELL_DIST=${MURKWELL_DIST_DIR}"
+        FIXTURES link_loop
         SOURCES
         tests/win/test_folder.cpp
         tests/win/registry_test_support.cpp
@@ -167,6 +176,7 @@ if(MURKWELL_TESTS)
         tests/e2e/hotkeys_e2e_test.cpp
         tests/e2e/presentation_e2e_test.cpp
         tests/e2e/list_safety_e2e_test.cpp
+        tests/e2e/find_hidden_e2e_test.cpp
     )
     add_dependencies(e2e_tests Murkwell)
 endif()

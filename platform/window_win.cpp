@@ -1,5 +1,7 @@
 #include "platform/window_win.h"
 
+#include <algorithm>
+
 #include "platform/twips.h"
 
 Window::~Window() {
@@ -65,6 +67,29 @@ LRESULT CALLBACK Window::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam
         self->m_hwnd = nullptr;
     }
     return result;
+}
+
+void CenterOnOwner(HWND window) {
+    const HWND owner = ::GetWindow(window, GW_OWNER);
+    if (!owner || !::IsWindowVisible(owner) || ::IsIconic(owner)) {
+        return;
+    }
+    RECT ownerRect{};
+    RECT rect{};
+    ::GetWindowRect(owner, &ownerRect);
+    ::GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    int left = ownerRect.left + ((ownerRect.right - ownerRect.left) - width) / 2;
+    int top = ownerRect.top + ((ownerRect.bottom - ownerRect.top) - height) / 2;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        left = std::max<int>(work.left, std::min<int>(left, work.right - width));
+        top = std::max<int>(work.top, std::min<int>(top, work.bottom - height));
+    }
+    ::SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::wstring TextOfWindow(HWND window) {

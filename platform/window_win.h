@@ -37,6 +37,10 @@ private:
     HWND m_hwnd = nullptr;
 };
 
+// Places a window over the middle of its owner, kept inside the owner's work area; a window
+// without a visible owner stays where it is.
+void CenterOnOwner(HWND window);
+
 // The text of a window or control of this program.
 std::wstring TextOfWindow(HWND window);
 

@@ -65,6 +65,7 @@ void FindHiddenDialog::OnInit() {
     if (m_skinned) {
         SkinForm(Handle());
     }
+    CenterOnOwner(Handle());
 }
 
 void FindHiddenDialog::Browse() {
@@ -221,6 +222,9 @@ void FindHiddenDialog::OnCommand(int id) {
             break;
         case IDC_CMD_REVEAL_FOUND:
             RevealTicked();
+            break;
+        case IDC_CMD_CLOSE_FIND:
+            Close();
             break;
         case IDCANCEL:
             // Esc stops a search under way; once none is, it closes the window.
