@@ -3,7 +3,7 @@
 set -euo pipefail
 chm="$1"
 listing=$(chmls -n "$chm")
-for topic in index folders hotkeys stealth password protection recovery; do
+for topic in index folders hotkeys stealth password protection recovery finding; do
     grep -q "/$topic.html" <<<"$listing" || { echo "missing topic: $topic"; exit 1; }
 done
 dir=$(mktemp -d)
@@ -19,4 +19,7 @@ expect protection.html 'not encryption'
 expect hotkeys.html 'hides every listed folder'
 expect password.html 'clear both boxes'
 expect folders.html 'Remove'
-echo "Help.chm: 7 topics, content checked"
+expect recovery.html 'href="finding.html"'
+expect finding.html 'Find Hidden Folders'
+expect finding.html 'Murkwell.exe /scan'
+echo "Help.chm: 8 topics, content checked"
