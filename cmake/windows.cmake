@@ -184,6 +184,9 @@ endif()
 if(MURKWELL_BENCH)
     add_executable(hide_bench bench/win/hide_bench.cpp)
     target_link_libraries(hide_bench PRIVATE murkwell_win)
+    add_executable(scan_bench bench/win/scan_bench.cpp)
+    target_link_options(scan_bench PRIVATE -municode)
+    target_link_libraries(scan_bench PRIVATE murkwell_win)
 
     # Times the real program from outside, as the end-to-end tests drive it.
     add_executable(window_bench
