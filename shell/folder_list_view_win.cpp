@@ -60,6 +60,21 @@ void FolderListView::SetRedraw(bool redraw) {
     }
 }
 
+void FolderListView::DeferRowRedraws(bool defer) {
+    m_batch = defer;
+    if (!defer) {
+        ::InvalidateRect(m_hwnd, nullptr, FALSE);
+    }
+}
+
+DeferredRowRedraws::DeferredRowRedraws(FolderListView& list) : m_list(list) {
+    m_list.DeferRowRedraws(true);
+}
+
+DeferredRowRedraws::~DeferredRowRedraws() {
+    m_list.DeferRowRedraws(false);
+}
+
 void FolderListView::SetColumnWidths(int folderWidth, int statusWidth) {
     // Widths of -1 and -2 would ask for automatic sizing; a negative width is not applied.
     if (folderWidth >= 0) {

@@ -13,6 +13,20 @@
 #include "shell/list_sort.h"
 #include "vault/folder_rows.h"
 
+class FolderListView;
+
+// Row repaints deferred for as long as it lives (FolderListView::DeferRowRedraws).
+class DeferredRowRedraws {
+public:
+    explicit DeferredRowRedraws(FolderListView& list);
+    ~DeferredRowRedraws();
+    DeferredRowRedraws(const DeferredRowRedraws&) = delete;
+    DeferredRowRedraws& operator=(const DeferredRowRedraws&) = delete;
+
+private:
+    FolderListView& m_list;
+};
+
 class FolderListView final : public FolderRows, public SortableList {
 public:
     bool Create(HWND parent, int controlId, HFONT font);
@@ -20,6 +34,9 @@ public:
 
     // Defers repainting and row counting while many rows change, e.g. while the list loads.
     void SetRedraw(bool redraw);
+    // While a command changes many rows: no repaint per row (each costs a trip to the system),
+    // one for the whole list when it ends. The list still paints, e.g. behind a message box.
+    void DeferRowRedraws(bool defer);
     void SetColumnWidths(int folderWidth, int statusWidth);
     // The list view's notifications to its parent; true when handled, with the result.
     bool HandleNotify(const NMHDR& header, LRESULT& result);

@@ -360,6 +360,7 @@ void MainWindow::OpenFindHidden() {
 
 void MainWindow::RunBusy(void (FolderCommands::*command)()) {
     const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    const DeferredRowRedraws deferred(m_list);
     (m_commands.get()->*command)();
     ::SetCursor(previous);
 }
