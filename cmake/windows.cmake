@@ -138,6 +138,7 @@ if(MURKWELL_TESTS)
     murkwell_wine_tests(present_tests win SOURCES
         resources/murkwell.rc
         tests/win/browser_window_test.cpp
+        tests/win/about_window_test.cpp
         tests/win/skin_test.cpp
         tests/win/banner_test.cpp
     )

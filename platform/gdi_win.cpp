@@ -1,6 +1,8 @@
 #include "platform/gdi_win.h"
 
+#include <cstddef>
 #include <cwchar>
+#include <initializer_list>
 
 int WindowDpi(HWND hwnd) {
     using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
@@ -13,10 +15,7 @@ int WindowDpi(HWND hwnd) {
             return static_cast<int>(dpi);
         }
     }
-    const HDC screen = ::GetDC(nullptr);
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
-    ::ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+    return SystemDpi();
 }
 
 UniqueFont CreateUiFont(const wchar_t* face, int tenthsOfPoint, int weight, int dpi) {
@@ -29,14 +28,47 @@ UniqueFont CreateUiFont(const wchar_t* face, int tenthsOfPoint, int weight, int 
     return UniqueFont(::CreateFontIndirectW(&font));
 }
 
-UniqueFont CreateSystemFont(SystemFont kind, int dpi, int weight) {
+int SystemDpi() {
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
+namespace {
+
+// The system's fonts for text at `dpi`. The plain call gives them at the system's DPI (the one
+// the user signed in with), already scaled: they are scaled from that, once, never from 96.
+NONCLIENTMETRICSW NonClientMetricsAt(int dpi) {
+    using ForDpiFunction = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
+    // Windows 10 1607 and later; looked up so the program still starts where it is missing.
+    static const auto forDpi = reinterpret_cast<ForDpiFunction>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
-    ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0,
+                         static_cast<UINT>(dpi))) {
+        return metrics;
+    }
+    if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+        // Before Vista the structure ends before its last member.
+        metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+        ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
+    }
+    const int systemDpi = SystemDpi();
+    for (LOGFONTW* font : {&metrics.lfCaptionFont, &metrics.lfMenuFont, &metrics.lfMessageFont}) {
+        font->lfHeight = ::MulDiv(font->lfHeight, dpi, systemDpi);
+    }
+    return metrics;
+}
+
+}  // namespace
+
+UniqueFont CreateSystemFont(SystemFont kind, int dpi, int weight) {
+    const NONCLIENTMETRICSW metrics = NonClientMetricsAt(dpi);
     LOGFONTW font = kind == SystemFont::Caption ? metrics.lfCaptionFont
                     : kind == SystemFont::Menu  ? metrics.lfMenuFont
                                                 : metrics.lfMessageFont;
-    font.lfHeight = ::MulDiv(font.lfHeight, dpi, USER_DEFAULT_SCREEN_DPI);
     if (weight) {
         font.lfWeight = weight;
     }

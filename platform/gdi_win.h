@@ -8,6 +8,8 @@
 // The window's DPI where the system tells it per window; the screen's otherwise (also for a
 // window not made yet: pass null).
 int WindowDpi(HWND hwnd);
+// The DPI the user signed in with, which the system's unscaled metrics are given at.
+int SystemDpi();
 
 UniqueFont CreateUiFont(const wchar_t* face, int tenthsOfPoint, int weight, int dpi);
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/placement.h"
+
 #include "platform/twips.h"
 
 Window::~Window() {
@@ -69,27 +71,51 @@ LRESULT CALLBACK Window::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam
     return result;
 }
 
+namespace {
+
+PixelRect WorkAreaNear(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        return {work.left, work.top, work.right, work.bottom};
+    }
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return {work.left, work.top, work.right, work.bottom};
+}
+
+// Moves `window` to (`left`, `top`), kept wholly inside the work area it is nearest to.
+void PlaceInWorkArea(HWND window, HWND nearWindow, int left, int top) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    const PixelRect placed = FitInWorkArea(left, top, rect.right - rect.left,
+                                           rect.bottom - rect.top, WorkAreaNear(nearWindow));
+    ::SetWindowPos(window, nullptr, placed.left, placed.top, placed.right - placed.left,
+                   placed.bottom - placed.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+void FitInWorkArea(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    PlaceInWorkArea(window, window, rect.left, rect.top);
+}
+
 void CenterOnOwner(HWND window) {
     const HWND owner = ::GetWindow(window, GW_OWNER);
     if (!owner || !::IsWindowVisible(owner) || ::IsIconic(owner)) {
+        FitInWorkArea(window);
         return;
     }
     RECT ownerRect{};
     RECT rect{};
     ::GetWindowRect(owner, &ownerRect);
     ::GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    int left = ownerRect.left + ((ownerRect.right - ownerRect.left) - width) / 2;
-    int top = ownerRect.top + ((ownerRect.bottom - ownerRect.top) - height) / 2;
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    if (::GetMonitorInfoW(::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor)) {
-        const RECT& work = monitor.rcWork;
-        left = std::max<int>(work.left, std::min<int>(left, work.right - width));
-        top = std::max<int>(work.top, std::min<int>(top, work.bottom - height));
-    }
-    ::SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int left = ownerRect.left + ((ownerRect.right - ownerRect.left) - (rect.right - rect.left)) / 2;
+    const int top = ownerRect.top + ((ownerRect.bottom - ownerRect.top) - (rect.bottom - rect.top)) / 2;
+    PlaceInWorkArea(window, owner, left, top);
 }
 
 std::wstring TextOfWindow(HWND window) {

@@ -37,8 +37,11 @@ private:
     HWND m_hwnd = nullptr;
 };
 
+// Moves (and if need be shrinks) a window so that it lies wholly inside the work area of the
+// screen it is on: a window sized for a high DPI can be larger than a small screen.
+void FitInWorkArea(HWND window);
 // Places a window over the middle of its owner, kept inside the owner's work area; a window
-// without a visible owner stays where it is.
+// without a visible owner is only kept inside its own.
 void CenterOnOwner(HWND window);
 
 // The text of a window or control of this program.

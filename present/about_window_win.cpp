@@ -28,6 +28,8 @@ constexpr Placed kCompanyLabel{2580, 2100, 4635, 315, 405};
 constexpr Placed kWebsiteCaption{180, 2520, 2295, 315, 406};
 constexpr Placed kWebsiteLabel{2580, 2520, 4635, 315, 407};
 constexpr Placed kNotice{120, 3300, 7215, 1275, 408};
+constexpr Placed kLabels[] = {kProductLabel,   kVersionCaption, kVersionLabel, kOwnerCaption,
+                              kCompanyLabel,   kWebsiteCaption, kWebsiteLabel, kNotice};
 
 }  // namespace
 
@@ -36,21 +38,12 @@ bool AboutWindow::Create(HWND owner) {
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     const SIZE size = OuterSizeForClient({kClientWidthTwips, kClientHeightTwips}, style, false, dpi);
     const std::wstring caption = L"About " + Widen(m_productInfo.productName);
-    // Centred on the main window.
-    const int width = size.cx;
-    const int height = size.cy;
-    RECT ownerRect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    if (owner) {
-        ::GetWindowRect(owner, &ownerRect);
-    }
-    const int left = (ownerRect.left + ownerRect.right - width) / 2;
-    const int top = (ownerRect.top + ownerRect.bottom - height) / 2;
-    if (!CreateWindowOf(kAboutWindowClass, caption.c_str(), style, 0, left, top, width, height,
+    if (!CreateWindowOf(kAboutWindowClass, caption.c_str(), style, 0, 0, 0, size.cx, size.cy,
                         owner, nullptr)) {
         return false;
     }
-    m_font = CreateUiFont(L"Verdana", 90, FW_NORMAL, dpi);
-    m_titleFont = CreateUiFont(L"Verdana", 140, FW_BOLD, dpi);
+    CenterOnOwner(Handle());
+    CreateFonts(dpi);
     struct Label {
         Placed place;
         std::wstring text;
@@ -93,10 +86,31 @@ bool AboutWindow::Create(HWND owner) {
     return true;
 }
 
+void AboutWindow::CreateFonts(int dpi) {
+    m_font = CreateUiFont(L"Verdana", 90, FW_NORMAL, dpi);
+    m_titleFont = CreateUiFont(L"Verdana", 140, FW_BOLD, dpi);
+}
+
+void AboutWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    CreateFonts(dpi);
+    for (const auto& place : kLabels) {
+        const HWND label = ::GetDlgItem(Handle(), place.id);
+        const RECT rect = PlaceInPixels(place.left, place.top, place.width, place.height, dpi);
+        ::MoveWindow(label, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                     FALSE);
+        const HFONT font = place.id == kProductLabel.id ? m_titleFont.Get() : m_font.Get();
+        ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top,
+                   suggested.right - suggested.left, suggested.bottom - suggested.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void AboutWindow::PaintArtwork(HDC dc) const {
     RECT client{};
     ::GetClientRect(Handle(), &client);
-    const int dpi = WindowDpi(nullptr);
+    const int dpi = WindowDpi(Handle());
     RECT art{0, 0, client.right, TwipsToPixels(kArtworkHeightTwips, dpi)};
     DrawArtworkGround(dc, art, true);
     // The product's folder, half veiled, as on the start-up window.
@@ -121,6 +135,9 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ::EndPaint(Handle(), &paint);
             return 0;
         }
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_CTLCOLORSTATIC:
             ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
             return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));

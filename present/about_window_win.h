@@ -15,6 +15,9 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void CreateFonts(int dpi);
+    // Moved to a screen of another DPI: fonts, labels and size follow it.
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void PaintArtwork(HDC dc) const;
 
     const ProductInfo& m_productInfo;

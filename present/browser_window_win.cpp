@@ -81,6 +81,7 @@ bool BrowserWindow::Create() {
                         size.cx, size.cy, nullptr, nullptr)) {
         return false;
     }
+    FitInWorkArea(Handle());
     if (!CreateControls()) {
         ::DestroyWindow(Handle());
         return false;
@@ -119,8 +120,8 @@ bool BrowserWindow::CreateControls() {
         tool.lpszText = const_cast<wchar_t*>(design.tooltip);
         ::SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    const HWND urlLabel = MakeControl(hwnd, WC_STATICW, L"URL:", WS_VISIBLE | SS_NOPREFIX,
-                                      IDC_BROWSER_URL_LABEL, InPixels(kUrlLabel, dpi));
+    MakeControl(hwnd, WC_STATICW, L"URL:", WS_VISIBLE | SS_NOPREFIX,
+                IDC_BROWSER_URL_LABEL, InPixels(kUrlLabel, dpi));
     CreateSkinLabelTemplate(hwnd, InPixels(kTemplateLabel, dpi));
     m_frame = MakeControl(hwnd, WC_BUTTONW, L"Browser", WS_VISIBLE | BS_GROUPBOX,
                           IDC_BROWSER_FRAME, InPixels(kFrame, dpi));
@@ -133,11 +134,38 @@ bool BrowserWindow::CreateControls() {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     m_statusBar = MakeControl(hwnd, STATUSCLASSNAMEW, L"", WS_VISIBLE | SBARS_SIZEGRIP,
                               IDC_BROWSER_STATUS, {0, 0, 0, 0});
-    for (const HWND control : {m_address, urlLabel, m_frame, m_buttons[0], m_buttons[1],
-                               m_buttons[2], m_buttons[3], m_buttons[4], m_statusBar}) {
+    ApplyFont();
+    return m_address && m_frame && m_statusBar && m_buttons[4];
+}
+
+void BrowserWindow::ApplyFont() {
+    for (const HWND control : {m_address, ::GetDlgItem(Handle(), IDC_BROWSER_URL_LABEL), m_frame,
+                               m_buttons[0], m_buttons[1], m_buttons[2], m_buttons[3],
+                               m_buttons[4], m_statusBar}) {
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
     }
-    return m_address && m_frame && m_statusBar && m_buttons[4];
+}
+
+void BrowserWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    m_font = CreateUiFont(L"Verdana", 80, FW_NORMAL, dpi);
+    ApplyFont();
+    // The buttons along the top and the label keep their design places; the rest follows the
+    // window's size in LayoutBrowser.
+    for (int i = 0; i < 5; ++i) {
+        const RECT place = InPixels(kButtons[i].place, dpi);
+        Place(m_buttons[i], place.left, place.top, place.right - place.left,
+              place.bottom - place.top);
+        m_pictures[i] = MakeButtonPicture(kButtons[i].picture, dpi);
+        SetButtonPicture(m_buttons[i], m_pictures[i].Get());
+    }
+    const RECT label = InPixels(kUrlLabel, dpi);
+    Place(::GetDlgItem(Handle(), IDC_BROWSER_URL_LABEL), label.left, label.top,
+          label.right - label.left, label.bottom - label.top);
+    ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top,
+                   suggested.right - suggested.left, suggested.bottom - suggested.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutBrowser();
+    ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void BrowserWindow::Load() {
@@ -238,6 +266,9 @@ LRESULT BrowserWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
         case WM_SIZE:
             LayoutBrowser();
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_PAINT: {
             LayoutBrowser();

@@ -28,6 +28,9 @@ private:
     bool CreateControls();
     void Load();
     void LayoutBrowser();
+    void ApplyFont();
+    // Moved to a screen of another DPI: fonts, pictures, places and size follow it.
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void Go();
     void OnStatusTextChange(const std::wstring& text);
     void OnDownloadComplete();

@@ -75,6 +75,7 @@ bool MainWindow::Create() {
                         size.cy, nullptr, CreateMainMenu())) {
         return false;
     }
+    FitInWorkArea(Handle());
     if (!Load()) {
         ::DestroyWindow(Handle());
         return false;

@@ -175,3 +175,53 @@ TEST_F(BrowserWindowTest, ClosingTellsTheProgram) {
     ::DestroyWindow(m_window);
     EXPECT_EQ(m_closed, 1);
 }
+
+namespace {
+
+int FontHeight(HWND control) {
+    LOGFONTW font{};
+    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
+                 &font);
+    return font.lfHeight;
+}
+
+int IconWidth(HWND button) {
+    ICONINFO info{};
+    const auto icon = reinterpret_cast<HICON>(::SendMessageW(button, BM_GETIMAGE, IMAGE_ICON, 0));
+    if (!icon || !::GetIconInfo(icon, &info)) {
+        return 0;
+    }
+    BITMAP bitmap{};
+    ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+}  // namespace
+
+TEST_F(BrowserWindowTest, MovedToAScreenOfAnotherDpiEverythingFollowsOnce) {
+    ::ShowWindow(m_window, SW_RESTORE);
+    const int dpi = WindowDpi(m_window);
+    const int doubled = 2 * dpi;
+    const HWND back = ::GetDlgItem(m_window, IDC_CMD_BACK);
+    const RECT backBefore = ChildRect(IDC_CMD_BACK);
+    const int pictureBefore = IconWidth(back);
+    RECT window{};
+    ::GetWindowRect(m_window, &window);
+    // The system suggests the size for the new DPI; it fits the screen here.
+    RECT suggested{window.left, window.top, window.left + 800, window.top + 600};
+
+    ::SendMessageW(m_window, WM_DPICHANGED, MAKEWPARAM(doubled, doubled),
+                   reinterpret_cast<LPARAM>(&suggested));
+
+    EXPECT_EQ(FontHeight(m_browser.AddressBox()), -::MulDiv(80, doubled, 720));
+    EXPECT_EQ(FontHeight(back), -::MulDiv(80, doubled, 720));
+    const RECT backAfter = ChildRect(IDC_CMD_BACK);
+    EXPECT_NEAR(backAfter.bottom - backAfter.top, 2 * (backBefore.bottom - backBefore.top), 1);
+    EXPECT_NEAR(backAfter.left, 2 * backBefore.left, 1);
+    EXPECT_EQ(IconWidth(back), 2 * pictureBefore);
+    RECT now{};
+    ::GetWindowRect(m_window, &now);
+    EXPECT_EQ(now.right - now.left, suggested.right - suggested.left);
+}

@@ -1,0 +1,23 @@
+#pragma once
+// Where a new window goes so that it is whole on the screen: plain arithmetic on pixels.
+
+#include <algorithm>
+
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// A window of `width` x `height` wanted at (`left`, `top`), moved (and, when larger than the work
+// area, shrunk) as little as needed to lie wholly inside `work`.
+inline PixelRect FitInWorkArea(int left, int top, int width, int height, const PixelRect& work) {
+    width = std::min(width, work.right - work.left);
+    height = std::min(height, work.bottom - work.top);
+    left = std::clamp(left, work.left, work.right - width);
+    top = std::clamp(top, work.top, work.bottom - height);
+    return {left, top, left + width, top + height};
+}
