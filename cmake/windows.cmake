@@ -178,6 +178,8 @@ if(MURKWELL_TESTS)
         tests/e2e/presentation_e2e_test.cpp
         tests/e2e/list_safety_e2e_test.cpp
         tests/e2e/find_hidden_e2e_test.cpp
+        tests/e2e/screen_ink.cpp
+        tests/e2e/dpi_e2e_test.cpp
     )
     add_dependencies(e2e_tests Murkwell)
 endif()

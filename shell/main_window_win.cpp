@@ -75,11 +75,12 @@ bool MainWindow::Create() {
                         size.cy, nullptr, CreateMainMenu())) {
         return false;
     }
-    FitInWorkArea(Handle());
     if (!Load()) {
         ::DestroyWindow(Handle());
         return false;
     }
+    // Once the skin has its frame: at a high DPI on a small screen the design size is too big.
+    FitInWorkArea(Handle());
     return true;
 }
 

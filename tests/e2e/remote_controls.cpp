@@ -161,6 +161,16 @@ std::wstring ReadStatusText(HWND statusBar) {
     return text;
 }
 
+RECT CellRectOnScreen(HWND list, int row, int column) {
+    RemoteBuffer buffer(list, sizeof(RECT));
+    RECT rect{LVIR_LABEL, column, 0, 0};
+    buffer.Write(&rect, sizeof(rect));
+    ::SendMessageW(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(buffer.Address()));
+    buffer.Read(&rect, sizeof(rect));
+    ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 RECT RowRectOnScreen(HWND list, int index) {
     RemoteBuffer buffer(list, sizeof(RECT));
     RECT rect{LVIR_BOUNDS, 0, 0, 0};

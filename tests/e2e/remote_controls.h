@@ -23,6 +23,8 @@ void SelectRow(HWND list, int index);
 std::vector<std::wstring> ReadColumnHeaders(HWND list);
 std::wstring ReadStatusText(HWND statusBar);
 RECT RowRectOnScreen(HWND list, int index);
+// Where a cell's text lies on the screen (LVIR_LABEL of the column).
+RECT CellRectOnScreen(HWND list, int row, int column);
 
 std::wstring TextOf(HWND window);
 HWND ChildById(HWND parent, int id);
