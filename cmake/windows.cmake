@@ -46,6 +46,7 @@ add_library(murkwell_shell STATIC
     shell/folder_list_view_win.cpp
     shell/folder_picker_win.cpp
     shell/disk_check_win.cpp
+    shell/batch_progress_win.cpp
     shell/hidden_folder_search_win.cpp
     shell/find_hidden_dialog_win.cpp
     shell/console_scan_win.cpp
@@ -180,6 +181,7 @@ if(MURKWELL_TESTS)
         tests/e2e/find_hidden_e2e_test.cpp
         tests/e2e/screen_ink.cpp
         tests/e2e/dpi_e2e_test.cpp
+        tests/e2e/long_work_e2e_test.cpp
     )
     add_dependencies(e2e_tests Murkwell)
 endif()

@@ -9,6 +9,8 @@ inline constexpr int IDC_CMD_HIDE = 103;
 inline constexpr int IDC_CMD_SHOW = 104;
 inline constexpr int IDC_CMD_OPTIONS = 105;
 inline constexpr int IDC_CMD_WEBSITE = 106;
+// Shown in the status bar while a long command runs.
+inline constexpr int IDC_CMD_CANCEL_BATCH = 107;
 inline constexpr int IDC_LST_FOLDERS = 110;
 inline constexpr int IDC_STATUS_BAR = 111;
 inline constexpr int IDC_PIC_BANNER = 112;

@@ -107,12 +107,16 @@ bool MainWindow::CreateControls() {
     m_statusBar = ::CreateWindowExW(
         0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)), instance, nullptr);
+    m_cancelBatch = ::CreateWindowExW(
+        0, WC_BUTTONW, L"Cancel", WS_CHILD | BS_PUSHBUTTON, 0, 0, 10, 10, hwnd,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_CMD_CANCEL_BATCH)), instance, nullptr);
     UpdateFonts();
     if (!m_list.Create(hwnd, IDC_LST_FOLDERS, m_listFont.Get())) {
         return false;
     }
     m_statusLine.Attach(m_statusBar);
-    return m_statusBar && m_banner && m_buttons[5];
+    m_batchProgress.Attach(m_statusBar, m_cancelBatch, m_list.Handle());
+    return m_statusBar && m_banner && m_buttons[5] && m_cancelBatch;
 }
 
 void MainWindow::UpdateFonts() {
@@ -128,6 +132,7 @@ void MainWindow::UpdateFonts() {
                        TRUE);
     }
     ::SendMessageW(m_statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(m_listFont.Get()), TRUE);
+    ::SendMessageW(m_cancelBatch, WM_SETFONT, reinterpret_cast<WPARAM>(m_listFont.Get()), TRUE);
 }
 
 bool MainWindow::Load() {
@@ -141,7 +146,7 @@ bool MainWindow::Load() {
     m_commands = std::make_unique<FolderCommands>(
         CommandEnvironment{m_list, m_disk, m_prompter, *m_storage, m_codePage, m_statusLine,
                            *m_picker, m_programFolderUtf8, gAppTitle,
-                           &std::chrono::steady_clock::now, &m_pathRules});
+                           &std::chrono::steady_clock::now, &m_pathRules, &m_batchProgress});
 
     m_list.SetRedraw(false);
     const Outcome loaded = LoadList(m_list, *m_storage, m_codePage, m_prompter, gAppTitle);
@@ -274,6 +279,9 @@ void MainWindow::ResumeStart() {
 }
 
 void MainWindow::OnHotkey(WPARAM wParam, LPARAM lParam) {
+    if (m_busy) {
+        return;
+    }
     const HotkeyResponse response = RespondToHotkey(static_cast<std::uint32_t>(wParam),
                                                     static_cast<std::uint32_t>(lParam), m_settings);
     if (response.command == HotkeyCommand::None) {
@@ -361,13 +369,42 @@ void MainWindow::OpenFindHidden() {
 }
 
 void MainWindow::RunBusy(void (FolderCommands::*command)()) {
-    const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-    const DeferredRowRedraws deferred(m_list);
-    (m_commands.get()->*command)();
+    if (m_busy) {
+        return;  // one long command at a time
+    }
+    m_busy = true;
+    const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_APPSTARTING));
+    {
+        const DeferredRowRedraws deferred(m_list);
+        m_batchProgress.Begin();
+        try {
+            (m_commands.get()->*command)();
+        } catch (...) {
+            m_batchProgress.End();
+            m_busy = false;
+            throw;
+        }
+        m_batchProgress.End();
+    }
     ::SetCursor(previous);
+    m_busy = false;
+    if (m_diskCheckWaiting) {
+        m_diskCheckWaiting = false;
+        OnDiskChecked();
+    }
+    if (m_closeAfterBatch) {
+        ::PostMessageW(Handle(), WM_CLOSE, 0, 0);
+    }
 }
 
 void MainWindow::OnCommand(int id) {
+    if (m_busy) {
+        // A long command is running: the list must not change under it.
+        if (id == IDC_CMD_CANCEL_BATCH) {
+            m_batchProgress.RequestStop();
+        }
+        return;
+    }
     switch (id) {
         case IDC_CMD_ADD:
         case IDM_FILE_ITEM + 0:
@@ -519,10 +556,20 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case kMsgDiskChecked:
-            if (m_commands) {
+            if (m_busy) {
+                m_diskCheckWaiting = true;  // applied when the command ends
+            } else if (m_commands) {
                 OnDiskChecked();
             }
             return 0;
+        case WM_CLOSE:
+            if (m_busy) {
+                // Closed mid-way: the command stops, saves what it did, then the window closes.
+                m_batchProgress.RequestStop();
+                m_closeAfterBatch = true;
+                return 0;
+            }
+            break;
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         case WM_CONTEXTMENU:

@@ -14,6 +14,7 @@
 #include "protect/app_hider.h"
 #include "protect/settings_store.h"
 #include "protect/stealth_platform_win.h"
+#include "shell/batch_progress_win.h"
 #include "shell/disk_check_win.h"
 #include "shell/folder_list_view_win.h"
 #include "shell/folder_picker_win.h"
@@ -90,6 +91,7 @@ private:
     HWND m_banner = nullptr;  // wbPicture: the artwork shown until the web banner takes over
     WebView m_bannerView;     // wbBanner
     HWND m_statusBar = nullptr;
+    HWND m_cancelBatch = nullptr;
     FolderListView m_list;
     RepairMenuState m_repairMenu;
     Win32StealthPlatform m_stealthPlatform;
@@ -106,4 +108,8 @@ private:
     std::unique_ptr<SystemFolderPicker> m_picker;
     std::unique_ptr<FolderCommands> m_commands;
     StartupDiskCheck m_diskCheck;
+    StatusBarProgress m_batchProgress;
+    bool m_busy = false;               // a long command runs; only Cancel and Esc get through
+    bool m_diskCheckWaiting = false;   // the look at the disk came back during one
+    bool m_closeAfterBatch = false;    // the window was closed during one
 };

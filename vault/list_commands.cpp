@@ -229,6 +229,13 @@ int FolderCommands::MoveTicked(std::string_view from,
                                FolderOperation operation) {
     // Only a folder really moved counts: a failed reveal stays "Hidden", so its entry cannot
     // be removed while the folder is still hidden on disk.
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < m_env.rows.Count(); ++i) {
+        if (m_env.rows.IsChecked(i) && m_env.rows.At(i).status == from) {
+            ++total;
+        }
+    }
+    std::size_t done = 0;
     int moved = 0;
     BatchPrompter prompter(m_env.prompter);
     std::vector<std::string> failed;
@@ -242,18 +249,23 @@ int FolderCommands::MoveTicked(std::string_view from,
         if (entry.status != from) {
             continue;
         }
-        if (!operation(entry.path, m_env.disk, prompter)) {
+        const bool worked = operation(entry.path, m_env.disk, prompter);
+        if (worked) {
+            m_env.rows.SetStatus(i, std::string(to));
+            if (entry.missing) {
+                m_env.rows.SetMissing(i, false);
+            }
+            ++moved;
+            if (const auto now = m_env.now();
+                savingAsItGoes && now - lastSave >= kBatchSaveInterval) {
+                savingAsItGoes = Save();
+                lastSave = now;
+            }
+        } else {
             failed.push_back(entry.path);
-            continue;
         }
-        m_env.rows.SetStatus(i, std::string(to));
-        if (entry.missing) {
-            m_env.rows.SetMissing(i, false);
-        }
-        ++moved;
-        if (const auto now = m_env.now(); savingAsItGoes && now - lastSave >= kBatchSaveInterval) {
-            savingAsItGoes = Save();
-            lastSave = now;
+        if (m_env.progress && !m_env.progress->Advance(++done, total)) {
+            break;  // stopped by the user: what is done stays done, and is saved below
         }
     }
     m_env.status.SetText("Made " + std::to_string(moved) + " folders " + std::string(to));

@@ -24,6 +24,15 @@ public:
     virtual void SetText(const std::string& text) = 0;
 };
 
+// Hears how a command over many folders goes, and may stop it. A stopped command keeps what it
+// has done, saves, and reports what it did.
+class BatchProgress {
+public:
+    virtual ~BatchProgress() = default;
+    // `done` of `total` folders have been handled; false asks the command to stop there.
+    virtual bool Advance(std::size_t done, std::size_t total) = 0;
+};
+
 // A folder dialog: the chosen folder's full path, or empty text when cancelled.
 class FolderPicker {
 public:
@@ -89,6 +98,7 @@ struct CommandEnvironment {
     const std::string& appTitle;       // read at each use: stealth mode may change it
     SteadyClock now = &std::chrono::steady_clock::now;
     const PathRules* pathRules = nullptr;  // without, only ASCII letters fold, on the texts
+    BatchProgress* progress = nullptr;     // Hide, Show and their "All" forms report to it
 };
 
 class FolderCommands {

@@ -584,3 +584,38 @@ TEST_F(ListCommandsTest, RevealFoundShowsOuterFoldersFirstAndLeavesTheListAlone)
     EXPECT_FALSE(SavedAtAll());
     EXPECT_EQ(status.text, "(previous)");
 }
+
+TEST_F(ListCommandsTest, BatchReportsItsProgressAndStopsWhenAsked) {
+    class StopAfter final : public BatchProgress {
+    public:
+        explicit StopAfter(std::size_t last) : m_last(last) {}
+        std::vector<std::pair<std::size_t, std::size_t>> heard;
+        bool Advance(std::size_t done, std::size_t total) override {
+            heard.emplace_back(done, total);
+            return done < m_last;
+        }
+
+    private:
+        std::size_t m_last;
+    };
+    for (int i = 0; i < 5; ++i) {
+        const std::string path = "C:\\f" + std::to_string(i);
+        rows.entries.push_back(Entry(path, i == 1 ? "Hidden" : "Visible"));
+        disk.folders.insert(path);
+    }
+    StopAfter stop(2);
+    FolderCommands stoppable{CommandEnvironment{rows, disk, prompter, storage, codePage, status,
+                                                picker, programFolder, appTitle, &SteppingClock,
+                                                nullptr, &stop}};
+    stoppable.HideAll();
+    // Four folders to hide (one already is); stopped after the second.
+    EXPECT_EQ(stop.heard, (std::vector<std::pair<std::size_t, std::size_t>>{{1, 4}, {2, 4}}));
+    EXPECT_EQ(status.text, "Made 2 folders Hidden");
+    const std::vector<std::string> words = {"Hidden", "Hidden", "Hidden", "Visible", "Visible"};
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        EXPECT_EQ(rows.entries[i].status, words[i]) << i;
+        EXPECT_EQ(Saved()[i].status, words[i]) << i;  // what was done is saved
+    }
+    EXPECT_TRUE(disk.folders.contains("C:\\f2HIDDEN123456"));
+    EXPECT_TRUE(disk.folders.contains("C:\\f3"));
+}

@@ -1,0 +1,105 @@
+#include "shell/batch_progress_win.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "platform/gdi_win.h"
+
+namespace {
+
+constexpr int kTextPartWidth = 160;  // at 96 DPI: room for "10000 of 10000"
+constexpr int kCancelWidth = 80;
+
+bool IsUserInput(const MSG& message) {
+    return (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) ||
+           (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST);
+}
+
+}  // namespace
+
+void StatusBarProgress::Begin() {
+    m_stop = false;
+    m_shown = false;
+    m_started = Clock::now();
+    m_lastLook = m_started;
+}
+
+void StatusBarProgress::End() {
+    if (!m_shown) {
+        return;
+    }
+    ::DestroyWindow(m_bar);
+    m_bar = nullptr;
+    ::ShowWindow(m_cancel, SW_HIDE);
+    const int whole[1] = {-1};
+    ::SendMessageW(m_statusBar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(whole));
+    m_shown = false;
+}
+
+bool StatusBarProgress::Advance(std::size_t done, std::size_t total) {
+    const auto now = Clock::now();
+    if (now - m_lastLook < kProgressLookEvery) {
+        return !m_stop;
+    }
+    m_lastLook = now;
+    if (now - m_started >= kProgressShowsAfter) {
+        Show(done, total);
+    }
+    RunWaitingMessages();
+    return !m_stop;
+}
+
+void StatusBarProgress::Show(std::size_t done, std::size_t total) {
+    if (!m_shown) {
+        m_shown = true;
+        RECT bar{};
+        ::GetClientRect(m_statusBar, &bar);
+        const int textWidth = ScaleToWindow(kTextPartWidth, m_statusBar);
+        const int parts[2] = {textWidth, -1};
+        ::SendMessageW(m_statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+        RECT part{};
+        ::SendMessageW(m_statusBar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&part));
+        const int cancelWidth = ScaleToWindow(kCancelWidth, m_statusBar);
+        const int grip = ::GetSystemMetrics(SM_CXVSCROLL);
+        m_bar = ::CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | PBS_SMOOTH,
+                                  part.left + 2, part.top + 2,
+                                  part.right - part.left - cancelWidth - grip - 8,
+                                  part.bottom - part.top - 4, m_statusBar, nullptr,
+                                  ::GetModuleHandleW(nullptr), nullptr);
+        // The button belongs to the main window (its click goes there), laid over the bar.
+        RECT onScreen = part;
+        ::MapWindowPoints(m_statusBar, ::GetParent(m_cancel), reinterpret_cast<POINT*>(&onScreen),
+                          2);
+        ::SetWindowPos(m_cancel, HWND_TOP, onScreen.right - cancelWidth - grip - 2,
+                       onScreen.top + 1, cancelWidth, onScreen.bottom - onScreen.top - 2,
+                       SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    }
+    ::SendMessageW(m_bar, PBM_SETRANGE32, 0, static_cast<LPARAM>(total));
+    ::SendMessageW(m_bar, PBM_SETPOS, static_cast<WPARAM>(done), 0);
+    const std::wstring text = std::to_wstring(done) + L" of " + std::to_wstring(total);
+    ::SendMessageW(m_statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    // The rows changed so far: one repaint for all of them.
+    ::InvalidateRect(m_list, nullptr, FALSE);
+}
+
+void StatusBarProgress::RunWaitingMessages() {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // Not ours to take: the loop that ends the program must still see it.
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            m_stop = true;
+            return;
+        }
+        if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+            m_stop = true;
+            continue;
+        }
+        if (IsUserInput(message) && message.hwnd != m_cancel) {
+            continue;  // nothing else may change the list while the command works on it
+        }
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+// A long command's progress in the main window's status bar: "N of M", a progress bar and a
+// Cancel button, shown once the command has run for a moment. Meanwhile the window keeps
+// painting and answering; of the user's input only Esc and the Cancel button get through, so
+// nothing else can change the list under the command. Esc or Cancel stops it.
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstddef>
+
+#include "vault/list_commands.h"
+
+class StatusBarProgress final : public BatchProgress {
+public:
+    void Attach(HWND statusBar, HWND cancelButton, HWND list) {
+        m_statusBar = statusBar;
+        m_cancel = cancelButton;
+        m_list = list;
+    }
+
+    void Begin();
+    void End();
+    bool Advance(std::size_t done, std::size_t total) override;
+    void RequestStop() { m_stop = true; }
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    void Show(std::size_t done, std::size_t total);
+    void RunWaitingMessages();
+
+    HWND m_statusBar = nullptr;
+    HWND m_cancel = nullptr;
+    HWND m_list = nullptr;
+    HWND m_bar = nullptr;
+    bool m_shown = false;
+    bool m_stop = false;
+    Clock::time_point m_started;
+    Clock::time_point m_lastLook;
+};
+
+// How long a command runs before its progress shows, and how often the window is looked after.
+inline constexpr std::chrono::milliseconds kProgressShowsAfter{200};
+inline constexpr std::chrono::milliseconds kProgressLookEvery{30};

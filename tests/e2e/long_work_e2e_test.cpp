@@ -1,0 +1,102 @@
+// A command over thousands of folders in the real window: progress in the status bar, a window
+// that keeps answering, and a stop (Esc or Cancel) that leaves the list and the disk agreeing.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <regex>
+
+#include "tests/e2e/main_window_fixture.h"
+
+namespace {
+
+constexpr int kFolders = 3000;
+
+class LongWorkTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        std::vector<StoredEntry> entries;
+        for (int i = 0; i < kFolders; ++i) {
+            const std::wstring name = L"Folder " + std::to_wstring(i);
+            scratch.MakeFolder(name);
+            entries.push_back({Scratch(name.c_str()), "Visible"});
+        }
+        PrepareList(entries);
+    }
+
+    // Waits for the status bar to say "N of <total>" with its Cancel button beside it.
+    bool WaitForProgress(int total) {
+        const std::wregex progress(L"[0-9]+ of " + std::to_wstring(total));
+        return WaitUntil([&] {
+            return std::regex_match(ReadStatusText(statusBar), progress) &&
+                   ::IsWindowVisible(ChildById(window, IDC_CMD_CANCEL_BATCH));
+        });
+    }
+
+    // The count in "Made N folders <word>", once the command has ended.
+    int WaitForMade(const std::wstring& word) {
+        std::wsmatch match;
+        const std::wregex made(L"Made ([0-9]+) folders " + word);
+        std::wstring text;
+        WaitUntil([&] {
+            text = ReadStatusText(statusBar);
+            return std::regex_match(text, match, made);
+        });
+        return std::regex_match(text, match, made) ? std::stoi(match[1].str()) : -1;
+    }
+
+    int RowsSaying(const std::wstring& word) const {
+        const auto rows = ReadRows(list);
+        return static_cast<int>(
+            std::count_if(rows.begin(), rows.end(), [&](const RemoteRow& row) { return row.status == word; }));
+    }
+
+    int SavedSaying(const std::string& word) const {
+        const auto saved = SavedList();
+        return static_cast<int>(std::count_if(saved.begin(), saved.end(), [&](const StoredEntry& entry) {
+            return entry.status == word;
+        }));
+    }
+
+    int HiddenOnDisk() const {
+        int hidden = 0;
+        for (int i = 0; i < kFolders; ++i) {
+            hidden += scratch.Exists(L"Folder " + std::to_wstring(i) + L"HIDDEN123456") ? 1 : 0;
+        }
+        return hidden;
+    }
+};
+
+}  // namespace
+
+TEST_F(LongWorkTest, ProgressShowsTheWindowAnswersAndEscOrCancelStopsWithListAndDiskAgreeing) {
+    Start();
+    Menu(IDM_ACTION_ITEM + 4);  // Hide All Folders
+    ASSERT_TRUE(WaitForProgress(kFolders)) << ReadStatusText(statusBar);
+    for (int i = 0; i < 5; ++i) {
+        DWORD_PTR answer = 0;
+        EXPECT_NE(::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 100, &answer), 0)
+            << "the window did not answer within 100 ms";
+        ::Sleep(50);
+    }
+    ClickToFocus(window);
+    XdoTool(L"key Escape");
+    const int hidden = WaitForMade(L"Hidden");
+    EXPECT_GT(hidden, 0);
+    EXPECT_LT(hidden, kFolders);
+    EXPECT_FALSE(::IsWindowVisible(ChildById(window, IDC_CMD_CANCEL_BATCH)));
+    EXPECT_EQ(RowsSaying(L"Hidden"), hidden);
+    EXPECT_EQ(SavedSaying("Hidden"), hidden);
+    EXPECT_EQ(HiddenOnDisk(), hidden);
+
+    // Hide All again for the rest, stopped by the Cancel button.
+    Menu(IDM_ACTION_ITEM + 4);
+    ASSERT_TRUE(WaitForProgress(kFolders - hidden)) << ReadStatusText(statusBar);
+    ::PostMessageW(ChildById(window, IDC_CMD_CANCEL_BATCH), BM_CLICK, 0, 0);
+    const int more = WaitForMade(L"Hidden");
+    EXPECT_GT(more, 0);
+    EXPECT_LT(more, kFolders - hidden);
+    EXPECT_EQ(RowsSaying(L"Hidden"), hidden + more);
+    EXPECT_EQ(SavedSaying("Hidden"), hidden + more);
+    EXPECT_EQ(HiddenOnDisk(), hidden + more);
+}
