@@ -18,19 +18,27 @@ bool IsUserInput(const MSG& message) {
 
 }  // namespace
 
+void StatusBarProgress::Attach(HWND statusBar, HWND cancelButton, HWND list) {
+    m_statusBar = statusBar;
+    m_cancel = cancelButton;
+    m_list = list;
+    m_bar = ::CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD | PBS_SMOOTH, 0, 0, 10, 10,
+                              m_statusBar, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+}
+
 void StatusBarProgress::Begin() {
     m_stop = false;
     m_shown = false;
     m_started = Clock::now();
     m_lastLook = m_started;
+    m_lastShown = m_started - kProgressShownEvery;
 }
 
 void StatusBarProgress::End() {
     if (!m_shown) {
         return;
     }
-    ::DestroyWindow(m_bar);
-    m_bar = nullptr;
+    ::ShowWindow(m_bar, SW_HIDE);
     ::ShowWindow(m_cancel, SW_HIDE);
     const int whole[1] = {-1};
     ::SendMessageW(m_statusBar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(whole));
@@ -42,19 +50,19 @@ bool StatusBarProgress::Advance(std::size_t done, std::size_t total) {
     if (now - m_lastLook < kProgressLookEvery) {
         return !m_stop;
     }
-    m_lastLook = now;
-    if (now - m_started >= kProgressShowsAfter) {
+    if (now - m_started >= kProgressShowsAfter && now - m_lastShown >= kProgressShownEvery) {
+        m_lastShown = now;
         Show(done, total);
     }
     RunWaitingMessages();
+    // Counted from the end of the look: painting under a slow display must not eat the work.
+    m_lastLook = Clock::now();
     return !m_stop;
 }
 
 void StatusBarProgress::Show(std::size_t done, std::size_t total) {
     if (!m_shown) {
         m_shown = true;
-        RECT bar{};
-        ::GetClientRect(m_statusBar, &bar);
         const int textWidth = ScaleToWindow(kTextPartWidth, m_statusBar);
         const int parts[2] = {textWidth, -1};
         ::SendMessageW(m_statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
@@ -62,11 +70,9 @@ void StatusBarProgress::Show(std::size_t done, std::size_t total) {
         ::SendMessageW(m_statusBar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&part));
         const int cancelWidth = ScaleToWindow(kCancelWidth, m_statusBar);
         const int grip = ::GetSystemMetrics(SM_CXVSCROLL);
-        m_bar = ::CreateWindowExW(0, PROGRESS_CLASSW, nullptr, WS_CHILD | WS_VISIBLE | PBS_SMOOTH,
-                                  part.left + 2, part.top + 2,
-                                  part.right - part.left - cancelWidth - grip - 8,
-                                  part.bottom - part.top - 4, m_statusBar, nullptr,
-                                  ::GetModuleHandleW(nullptr), nullptr);
+        ::SetWindowPos(m_bar, nullptr, part.left + 2, part.top + 2,
+                       part.right - part.left - cancelWidth - grip - 8, part.bottom - part.top - 4,
+                       SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         // The button belongs to the main window (its click goes there), laid over the bar.
         RECT onScreen = part;
         ::MapWindowPoints(m_statusBar, ::GetParent(m_cancel), reinterpret_cast<POINT*>(&onScreen),
@@ -79,8 +85,11 @@ void StatusBarProgress::Show(std::size_t done, std::size_t total) {
     ::SendMessageW(m_bar, PBM_SETPOS, static_cast<WPARAM>(done), 0);
     const std::wstring text = std::to_wstring(done) + L" of " + std::to_wstring(total);
     ::SendMessageW(m_statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    // The rows changed so far: one repaint for all of them.
-    ::InvalidateRect(m_list, nullptr, FALSE);
+    // The rows changed so far: one repaint for all of them, now and then.
+    if (done == total || Clock::now() - m_lastListPaint >= kListPaintedEvery) {
+        m_lastListPaint = Clock::now();
+        ::InvalidateRect(m_list, nullptr, FALSE);
+    }
 }
 
 void StatusBarProgress::RunWaitingMessages() {

@@ -13,11 +13,8 @@
 
 class StatusBarProgress final : public BatchProgress {
 public:
-    void Attach(HWND statusBar, HWND cancelButton, HWND list) {
-        m_statusBar = statusBar;
-        m_cancel = cancelButton;
-        m_list = list;
-    }
+    // Makes the bar (hidden) now, so that showing it mid-command costs no window's making.
+    void Attach(HWND statusBar, HWND cancelButton, HWND list);
 
     void Begin();
     void End();
@@ -38,8 +35,14 @@ private:
     bool m_stop = false;
     Clock::time_point m_started;
     Clock::time_point m_lastLook;
+    Clock::time_point m_lastShown;
+    Clock::time_point m_lastListPaint;
 };
 
-// How long a command runs before its progress shows, and how often the window is looked after.
+// How long a command runs before its progress shows; how often the window's messages are run
+// (it answers within that), the count is redrawn, and the rows are repainted. Each paint costs
+// a trip to the display, which the folders' own work must not wait on too often.
 inline constexpr std::chrono::milliseconds kProgressShowsAfter{200};
-inline constexpr std::chrono::milliseconds kProgressLookEvery{30};
+inline constexpr std::chrono::milliseconds kProgressLookEvery{40};
+inline constexpr std::chrono::milliseconds kProgressShownEvery{250};
+inline constexpr std::chrono::milliseconds kListPaintedEvery{500};
