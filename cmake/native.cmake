@@ -17,6 +17,7 @@ if(MURKWELL_TESTS)
         tests/unit/hidden_folder_scan_test.cpp
         tests/unit/command_line_test.cpp
         tests/unit/placement_test.cpp
+        tests/unit/window_geometry_test.cpp
         tests/unit/main_layout_test.cpp
         tests/unit/list_sort_test.cpp
         tests/unit/setting_rules_test.cpp

@@ -182,6 +182,7 @@ if(MURKWELL_TESTS)
         tests/e2e/screen_ink.cpp
         tests/e2e/dpi_e2e_test.cpp
         tests/e2e/long_work_e2e_test.cpp
+        tests/e2e/keyboard_e2e_test.cpp
     )
     add_dependencies(e2e_tests Murkwell)
 endif()

@@ -135,6 +135,12 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ::EndPaint(Handle(), &paint);
             return 0;
         }
+        case WM_KEYDOWN:
+            if (wParam == VK_ESCAPE) {
+                ::DestroyWindow(Handle());
+                return 0;
+            }
+            break;
         case WM_DPICHANGED:
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;

@@ -124,6 +124,7 @@ INT_PTR OptionsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
             if (m_productInfo.skinEnabled) {
                 SkinForm(Handle());
             }
+            CenterOnOwner(Handle());
             LoadOptions();
             return TRUE;
         case WM_COMMAND: {

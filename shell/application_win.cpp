@@ -40,7 +40,8 @@ int Application::Run() {
     LoadStartup();
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (TranslateDialogMessage(message)) {
+        if ((m_mainWindow && m_mainWindow->TranslateShortcut(message)) ||
+            TranslateDialogMessage(message)) {
             continue;
         }
         ::TranslateMessage(&message);

@@ -28,7 +28,7 @@ const std::string& SortText(const FolderEntry& entry, int sortKey) {
 bool FolderListView::Create(HWND parent, int controlId, HFONT font) {
     m_hwnd = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA |
-                                   LVS_SHOWSELALWAYS | LVS_SINGLESEL,
+                                   LVS_SHOWSELALWAYS,
                                0, 0, 100, 100, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
                                ::GetModuleHandleW(nullptr), nullptr);
@@ -163,8 +163,12 @@ LRESULT FolderListView::CustomDraw(NMLVCUSTOMDRAW& draw, LRESULT atPrepaint) con
 }
 
 std::optional<std::size_t> FolderListView::Selected() const {
-    const auto index =
-        ::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+    // Of several selected rows, the one with the focus: the one last clicked.
+    auto index = ::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                LVNI_SELECTED | LVNI_FOCUSED);
+    if (index < 0) {
+        index = ::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+    }
     if (index < 0 || static_cast<std::size_t>(index) >= m_rows.size()) {
         return std::nullopt;
     }
@@ -199,10 +203,26 @@ Outcome FolderListView::ApplySort(const ListSortState& state) {
     return Outcome::Success();
 }
 
+void FolderListView::ToggleFocusedRow() {
+    ToggleChecked(static_cast<int>(
+        ::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)));
+}
+
 void FolderListView::ToggleChecked(int index) {
-    if (index >= 0 && static_cast<std::size_t>(index) < m_rows.size()) {
-        SetChecked(static_cast<std::size_t>(index),
-                   !m_rows[static_cast<std::size_t>(index)].checked);
+    if (index < 0 || static_cast<std::size_t>(index) >= m_rows.size()) {
+        return;
+    }
+    const bool tick = !m_rows[static_cast<std::size_t>(index)].checked;
+    const bool selected =
+        ::SendMessageW(m_hwnd, LVM_GETITEMSTATE, index, LVIS_SELECTED) & LVIS_SELECTED;
+    if (!selected) {
+        SetChecked(static_cast<std::size_t>(index), tick);
+        return;
+    }
+    // Ticking one of several selected rows ticks them all, as in Explorer's check boxes.
+    for (int row = -1; (row = static_cast<int>(::SendMessageW(
+                            m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))) >= 0;) {
+        SetChecked(static_cast<std::size_t>(row), tick);
     }
 }
 
@@ -238,14 +258,8 @@ bool FolderListView::HandleNotify(const NMHDR& header, LRESULT& result) {
             }
             return true;
         }
-        case LVN_KEYDOWN: {
-            // Space ticks or unticks the row with the focus, as in any list of check boxes.
-            if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_SPACE) {
-                ToggleChecked(static_cast<int>(::SendMessageW(
-                    m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)));
-            }
+        case LVN_KEYDOWN:
             return true;
-        }
         case LVN_ODFINDITEMW:
             result = -1;
             return true;

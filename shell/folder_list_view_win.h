@@ -55,6 +55,10 @@ public:
     // at the start of a paint besides the item notifications.
     LRESULT CustomDraw(NMLVCUSTOMDRAW& draw, LRESULT atPrepaint) const;
     std::optional<std::size_t> Selected() const override;
+    // Space: ticks or unticks the row with the focus, as in any list of check boxes, and with
+    // it the other selected rows. Its window takes the key before the list view, which would
+    // otherwise make the focused row the only one selected.
+    void ToggleFocusedRow();
 
     std::size_t EntryCount() const override { return Count(); }
     int ColumnCount() const override { return 2; }

@@ -1,6 +1,7 @@
 #include "shell/main_window_win.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 #include <windowsx.h>
 
 #include "platform/gdi_win.h"
@@ -20,6 +21,7 @@
 #include "shell/main_menu_win.h"
 #include "shell/main_window_ids.h"
 #include "shell/program_globals.h"
+#include "shell/window_geometry.h"
 #include "vault/list_file.h"
 
 namespace {
@@ -79,7 +81,9 @@ bool MainWindow::Create() {
         ::DestroyWindow(Handle());
         return false;
     }
-    // Once the skin has its frame: at a high DPI on a small screen the design size is too big.
+    RestoreGeometry();
+    // Once the skin has its frame: at a high DPI on a small screen the design size is too big,
+    // and a screen may have gone since the last run.
     FitInWorkArea(Handle());
     return true;
 }
@@ -222,7 +226,7 @@ void MainWindow::FinishLoad() {
     // The hotkeys come first so that stealth mode can check that its way back is there.
     RegisterHotkeys();
     if (!gStartInStealth || !EnterStealth()) {
-        ::ShowWindow(Handle(), SW_SHOW);
+        ::ShowWindow(Handle(), m_startMaximised ? SW_SHOWMAXIMIZED : SW_SHOW);
         ::UpdateWindow(Handle());
         ::SetForegroundWindow(Handle());
         ::SetFocus(m_list.Handle());
@@ -306,7 +310,38 @@ void MainWindow::OnHotkey(WPARAM wParam, LPARAM lParam) {
     }
 }
 
+void MainWindow::RestoreGeometry() {
+    const auto saved =
+        ParseWindowGeometry(m_settings.Read(kWindowPlacementKey, ""));
+    if (!saved) {
+        return;  // the design size, where the system puts new windows
+    }
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    ::GetWindowPlacement(Handle(), &placement);
+    placement.rcNormalPosition = {saved->left, saved->top, saved->right, saved->bottom};
+    placement.showCmd = SW_HIDE;  // shown by FinishLoad, or not at all in stealth mode
+    ::SetWindowPlacement(Handle(), &placement);
+    m_startMaximised = saved->maximised;
+}
+
+void MainWindow::SaveGeometry() {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (!::GetWindowPlacement(Handle(), &placement)) {
+        return;
+    }
+    const RECT& normal = placement.rcNormalPosition;
+    const bool maximised = placement.showCmd == SW_SHOWMAXIMIZED ||
+                           (placement.showCmd == SW_SHOWMINIMIZED &&
+                            (placement.flags & WPF_RESTORETOMAXIMIZED));
+    m_settings.Write(kWindowPlacementKey,
+                     FormatWindowGeometry({normal.left, normal.top, normal.right, normal.bottom,
+                                           maximised}));
+}
+
 void MainWindow::Unload() {
+    SaveGeometry();
     m_diskCheck.Stop();
     RemoveHotkeyHook(Handle());
     m_host.MainWindowClosing();
@@ -496,9 +531,72 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
             ShowRepairMenu(point);
             return 0;
         }
+        case NM_DBLCLK: {
+            const auto& click = reinterpret_cast<const NMITEMACTIVATE&>(header);
+            LVHITTESTINFO hit{};
+            hit.pt = click.ptAction;
+            ::SendMessageW(m_list.Handle(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+            // A double click on the check box is two ticks, not an opening.
+            if (hit.iItem >= 0 && !(hit.flags & LVHT_ONITEMSTATEICON)) {
+                OpenFolderAt(static_cast<std::size_t>(hit.iItem));
+            }
+            return 0;
+        }
         default:
             return 0;
     }
+}
+
+bool MainWindow::TranslateShortcut(const MSG& message) {
+    if (message.message != WM_KEYDOWN || m_busy || !m_commands ||
+        (message.hwnd != Handle() && !::IsChild(Handle(), message.hwnd))) {
+        return false;
+    }
+    const bool inList = message.hwnd == m_list.Handle();
+    const bool control = ::GetKeyState(VK_CONTROL) < 0;
+    switch (message.wParam) {
+        case VK_DELETE:
+            if (!inList) {
+                return false;
+            }
+            OnCommand(IDC_CMD_DEL);
+            return true;
+        case 'A':
+            if (!control) {
+                return false;
+            }
+            OnCommand(IDM_ACTION_ITEM + 6);  // Select All
+            return true;
+        case VK_F1:
+            OnCommand(IDM_HELP_ITEM);
+            return true;
+        case VK_SPACE:
+            if (!inList) {
+                return false;
+            }
+            m_list.ToggleFocusedRow();
+            return true;
+        case VK_RETURN:
+            if (!inList) {
+                return false;
+            }
+            if (const auto selected = m_list.Selected()) {
+                OpenFolderAt(*selected);
+            }
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MainWindow::OpenFolderAt(std::size_t index) {
+    const FolderEntry entry = m_list.At(index);
+    if (entry.status != kStatusVisible || !m_disk.FolderExists(entry.path)) {
+        ::MessageBeep(MB_OK);
+        return;
+    }
+    ::ShellExecuteW(Handle(), L"open", Widen(entry.path).c_str(), nullptr, nullptr,
+                    SW_SHOWNORMAL);
 }
 
 void MainWindow::ShowRepairMenu(POINT screenPoint) {
@@ -540,6 +638,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 Layout();
             }
             return 0;
+        case WM_GETMINMAXINFO: {
+            // Never so small that a button of the bar is cut.
+            auto& limits = *reinterpret_cast<MINMAXINFO*>(lParam);
+            const SIZE least = OuterSizeForClient({kMinClientWidthTwips, kMinClientHeightTwips},
+                                                  WS_OVERLAPPEDWINDOW, true, Dpi());
+            limits.ptMinTrackSize = {least.cx, least.cy};
+            return 0;
+        }
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(lParam);
             UpdateFonts();

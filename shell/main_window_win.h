@@ -53,6 +53,10 @@ public:
     void HideAll() override;
     void ShowAll() override;
     void OnHotkey(WPARAM wParam, LPARAM lParam) override;
+    // The window's keys, looked at before the dialog keys: in the list, Delete removes, Space
+    // ticks and Enter opens the selected folder; anywhere, Ctrl+A ticks every row and F1 opens
+    // the help. True when the key was one of them and has been acted on.
+    bool TranslateShortcut(const MSG& message);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -66,6 +70,8 @@ private:
     void OnCommand(int id);
     LRESULT OnNotify(const NMHDR& header);
     void ShowRepairMenu(POINT screenPoint);
+    // A visible folder opens in Explorer; a hidden or missing one only beeps.
+    void OpenFolderAt(std::size_t index);
     void PaintBanner(const DRAWITEMSTRUCT& item) const;
     void RunBusy(void (FolderCommands::*command)());
     void OpenFindHidden();
@@ -76,6 +82,9 @@ private:
     // Stealth mode needs the way back: without CTRL+SHIFT+ALT+M it is refused, and said once.
     bool EnterStealth();
     void OnMinimized();
+    // The size, place and maximised state the user left the window in, from the last run.
+    void RestoreGeometry();
+    void SaveGeometry();
     void Unload();
 
     ProductInfo& m_productInfo;
@@ -112,4 +121,5 @@ private:
     bool m_busy = false;               // a long command runs; only Cancel and Esc get through
     bool m_diskCheckWaiting = false;   // the look at the disk came back during one
     bool m_closeAfterBatch = false;    // the window was closed during one
+    bool m_startMaximised = false;
 };

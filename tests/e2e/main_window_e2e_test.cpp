@@ -264,3 +264,43 @@ TEST_F(MainWindowTest, AboutOpensOneWindowWithTheProductInformation) {
     ::PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(program->WaitForExit(), 0);
 }
+
+TEST_F(MainWindowTest, WindowKeepsEveryButtonWholeAndComesBackAsItWasLeft) {
+    Start();
+    // Asked to be tiny, it stops at the size where the button bar is whole.
+    ::SetWindowPos(window, nullptr, 100, 100, 120, 90, SWP_NOZORDER);
+    ::Sleep(300);
+    RECT client{};
+    ::GetClientRect(window, &client);
+    for (const int id : {IDC_CMD_ADD, IDC_CMD_DEL, IDC_CMD_HIDE, IDC_CMD_SHOW, IDC_CMD_OPTIONS,
+                         IDC_CMD_WEBSITE}) {
+        RECT button{};
+        ::GetWindowRect(ChildById(window, id), &button);
+        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&button), 2);
+        EXPECT_LE(button.right, client.right) << id;
+        EXPECT_LE(button.bottom, client.bottom) << id;
+        EXPECT_GT(button.right - button.left, 0) << id;
+    }
+
+    ::SetWindowPos(window, nullptr, 120, 80, 800, 600, SWP_NOZORDER);
+    RECT left{};
+    ::GetWindowRect(window, &left);
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
+    ASSERT_EQ(program->WaitForExit(), 0);
+    program = std::make_unique<ProgramRun>(programFolder);  // the same settings, kept
+    AttachToWindow();
+    RECT back{};
+    ::GetWindowRect(window, &back);
+    EXPECT_EQ(back.left, left.left);
+    EXPECT_EQ(back.top, left.top);
+    EXPECT_EQ(back.right, left.right);
+    EXPECT_EQ(back.bottom, left.bottom);
+
+    ::ShowWindow(window, SW_MAXIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return ::IsZoomed(window) != FALSE; }));
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
+    ASSERT_EQ(program->WaitForExit(), 0);
+    program = std::make_unique<ProgramRun>(programFolder);
+    AttachToWindow();
+    EXPECT_TRUE(WaitUntil([&] { return ::IsZoomed(window) != FALSE; }));
+}

@@ -43,6 +43,9 @@ protected:
     }
 
     void Start() {
+        // Each test's window opens at the design size, whatever the last one was left at.
+        ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Kestrelby\\Murkwell\\Settings",
+                             L"windowPlacement");
         program = std::make_unique<ProgramRun>(programFolder);
         ASSERT_TRUE(program->Started());
         AttachToWindow();

@@ -1,0 +1,29 @@
+#pragma once
+// The main window's size, place and maximised state as the user left them, kept as one
+// per-user setting: "left,top,right,bottom,maximised" in pixels (the normal, not maximised,
+// rectangle).
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+inline constexpr std::string_view kWindowPlacementKey = "windowPlacement";
+
+struct WindowGeometry {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool maximised = false;
+
+    friend bool operator==(const WindowGeometry&, const WindowGeometry&) = default;
+};
+
+std::string FormatWindowGeometry(const WindowGeometry& geometry);
+// Nothing for text that is not five whole numbers, or a rectangle with no area: the window
+// then opens at its design size.
+std::optional<WindowGeometry> ParseWindowGeometry(std::string_view text);
+
+// The main window is never made smaller than this client area (twips): every button whole.
+inline constexpr int kMinClientWidthTwips = 7215;
+inline constexpr int kMinClientHeightTwips = 3600;
