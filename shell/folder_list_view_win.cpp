@@ -88,6 +88,9 @@ void FolderListView::SetColumnWidths(int folderWidth, int statusWidth) {
 void FolderListView::SyncCount() {
     if (!m_batch) {
         ::SendMessageW(m_hwnd, LVM_SETITEMCOUNT, m_rows.size(), LVSICF_NOSCROLL);
+        if (m_rows.size() <= 1) {
+            ::InvalidateRect(m_hwnd, nullptr, TRUE);  // the empty list's hint comes or goes
+        }
     }
 }
 
@@ -147,7 +150,12 @@ void FolderListView::SetMissing(std::size_t index, bool missing) {
 LRESULT FolderListView::CustomDraw(NMLVCUSTOMDRAW& draw, LRESULT atPrepaint) const {
     switch (draw.nmcd.dwDrawStage) {
         case CDDS_PREPAINT:
-            return atPrepaint | CDRF_NOTIFYITEMDRAW;
+            return atPrepaint | CDRF_NOTIFYITEMDRAW | (m_rows.empty() ? CDRF_NOTIFYPOSTPAINT : 0);
+        case CDDS_POSTPAINT:
+            if (m_rows.empty()) {
+                DrawEmptyHint(draw.nmcd.hdc);
+            }
+            return CDRF_DODEFAULT;
         case CDDS_ITEMPREPAINT: {
             // A folder found under neither name is greyed: listed still, but not there now.
             const std::size_t index = draw.nmcd.dwItemSpec;
@@ -160,6 +168,22 @@ LRESULT FolderListView::CustomDraw(NMLVCUSTOMDRAW& draw, LRESULT atPrepaint) con
         default:
             return CDRF_DODEFAULT;
     }
+}
+
+void FolderListView::DrawEmptyHint(HDC dc) const {
+    RECT area{};
+    ::GetClientRect(m_hwnd, &area);
+    RECT header{};
+    ::GetWindowRect(reinterpret_cast<HWND>(::SendMessageW(m_hwnd, LVM_GETHEADER, 0, 0)), &header);
+    area.top += header.bottom - header.top;
+    area.bottom = area.top + (area.bottom - area.top) / 2;  // in the upper half, where eyes go
+    const HGDIOBJ previous = ::SelectObject(
+        dc, reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0)));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
+    ::DrawTextW(dc, kEmptyListHint, -1, &area,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    ::SelectObject(dc, previous);
 }
 
 std::optional<std::size_t> FolderListView::Selected() const {
@@ -195,12 +219,27 @@ Outcome FolderListView::ApplySort(const ListSortState& state) {
     }
     m_rows = std::move(sorted);
     m_sort = state;
+    ShowSortArrow();
     LVITEMW none{};
     none.stateMask = LVIS_SELECTED;
     ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
                    reinterpret_cast<LPARAM>(&none));
     ::InvalidateRect(m_hwnd, nullptr, TRUE);
     return Outcome::Success();
+}
+
+void FolderListView::ShowSortArrow() const {
+    const HWND header = reinterpret_cast<HWND>(::SendMessageW(m_hwnd, LVM_GETHEADER, 0, 0));
+    for (int column = 0; column < ColumnCount(); ++column) {
+        HDITEMW item{};
+        item.mask = HDI_FORMAT;
+        ::SendMessageW(header, HDM_GETITEMW, column, reinterpret_cast<LPARAM>(&item));
+        item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+        if (m_sort.sorted && m_sort.sortKey == column) {
+            item.fmt |= m_sort.sortOrder == SortOrder::Descending ? HDF_SORTDOWN : HDF_SORTUP;
+        }
+        ::SendMessageW(header, HDM_SETITEMW, column, reinterpret_cast<LPARAM>(&item));
+    }
 }
 
 void FolderListView::ToggleFocusedRow() {

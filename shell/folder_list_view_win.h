@@ -13,6 +13,8 @@
 #include "shell/list_sort.h"
 #include "vault/folder_rows.h"
 
+inline constexpr wchar_t kEmptyListHint[] = L"Click Add to choose a folder to hide";
+
 class FolderListView;
 
 // Row repaints deferred for as long as it lives (FolderListView::DeferRowRedraws).
@@ -59,6 +61,8 @@ public:
     // it the other selected rows. Its window takes the key before the list view, which would
     // otherwise make the focused row the only one selected.
     void ToggleFocusedRow();
+    // The sorted column's header carries the arrow of its order; the other none.
+    void ShowSortArrow() const;
 
     std::size_t EntryCount() const override { return Count(); }
     int ColumnCount() const override { return 2; }
@@ -67,6 +71,8 @@ public:
 
 private:
     void SyncCount();
+    // Drawn over an empty list, so that a new user sees where to start.
+    void DrawEmptyHint(HDC dc) const;
     void RedrawRow(std::size_t index);
     void ToggleChecked(int index);
 

@@ -1,9 +1,13 @@
 // The main window of the real program: rows, buttons, menus, message boxes, the disk and the
 // list file afterwards.
 
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "tests/e2e/main_window_fixture.h"
+#include "tests/e2e/screen_ink.h"
 #include "tests/win/child_process.h"
 
 namespace {
@@ -200,14 +204,20 @@ TEST_F(MainWindowTest, HeaderClicksSortAndFlipTheOrder) {
         return order;
     };
 
+    EXPECT_EQ(SortArrowOf(list, 0), 0);
     XdoTool(L"mousemove " + folderX + L" " + y + L" click 1");
     EXPECT_TRUE(WaitUntil([&] { return paths() == L"abc"; })) << paths();
+    EXPECT_EQ(SortArrowOf(list, 0), 1);
     ::Sleep(600);  // two quick clicks would be a double click
     XdoTool(L"mousemove " + folderX + L" " + y + L" click 1");
     EXPECT_TRUE(WaitUntil([&] { return paths() == L"cba"; })) << paths();
+    EXPECT_EQ(SortArrowOf(list, 0), -1);
     ::Sleep(600);
     XdoTool(L"mousemove " + statusX + L" " + y + L" click 1");
     EXPECT_TRUE(WaitUntil([&] { return ReadRows(list)[0].status == L"Hidden"; }));
+    // The arrow moves to the column the list is sorted by.
+    EXPECT_EQ(SortArrowOf(list, 0), 0);
+    EXPECT_NE(SortArrowOf(list, 1), 0);
 
     // While sorted, the order is what gets saved.
     Click(IDC_CMD_DEL);
@@ -303,4 +313,32 @@ TEST_F(MainWindowTest, WindowKeepsEveryButtonWholeAndComesBackAsItWasLeft) {
     program = std::make_unique<ProgramRun>(programFolder);
     AttachToWindow();
     EXPECT_TRUE(WaitUntil([&] { return ::IsZoomed(window) != FALSE; }));
+}
+
+TEST_F(MainWindowTest, AnEmptyListSaysWhereToStart) {
+    PrepareList({{"C:\\a", "Visible"}});
+    Start();
+    RECT rows{};
+    ::GetClientRect(list, &rows);
+    ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rows), 2);
+    const RECT header = [&] {
+        RECT rect{};
+        ::GetWindowRect(reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0)), &rect);
+        return rect;
+    }();
+    // The middle of the upper half of the rows' area, below the first row: empty with a row.
+    const int rowHeight = RowRectOnScreen(list, 0).bottom - RowRectOnScreen(list, 0).top;
+    RECT hintBand{rows.left + 2, header.bottom + 2 * rowHeight, rows.right - 2,
+                  header.bottom + (rows.bottom - header.bottom) / 2};
+    constexpr int kGreyOnWhite = 48;  // the hint is grey text, fainter than a row's
+    EXPECT_FALSE(InkIn(hintBand, kGreyOnWhite).found);
+
+    SetRowChecked(list, 0, true);
+    Click(IDC_CMD_DEL);
+    AnswerMessageBox(Pid(), IDOK);
+    ASSERT_TRUE(WaitUntil([&] { return ReadRows(list).empty(); }));
+    ::Sleep(300);
+    const InkBox hint = InkIn(hintBand, kGreyOnWhite);
+    ASSERT_TRUE(hint.found) << "no hint in the empty list";
+    EXPECT_TRUE(hint.InsideWithMargin(hintBand));
 }

@@ -161,6 +161,17 @@ std::wstring ReadStatusText(HWND statusBar) {
     return text;
 }
 
+int SortArrowOf(HWND list, int column) {
+    const HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
+    RemoteBuffer buffer(header, sizeof(HDITEMW));
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    buffer.Write(&item, sizeof(item));
+    ::SendMessageW(header, HDM_GETITEMW, column, reinterpret_cast<LPARAM>(buffer.Address()));
+    buffer.Read(&item, sizeof(item));
+    return (item.fmt & HDF_SORTUP) ? 1 : (item.fmt & HDF_SORTDOWN) ? -1 : 0;
+}
+
 RECT CellRectOnScreen(HWND list, int row, int column) {
     RemoteBuffer buffer(list, sizeof(RECT));
     RECT rect{LVIR_LABEL, column, 0, 0};

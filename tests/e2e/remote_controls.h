@@ -21,6 +21,8 @@ std::vector<RemoteRow> ReadRows(HWND list);
 void SetRowChecked(HWND list, int index, bool checked);
 void SelectRow(HWND list, int index);
 std::vector<std::wstring> ReadColumnHeaders(HWND list);
+// The sort arrow on a column's header: 1 up, -1 down, 0 none.
+int SortArrowOf(HWND list, int column);
 std::wstring ReadStatusText(HWND statusBar);
 RECT RowRectOnScreen(HWND list, int index);
 // Where a cell's text lies on the screen (LVIR_LABEL of the column).

@@ -6,10 +6,6 @@
 
 namespace {
 
-// Far enough from the ground that anti-aliased edges count only where they are strong, the
-// same way at every size.
-constexpr int kInkContrast = 96;
-
 int Brightness(DWORD pixel) {
     const int red = (pixel >> 16) & 0xFF;
     const int green = (pixel >> 8) & 0xFF;
@@ -65,7 +61,7 @@ std::vector<int> RowBrightness(const RECT& area) {
     return rows;
 }
 
-InkBox InkIn(const RECT& area) {
+InkBox InkIn(const RECT& area, int contrast) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     InkBox box;
@@ -79,7 +75,7 @@ InkBox InkIn(const RECT& area) {
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             if (std::abs(brightness[static_cast<std::size_t>(y) * width + x] - ground) <
-                kInkContrast) {
+                contrast) {
                 continue;
             }
             const int sx = area.left + x;

@@ -26,6 +26,7 @@ struct InkBox {
 // window (a dark caption) gives way to another (a light menu bar).
 std::vector<int> RowBrightness(const RECT& area);
 
-// The box around every pixel of `area` whose brightness differs clearly from the area's
-// usual brightness (its median): text on a plain ground.
-InkBox InkIn(const RECT& area);
+// The box around every pixel of `area` whose brightness differs from the area's usual
+// brightness (its median) by `contrast` or more: text on a plain ground. The default counts the
+// strong strokes of ordinary text; a faint grey hint needs less.
+InkBox InkIn(const RECT& area, int contrast = 96);
