@@ -18,10 +18,12 @@ int WindowDpi(HWND hwnd) {
     return SystemDpi();
 }
 
-UniqueFont CreateUiFont(const wchar_t* face, int tenthsOfPoint, int weight, int dpi) {
+UniqueFont CreateUiFont(const wchar_t* face, int tenthsOfPoint, int weight, int dpi,
+                        bool underline) {
     LOGFONTW font{};
     font.lfHeight = -::MulDiv(tenthsOfPoint, dpi, 720);
     font.lfWeight = weight;
+    font.lfUnderline = underline;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = CLEARTYPE_QUALITY;
     std::wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);

@@ -1,5 +1,7 @@
 #include "present/about_window_win.h"
 
+#include <commctrl.h>
+
 #include "platform/gdi_win.h"
 #include "platform/text_win.h"
 #include "platform/twips.h"
@@ -10,7 +12,7 @@
 namespace {
 
 constexpr int kClientWidthTwips = 7455;
-constexpr int kClientHeightTwips = 2925;
+constexpr int kClientHeightTwips = 3450;
 constexpr int kArtworkHeightTwips = 1035;
 
 struct Placed {
@@ -27,9 +29,33 @@ constexpr Placed kOwnerCaption{180, 2100, 2295, 315, 404};
 constexpr Placed kCompanyLabel{2580, 2100, 4635, 315, 405};
 constexpr Placed kWebsiteCaption{180, 2520, 2295, 315, 406};
 constexpr Placed kWebsiteLabel{2580, 2520, 4635, 315, 407};
-constexpr Placed kNotice{120, 3300, 7215, 1275, 408};
+// The notice sits below the visible part of the window, as it always has.
+constexpr Placed kNotice{120, 3825, 7215, 1275, 408};
+constexpr Placed kCloseButton{6120, 2940, 1215, 390, 409};
 constexpr Placed kLabels[] = {kProductLabel,   kVersionCaption, kVersionLabel, kOwnerCaption,
-                              kCompanyLabel,   kWebsiteCaption, kWebsiteLabel, kNotice};
+                              kCompanyLabel,   kWebsiteCaption, kWebsiteLabel, kNotice,
+                              kCloseButton};
+
+// The website's address is a link: it opens the built-in browser on the website.
+LRESULT CALLBACK WebsiteLinkProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR id, DWORD_PTR data) {
+    switch (message) {
+        case WM_NCHITTEST:
+            return HTCLIENT;  // a label lets clicks through to its window; a link takes them
+        case WM_SETCURSOR:
+            ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+            return TRUE;
+        case WM_LBUTTONUP:
+            ::PostMessageW(::GetParent(label), WM_COMMAND, MAKEWPARAM(kWebsiteLabel.id, STN_CLICKED),
+                           reinterpret_cast<LPARAM>(label));
+            return 0;
+        case WM_NCDESTROY:
+            ::RemoveWindowSubclass(label, WebsiteLinkProc, id);
+            break;
+    }
+    (void)data;
+    return ::DefSubclassProc(label, message, wParam, lParam);
+}
 
 }  // namespace
 
@@ -76,6 +102,14 @@ bool AboutWindow::Create(HWND owner) {
             nullptr);
         ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
+    const RECT close = PlaceInPixels(kCloseButton.left, kCloseButton.top, kCloseButton.width,
+                                     kCloseButton.height, dpi);
+    const HWND closeButton = ::CreateWindowExW(
+        0, L"BUTTON", L"Close", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, close.left,
+        close.top, close.right - close.left, close.bottom - close.top, Handle(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCloseButton.id)), ::GetModuleHandleW(nullptr),
+        nullptr);
+    ::SendMessageW(closeButton, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
     // The template for the label replacement, hidden below the visible part of the window.
     CreateSkinLabelTemplate(Handle(),
                             PlaceInPixels(0, kNotice.top + kNotice.height, 555, 135, dpi));
@@ -83,12 +117,23 @@ bool AboutWindow::Create(HWND owner) {
         ReplaceLabels(Handle());
         SkinForm(Handle());
     }
+    if (const HWND link = ::GetDlgItem(Handle(), kWebsiteLabel.id)) {
+        ::SetWindowSubclass(link, WebsiteLinkProc, 1, 0);
+        ::SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(m_linkFont.Get()), FALSE);
+    }
     return true;
 }
 
 void AboutWindow::CreateFonts(int dpi) {
     m_font = CreateUiFont(L"Verdana", 90, FW_NORMAL, dpi);
     m_titleFont = CreateUiFont(L"Verdana", 140, FW_BOLD, dpi);
+    m_linkFont = CreateUiFont(L"Verdana", 90, FW_NORMAL, dpi, true);
+}
+
+HFONT AboutWindow::FontOf(int id) const {
+    return id == kProductLabel.id   ? m_titleFont.Get()
+           : id == kWebsiteLabel.id ? m_linkFont.Get()
+                                    : m_font.Get();
 }
 
 void AboutWindow::OnDpiChanged(int dpi, const RECT& suggested) {
@@ -98,8 +143,7 @@ void AboutWindow::OnDpiChanged(int dpi, const RECT& suggested) {
         const RECT rect = PlaceInPixels(place.left, place.top, place.width, place.height, dpi);
         ::MoveWindow(label, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                      FALSE);
-        const HFONT font = place.id == kProductLabel.id ? m_titleFont.Get() : m_font.Get();
-        ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(place.id)), FALSE);
     }
     ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top,
                    suggested.right - suggested.left, suggested.bottom - suggested.top,
@@ -138,6 +182,26 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KEYDOWN:
             if (wParam == VK_ESCAPE) {
                 ::DestroyWindow(Handle());
+                return 0;
+            }
+            break;
+        case WM_COMMAND:
+            switch (LOWORD(wParam)) {
+                case kCloseButton.id:
+                case IDOK:
+                case IDCANCEL:  // Esc, through the dialog keys
+                    ::DestroyWindow(Handle());
+                    return 0;
+                case kWebsiteLabel.id:
+                    if (m_openWebsite) {
+                        m_openWebsite();
+                    }
+                    return 0;
+            }
+            break;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE) {
+                ::SetFocus(::GetDlgItem(Handle(), kCloseButton.id));
                 return 0;
             }
             break;

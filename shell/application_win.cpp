@@ -52,6 +52,7 @@ int Application::Run() {
 
 bool Application::TranslateDialogMessage(MSG& message) {
     for (const HWND dialog : {m_options ? m_options->Handle() : nullptr,
+                              m_about ? m_about->Handle() : nullptr,
                               m_passwordPrompt ? m_passwordPrompt->Handle() : nullptr,
                               m_mainWindow ? m_mainWindow->Handle() : nullptr,
                               m_browser ? m_browser->Handle() : nullptr}) {
@@ -129,7 +130,7 @@ void Application::OpenOptions() {
 
 void Application::OpenAbout() {
     if (!m_about) {
-        m_about = std::make_unique<AboutWindow>(m_productInfo);
+        m_about = std::make_unique<AboutWindow>(m_productInfo, [this] { OpenWebsite(); });
     }
     if (!m_about->Handle() && !m_about->Create(m_mainWindow ? m_mainWindow->Handle() : nullptr)) {
         return;

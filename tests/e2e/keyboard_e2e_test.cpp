@@ -97,3 +97,30 @@ TEST_F(KeyboardTest, EnterOrDoubleClickOpensAVisibleFolderOnly) {
                           20000));
     ::PostMessageW(explorer, WM_CLOSE, 0, 0);
 }
+
+TEST_F(KeyboardTest, AboutClosesWithItsButtonAndItsWebsiteIsALink) {
+    Start();
+    Menu(IDM_ABOUT_ITEM);
+    HWND about = nullptr;
+    ASSERT_TRUE(
+        WaitUntil([&] { return (about = FindVisibleWindow(Pid(), L"MurkwellAbout")) != nullptr; }));
+    // Its website opens in the program's own browser.
+    const RECT link = [&] {
+        RECT rect{};
+        ::GetWindowRect(::GetDlgItem(about, 407), &rect);
+        return rect;
+    }();
+    XdoTool(L"mousemove " + std::to_wstring(link.left + 10) + L" " +
+            std::to_wstring((link.top + link.bottom) / 2) + L" click 1");
+    HWND browser = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (browser = FindVisibleWindow(Pid(), L"MurkwellBrowser")) != nullptr; }));
+    ::PostMessageW(browser, WM_CLOSE, 0, 0);
+
+    const HWND close = ::GetDlgItem(about, 409);
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(TextOf(close), L"Close");
+    ::PostMessageW(close, BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(about); }));
+    EXPECT_TRUE(::IsWindow(window));
+}
