@@ -1,6 +1,9 @@
 #include "platform/message_box_win.h"
 
+#include <iterator>
+
 #include "platform/text_win.h"
+#include "platform/window_win.h"
 
 namespace {
 
@@ -34,6 +37,25 @@ UINT IconStyle(PromptIcon icon) {
     return 0;
 }
 
+// The box being shown on this thread is placed over the middle of the window that asked, once,
+// when it first becomes active: the system would put it in the middle of the screen.
+thread_local HHOOK tCentringHook = nullptr;
+
+LRESULT CALLBACK CentreWhenActivated(int code, WPARAM wParam, LPARAM lParam) {
+    const HHOOK hook = tCentringHook;
+    if (code == HCBT_ACTIVATE) {
+        const HWND box = reinterpret_cast<HWND>(wParam);
+        wchar_t className[16] = {};
+        ::GetClassNameW(box, className, static_cast<int>(std::size(className)));
+        if (::lstrcmpW(className, L"#32770") == 0) {
+            ::UnhookWindowsHookEx(hook);
+            tCentringHook = nullptr;
+            CenterOnOwner(box);
+        }
+    }
+    return ::CallNextHookEx(hook, code, wParam, lParam);
+}
+
 PromptAnswer AnswerOf(int result) {
     switch (result) {
         case IDOK:
@@ -61,6 +83,15 @@ PromptAnswer MessageBoxPrompter::Ask(const std::string& text,
                                      PromptIcon icon) {
     // Without an owner the box must still hold every window of the program, not float free.
     const UINT modality = m_owner ? MB_APPLMODAL : MB_TASKMODAL;
-    return AnswerOf(::MessageBoxW(m_owner, Widen(text).c_str(), Widen(title).c_str(),
-                                  ButtonStyle(buttons) | IconStyle(icon) | modality));
+    if (m_owner && !tCentringHook) {
+        tCentringHook = ::SetWindowsHookExW(WH_CBT, CentreWhenActivated, nullptr,
+                                            ::GetCurrentThreadId());
+    }
+    const int result = ::MessageBoxW(m_owner, Widen(text).c_str(), Widen(title).c_str(),
+                                     ButtonStyle(buttons) | IconStyle(icon) | modality);
+    if (tCentringHook) {  // the box never became active
+        ::UnhookWindowsHookEx(tCentringHook);
+        tCentringHook = nullptr;
+    }
+    return AnswerOf(result);
 }

@@ -31,7 +31,21 @@ TEST_F(KeyboardTest, CtrlATicksEveryRowAndDeleteRemovesTheTicked) {
         }
         return true;
     }));
+    // Move the window away from the screen's middle: the question must come up over it.
+    ::SetWindowPos(window, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ::Sleep(200);
     XdoTool(L"key Delete");
+    const SeenBox question = WaitForDialog(Pid());
+    ASSERT_NE(question.box, nullptr);
+    ::Sleep(200);
+    RECT boxRect{};
+    RECT windowRect{};
+    ::GetWindowRect(question.box, &boxRect);
+    ::GetWindowRect(window, &windowRect);
+    // Within a few pixels: the skin's frame settles its size after the box is placed. Centred
+    // on the screen instead, it would be some 270 pixels off.
+    EXPECT_NEAR((boxRect.left + boxRect.right) / 2, (windowRect.left + windowRect.right) / 2, 4);
+    EXPECT_NEAR((boxRect.top + boxRect.bottom) / 2, (windowRect.top + windowRect.bottom) / 2, 4);
     const SeenBox box = AnswerMessageBox(Pid(), IDOK);
     EXPECT_EQ(box.title, L"Really Delete?");
     ASSERT_TRUE(WaitForStatus(L"Removed 2 folders. Could not remove Hidden folders"));
