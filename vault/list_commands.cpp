@@ -54,6 +54,12 @@ std::string FailedFoldersText(const std::vector<std::string>& failed, std::strin
         failed);
 }
 
+// Whether the list file can carry this path in the system's code page.
+bool ListFileCanStore(std::string_view path, const CodePage& codePage) {
+    const auto bytes = codePage.FromUtf8(path);
+    return bytes && CanStoreInListFile(*bytes);
+}
+
 char FoldAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -111,8 +117,7 @@ AddVerdict JudgeFolderToAdd(std::string_view picked,
     if (picked.size() == 3) {
         return AddVerdict::Drive;
     }
-    const auto bytes = codePage.FromUtf8(picked);
-    if (!bytes || !CanStoreInListFile(*bytes)) {
+    if (!ListFileCanStore(picked, codePage)) {
         return AddVerdict::Unstorable;
     }
     if (Utf16Length(picked) + kHiddenSuffix.size() > kMaxHiddenPathLength) {
@@ -359,8 +364,7 @@ std::vector<std::string> FolderCommands::AddFoundHidden(const std::vector<std::s
         if (listed.Holds(path)) {
             continue;
         }
-        const auto bytes = m_env.codePage.FromUtf8(path);
-        if (!bytes || !CanStoreInListFile(*bytes)) {
+        if (!ListFileCanStore(path, m_env.codePage)) {
             unstorable.push_back(path);
             continue;
         }

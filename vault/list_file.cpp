@@ -225,6 +225,21 @@ Outcome LoadList(FolderList& list,
 
 namespace {
 
+// `text` as code-page bytes the list file can carry, into `bytes`; false when it has none.
+bool EncodeField(const std::string& text, const CodePage& codePage, std::string& bytes) {
+    auto encoded = codePage.FromUtf8(text);
+    if (!encoded || !CanStoreInListFile(*encoded)) {
+        return false;
+    }
+    bytes = std::move(*encoded);
+    return true;
+}
+
+Outcome CannotStore(const std::string& what) {
+    return Outcome::Failure(
+        {kInvalidArgumentError, what + " has characters that the list file cannot store."});
+}
+
 // Code-page bytes of every entry, or a failure naming the first entry the file cannot carry.
 // An entry read from the file is written from the bytes it was read from, so whatever the
 // reader accepted, the writer takes back.
@@ -240,27 +255,15 @@ Outcome EncodeEntries(const FolderList& list, const CodePage& codePage, StoredLi
         if (origin && origin->lineRead) {
             line.path = origin->path;
             line.rest = origin->rest;
-        } else {
-            auto path = codePage.FromUtf8(entry.path);
-            if (!path || !CanStoreInListFile(*path)) {
-                // Writing a mangled path would strand its folder; keep the previous file instead.
-                return Outcome::Failure({kInvalidArgumentError,
-                                         "The folder \"" + entry.path +
-                                             "\" has characters that the list file cannot store."});
-            }
-            line.path = std::move(*path);
+        } else if (!EncodeField(entry.path, codePage, line.path)) {
+            // Writing a mangled path would strand its folder; keep the previous file instead.
+            return CannotStore("The folder \"" + entry.path + "\"");
         }
         if (origin && origin->lineRead && entry.status == origin->loadedStatus) {
             line.status = origin->status;
-        } else {
-            auto status = codePage.FromUtf8(entry.status);
+        } else if (!EncodeField(entry.status, codePage, line.status)) {
             // Only the program's own words get here, and they must read back alike.
-            if (!status || !CanStoreInListFile(*status)) {
-                return Outcome::Failure({kInvalidArgumentError,
-                                         "The status of the folder \"" + entry.path +
-                                             "\" has characters that the list file cannot store."});
-            }
-            line.status = std::move(*status);
+            return CannotStore("The status of the folder \"" + entry.path + "\"");
         }
         stored.entries.push_back(std::move(line));
     }

@@ -15,13 +15,6 @@ namespace {
 constexpr int kProductLabelId = 401;
 constexpr int kProductLabelHeightTwips = 435;
 
-int FontHeight(HWND control) {
-    LOGFONTW font{};
-    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
-                 &font);
-    return font.lfHeight;
-}
-
 }  // namespace
 
 TEST(AboutWindow, MovedToAScreenOfAnotherDpiFontsAndPlacesFollowOnce) {

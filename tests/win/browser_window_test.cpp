@@ -178,13 +178,6 @@ TEST_F(BrowserWindowTest, ClosingTellsTheProgram) {
 
 namespace {
 
-int FontHeight(HWND control) {
-    LOGFONTW font{};
-    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
-                 &font);
-    return font.lfHeight;
-}
-
 int IconWidth(HWND button) {
     ICONINFO info{};
     const auto icon = reinterpret_cast<HICON>(::SendMessageW(button, BM_GETIMAGE, IMAGE_ICON, 0));

@@ -16,6 +16,14 @@ inline void PumpMessages(DWORD milliseconds) {
     }
 }
 
+// The height (LOGFONT lfHeight) of the font a control draws with.
+inline int FontHeight(HWND control) {
+    LOGFONTW font{};
+    ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(font),
+                 &font);
+    return font.lfHeight;
+}
+
 // Where a control lies, in the client coordinates of `container`.
 inline RECT RectIn(HWND control, HWND container) {
     RECT rect{};
