@@ -20,6 +20,7 @@ if(MURKWELL_TESTS)
         tests/unit/window_geometry_test.cpp
         tests/unit/main_layout_test.cpp
         tests/unit/list_sort_test.cpp
+        tests/unit/path_ellipsis_test.cpp
         tests/unit/setting_rules_test.cpp
         tests/unit/stealth_warning_test.cpp
         tests/unit/machine_store_test.cpp

@@ -44,6 +44,7 @@ target_link_libraries(murkwell_win PUBLIC murkwell_logic comctl32 version shlwap
 
 add_library(murkwell_shell STATIC
     shell/folder_list_view_win.cpp
+    shell/folder_drop_target_win.cpp
     shell/folder_picker_win.cpp
     shell/disk_check_win.cpp
     shell/batch_progress_win.cpp
@@ -73,6 +74,15 @@ set_target_properties(Murkwell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${MURKWELL_DI
 set_source_files_properties(resources/murkwell.rc PROPERTIES
     OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/murkwell.manifest;${CMAKE_SOURCE_DIR}/resources/version.h")
 target_include_directories(Murkwell PRIVATE ${CMAKE_SOURCE_DIR})
+# The program folder gets the program without its debug information (a twentieth of the size,
+# and Wine reads every section of an image into memory); the information stays beside the
+# build, linked by name, for reading crash addresses.
+find_program(MURKWELL_OBJCOPY NAMES i686-w64-mingw32-objcopy REQUIRED)
+add_custom_command(TARGET Murkwell POST_BUILD
+    COMMAND ${MURKWELL_OBJCOPY} --only-keep-debug $<TARGET_FILE:Murkwell> ${CMAKE_BINARY_DIR}/Murkwell.exe.debug
+    COMMAND ${MURKWELL_OBJCOPY} --strip-debug --strip-unneeded
+        --add-gnu-debuglink=${CMAKE_BINARY_DIR}/Murkwell.exe.debug $<TARGET_FILE:Murkwell>
+    COMMENT "Keeping Murkwell's debug information in Murkwell.exe.debug")
 
 # The help file, compiled from the HTML sources into the program folder.
 find_program(CHMCMD chmcmd REQUIRED)
@@ -183,6 +193,7 @@ if(MURKWELL_TESTS)
         tests/e2e/dpi_e2e_test.cpp
         tests/e2e/long_work_e2e_test.cpp
         tests/e2e/keyboard_e2e_test.cpp
+        tests/e2e/list_view_e2e_test.cpp
     )
     add_dependencies(e2e_tests Murkwell)
 endif()
@@ -204,5 +215,9 @@ if(MURKWELL_BENCH)
     target_link_libraries(window_bench PRIVATE murkwell_win psapi)
     add_executable(bare_window WIN32 bench/win/bare_window.cpp)
     target_link_options(bare_window PRIVATE -municode)
-    add_dependencies(window_bench Murkwell bare_window)
+    # The same, hosting the system web browser control on a local page as the main window does.
+    add_executable(bare_web_window WIN32 bench/win/bare_web_window.cpp)
+    target_link_options(bare_web_window PRIVATE -municode)
+    target_link_libraries(bare_web_window PRIVATE murkwell_win)
+    add_dependencies(window_bench Murkwell bare_window bare_web_window)
 endif()

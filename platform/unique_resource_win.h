@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <utility>
 
 template <class Traits>
@@ -113,3 +115,10 @@ struct MemoryDcTraits {
     static void Close(Handle handle) { ::DeleteDC(handle); }
 };
 using UniqueMemoryDc = UniqueResource<MemoryDcTraits>;
+
+struct ImageListTraits {
+    using Handle = HIMAGELIST;
+    static Handle None() { return nullptr; }
+    static void Close(Handle handle) { ::ImageList_Destroy(handle); }
+};
+using UniqueImageList = UniqueResource<ImageListTraits>;

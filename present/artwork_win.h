@@ -10,3 +10,8 @@ inline constexpr COLORREF kArtworkText = RGB(0xF4, 0xF8, 0xF9);
 void DrawArtworkGround(HDC dc, const RECT& area, bool horizontal);
 // The folder is 12 units wide and 10 high, from `left`, `top`.
 void DrawVeiledFolder(HDC dc, int left, int top, int unit);
+
+// How a folder is drawn as a list row's picture.
+enum class FolderLook { Plain, Veiled, Faded };
+// A folder filling the square `box` (any size): plain, under the veil, or faded (not there).
+void DrawFolderIcon(HDC dc, const RECT& box, FolderLook look);

@@ -9,7 +9,6 @@
 #include <optional>
 #include <string>
 #include <thread>
-#include <unordered_map>
 #include <vector>
 
 #include "vault/folder_hider.h"
@@ -33,6 +32,7 @@ public:
 private:
     std::thread m_thread;
     std::atomic<bool> m_stop{false};
-    std::unordered_map<std::string, FolderPresence> m_seen;
+    std::vector<std::string> m_paths;    // sorted, each once
+    std::vector<FolderPresence> m_seen;  // what was seen of m_paths[i]
     double m_lookMilliseconds = 0;
 };

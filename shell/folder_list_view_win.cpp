@@ -1,16 +1,36 @@
 #include "shell/folder_list_view_win.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <numeric>
+#include <string>
 
+#include "platform/gdi_win.h"
 #include "platform/text_win.h"
+#include "platform/unique_resource_win.h"
+#include "present/artwork_win.h"
+#include "shell/main_layout.h"
+#include "shell/path_ellipsis.h"
 
 namespace {
 
 constexpr int kUnchecked = 1;  // state image indices of the check boxes
 constexpr int kChecked = 2;
+
+// The row pictures, in the order FolderLook lists them.
+constexpr int kPlainFolder = 0;
+constexpr int kVeiledFolder = 1;
+constexpr int kFadedFolder = 2;
+constexpr UINT_PTR kMouseWatchId = 1;
+
+int RowPicture(const FolderEntry& row) {
+    if (row.missing) {
+        return kFadedFolder;
+    }
+    return row.status == kStatusHidden ? kVeiledFolder : kPlainFolder;
+}
 
 // The list view's kind of comparison: by the user's locale, without regard to case.
 int CompareTexts(const std::wstring& a, const std::wstring& b) {
@@ -48,7 +68,88 @@ bool FolderListView::Create(HWND parent, int controlId, HFONT font) {
         header.iSubItem = column;
         ::SendMessageW(m_hwnd, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&header));
     }
+    CreateTooltip(parent);
+    ::SetWindowSubclass(m_hwnd, MouseWatchProc, kMouseWatchId, reinterpret_cast<DWORD_PTR>(this));
     return true;
+}
+
+FolderListView::~FolderListView() {
+    if (m_hwnd && ::IsWindow(m_hwnd)) {
+        ::RemoveWindowSubclass(m_hwnd, MouseWatchProc, kMouseWatchId);
+    }
+}
+
+HWND FolderListView::Header() const {
+    return reinterpret_cast<HWND>(::SendMessageW(m_hwnd, LVM_GETHEADER, 0, 0));
+}
+
+void FolderListView::CreateTooltip(HWND parent) {
+    // The full path of the row under the pointer: the list may show it shortened.
+    m_tooltip = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                  WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr,
+                                  ::GetModuleHandleW(nullptr), nullptr);
+    if (!m_tooltip) {
+        return;
+    }
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = parent;
+    tool.uId = reinterpret_cast<UINT_PTR>(m_hwnd);
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    ::SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    // One line however long the path: it breaks only where it has spaces otherwise.
+    ::SendMessageW(m_tooltip, TTM_SETMAXTIPWIDTH, 0, ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
+}
+
+LRESULT CALLBACK FolderListView::MouseWatchProc(HWND hwnd, UINT message, WPARAM wParam,
+                                                LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    if (message == WM_MOUSEMOVE) {
+        auto& list = *reinterpret_cast<FolderListView*>(self);
+        const int row = list.RowUnderPointer();
+        if (row != list.m_tipRow) {
+            // Another row: the tip of the last one goes, and the new one's comes after the
+            // usual pause.
+            list.m_tipRow = row;
+            ::SendMessageW(list.m_tooltip, TTM_POP, 0, 0);
+        }
+    }
+    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+int FolderListView::RowUnderPointer() const {
+    LVHITTESTINFO hit{};
+    ::GetCursorPos(&hit.pt);
+    ::ScreenToClient(m_hwnd, &hit.pt);
+    ::SendMessageW(m_hwnd, LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+    return hit.iItem >= 0 && hit.iSubItem == 0 && (hit.flags & LVHT_ONITEM) ? hit.iItem : -1;
+}
+
+void FolderListView::SetDpi(int dpi) {
+    m_dpi = dpi;
+    const int size = ::MulDiv(16, dpi, 96);
+    UniqueImageList pictures(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 3, 0));
+    const HDC screen = ::GetDC(nullptr);
+    UniqueMemoryDc dc(::CreateCompatibleDC(screen));
+    UniqueBitmap strip(::CreateCompatibleBitmap(screen, size * 3, size));
+    ::ReleaseDC(nullptr, screen);
+    if (!pictures || !dc || !strip) {
+        return;
+    }
+    constexpr COLORREF kClear = RGB(0xFF, 0x00, 0xFF);
+    const HGDIOBJ previous = ::SelectObject(dc.Get(), strip.Get());
+    const RECT all{0, 0, size * 3, size};
+    FillSolid(dc.Get(), all, kClear);
+    for (const FolderLook look : {FolderLook::Plain, FolderLook::Veiled, FolderLook::Faded}) {
+        const int left = static_cast<int>(look) * size;
+        DrawFolderIcon(dc.Get(), {left, 0, left + size, size}, look);
+    }
+    ::SelectObject(dc.Get(), previous);
+    ::ImageList_AddMasked(pictures.Get(), strip.Get(), kClear);
+    // The list owns the one it shows; the one it gives back is ours to let go.
+    UniqueImageList replaced(reinterpret_cast<HIMAGELIST>(::SendMessageW(
+        m_hwnd, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(pictures.Release()))));
 }
 
 void FolderListView::SetRedraw(bool redraw) {
@@ -75,13 +176,29 @@ DeferredRowRedraws::~DeferredRowRedraws() {
     m_list.DeferRowRedraws(false);
 }
 
-void FolderListView::SetColumnWidths(int folderWidth, int statusWidth) {
+void FolderListView::SetColumnWidths(int folderWidth, int statusWidth, bool fitted) {
+    m_folderWidth = folderWidth;
+    m_statusWidth = statusWidth;
+    m_fitted = fitted;
+    FitColumns();
+}
+
+void FolderListView::FitColumns() {
+    int folderWidth = m_folderWidth;
+    if (m_fitted && folderWidth >= 0) {
+        RECT client{};
+        ::GetClientRect(m_hwnd, &client);  // without the vertical scroll bar, when it shows
+        folderWidth = FittedFolderColumn(folderWidth, std::max(0, m_statusWidth), client.right,
+                                         ::MulDiv(48, m_dpi, 96));
+    }
     // Widths of -1 and -2 would ask for automatic sizing; a negative width is not applied.
-    if (folderWidth >= 0) {
+    if (folderWidth >= 0 &&
+        ::SendMessageW(m_hwnd, LVM_GETCOLUMNWIDTH, 0, 0) != folderWidth) {
         ::SendMessageW(m_hwnd, LVM_SETCOLUMNWIDTH, 0, folderWidth);
     }
-    if (statusWidth >= 0) {
-        ::SendMessageW(m_hwnd, LVM_SETCOLUMNWIDTH, 1, statusWidth);
+    if (m_statusWidth >= 0 &&
+        ::SendMessageW(m_hwnd, LVM_GETCOLUMNWIDTH, 1, 0) != m_statusWidth) {
+        ::SendMessageW(m_hwnd, LVM_SETCOLUMNWIDTH, 1, m_statusWidth);
     }
 }
 
@@ -91,6 +208,7 @@ void FolderListView::SyncCount() {
         if (m_rows.size() <= 1) {
             ::InvalidateRect(m_hwnd, nullptr, TRUE);  // the empty list's hint comes or goes
         }
+        FitColumns();  // the vertical scroll bar may have come or gone
     }
 }
 
@@ -150,8 +268,10 @@ void FolderListView::SetMissing(std::size_t index, bool missing) {
 LRESULT FolderListView::CustomDraw(NMLVCUSTOMDRAW& draw, LRESULT atPrepaint) const {
     switch (draw.nmcd.dwDrawStage) {
         case CDDS_PREPAINT:
-            return atPrepaint | CDRF_NOTIFYITEMDRAW | (m_rows.empty() ? CDRF_NOTIFYPOSTPAINT : 0);
+            m_painting = true;
+            return atPrepaint | CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
         case CDDS_POSTPAINT:
+            m_painting = false;
             if (m_rows.empty()) {
                 DrawEmptyHint(draw.nmcd.hdc);
             }
@@ -168,6 +288,28 @@ LRESULT FolderListView::CustomDraw(NMLVCUSTOMDRAW& draw, LRESULT atPrepaint) con
         default:
             return CDRF_DODEFAULT;
     }
+}
+
+std::wstring FolderListView::ShortenedPath(int row, const std::wstring& path) const {
+    RECT label{};
+    label.top = 0;  // the row's first column
+    label.left = LVIR_LABEL;
+    if (!::SendMessageW(m_hwnd, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&label))) {
+        return path;
+    }
+    // The list leaves a margin on either side of a label's text.
+    const int width = label.right - label.left - ::MulDiv(12, m_dpi, 96);
+    const HDC dc = ::GetDC(m_hwnd);
+    const HGDIOBJ previous = ::SelectObject(
+        dc, reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0)));
+    std::wstring shortened = ShortenInTheMiddle(path, width, [dc](const std::wstring& text) {
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        return static_cast<int>(size.cx);
+    });
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(m_hwnd, dc);
+    return shortened;
 }
 
 void FolderListView::DrawEmptyHint(HDC dc) const {
@@ -276,8 +418,15 @@ bool FolderListView::HandleNotify(const NMHDR& header, LRESULT& result) {
             }
             const FolderEntry& row = m_rows[static_cast<std::size_t>(item.iItem)];
             if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
-                const std::wstring text = Widen(item.iSubItem == 0 ? row.path : row.status);
+                std::wstring text = Widen(item.iSubItem == 0 ? row.path : row.status);
+                // Shortened only on screen: whoever asks for the text outside a paint gets all.
+                if (item.iSubItem == 0 && m_painting) {
+                    text = ShortenedPath(item.iItem, text);
+                }
                 lstrcpynW(item.pszText, text.c_str(), item.cchTextMax);
+            }
+            if ((item.mask & LVIF_IMAGE) && item.iSubItem == 0) {
+                item.iImage = RowPicture(row);
             }
             if (item.mask & LVIF_STATE) {
                 item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
@@ -302,6 +451,20 @@ bool FolderListView::HandleNotify(const NMHDR& header, LRESULT& result) {
         case LVN_ODFINDITEMW:
             result = -1;
             return true;
+        case TTN_GETDISPINFOW: {
+            if (header.hwndFrom != m_tooltip) {
+                return false;
+            }
+            auto& tip = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
+            const int row = RowUnderPointer();
+            m_tipRow = row;
+            m_tipText = row >= 0 && static_cast<std::size_t>(row) < m_rows.size()
+                            ? Widen(m_rows[static_cast<std::size_t>(row)].path)
+                            : std::wstring();
+            tip.lpszText = m_tipText.data();  // an empty text shows no tip
+            tip.hinst = nullptr;
+            return true;
+        }
         default:
             return false;
     }

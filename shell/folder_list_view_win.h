@@ -31,16 +31,24 @@ private:
 
 class FolderListView final : public FolderRows, public SortableList {
 public:
+    ~FolderListView();
     bool Create(HWND parent, int controlId, HFONT font);
     HWND Handle() const { return m_hwnd; }
+    HWND Header() const;
+    // The row pictures (folder, veiled folder, faded folder) drawn for `dpi`.
+    void SetDpi(int dpi);
 
     // Defers repainting and row counting while many rows change, e.g. while the list loads.
     void SetRedraw(bool redraw);
     // While a command changes many rows: no repaint per row (each costs a trip to the system),
     // one for the whole list when it ends. The list still paints, e.g. behind a message box.
     void DeferRowRedraws(bool defer);
-    void SetColumnWidths(int folderWidth, int statusWidth);
-    // The list view's notifications to its parent; true when handled, with the result.
+    // Pixels. With `fitted`, the folder column is narrowed while the two would need a
+    // horizontal scroll bar, and follows the vertical one as rows come and go; without, the
+    // widths stand as given (the user's own).
+    void SetColumnWidths(int folderWidth, int statusWidth, bool fitted);
+    // The list view's notifications to its parent, and its tooltip's; true when handled, with
+    // the result.
     bool HandleNotify(const NMHDR& header, LRESULT& result);
 
     std::size_t Count() const override { return m_rows.size(); }
@@ -70,6 +78,14 @@ public:
     Outcome ApplySort(const ListSortState& state) override;
 
 private:
+    static LRESULT CALLBACK MouseWatchProc(HWND hwnd, UINT message, WPARAM wParam,
+                                           LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    void CreateTooltip(HWND parent);
+    // The row under the mouse pointer, or -1.
+    int RowUnderPointer() const;
+    // The folder column's text as painted: a path too long for the column loses its middle.
+    std::wstring ShortenedPath(int row, const std::wstring& path) const;
+    void FitColumns();
     void SyncCount();
     // Drawn over an empty list, so that a new user sees where to start.
     void DrawEmptyHint(HDC dc) const;
@@ -77,6 +93,14 @@ private:
     void ToggleChecked(int index);
 
     HWND m_hwnd = nullptr;
+    HWND m_tooltip = nullptr;  // destroyed with the list, its owner
+    int m_tipRow = -1;
+    std::wstring m_tipText;
+    mutable bool m_painting = false;  // between a paint's first and last custom-draw stage
+    int m_dpi = 96;
+    int m_folderWidth = -1;
+    int m_statusWidth = -1;
+    bool m_fitted = true;
     std::vector<FolderEntry> m_rows;
     std::string m_keptTail;
     ListSortState m_sort;

@@ -1,5 +1,6 @@
 #include "shell/main_layout.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 MainLayout ComputeMainLayout(const MainLayoutInput& input) {
@@ -20,4 +21,8 @@ MainLayout ComputeMainLayout(const MainLayoutInput& input) {
     layout.folderColumnWidth = layout.listWidth - 1500;
     layout.statusColumnWidth = 1440;
     return layout;
+}
+
+int FittedFolderColumn(int laidOut, int statusWidth, int clientWidth, int minimum) {
+    return std::max(minimum, std::min(laidOut, clientWidth - statusWidth));
 }

@@ -22,3 +22,8 @@ struct MainLayout {
 };
 
 MainLayout ComputeMainLayout(const MainLayoutInput& input);
+
+// The folder column's width (pixels) in a list whose client area, without its scroll bar, is
+// `clientWidth` wide: as laid out, but narrowed so that the two columns never ask for a
+// horizontal scroll bar by a few pixels; never under `minimum`.
+int FittedFolderColumn(int laidOut, int statusWidth, int clientWidth, int minimum);

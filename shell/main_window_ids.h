@@ -29,5 +29,8 @@ inline constexpr int IDM_FILE_FIND = IDM_FILE_ITEM + 5;
 
 // Posted to the main window when the look at the disk after start has finished.
 inline constexpr unsigned kMsgDiskChecked = 0x8000 + 1;  // WM_APP + 1
+inline constexpr unsigned kMsgShowBanner = 0x8000 + 2;   // WM_APP + 2: posted after the first paint
+inline constexpr unsigned kMsgColumnsDragged = 0x8000 + 3;  // WM_APP + 3
+inline constexpr unsigned kMsgFoldersDropped = 0x8000 + 4;  // WM_APP + 4
 
 inline constexpr wchar_t kMainWindowClass[] = L"MurkwellMainWindow";

@@ -4,6 +4,8 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <utility>
+
 #include "platform/gdi_win.h"
 #include "platform/program_folder_win.h"
 #include "platform/twips.h"
@@ -77,6 +79,7 @@ bool MainWindow::Create() {
                         size.cy, nullptr, CreateMainMenu())) {
         return false;
     }
+    m_userColumns = ParseColumnWidths(m_settings.Read(kColumnWidthsKey, ""));
     if (!Load()) {
         ::DestroyWindow(Handle());
         return false;
@@ -118,7 +121,9 @@ bool MainWindow::CreateControls() {
     if (!m_list.Create(hwnd, IDC_LST_FOLDERS, m_listFont.Get())) {
         return false;
     }
+    m_list.SetDpi(dpi);
     m_statusLine.Attach(m_statusBar);
+    m_dropTarget.Register(hwnd);
     m_batchProgress.Attach(m_statusBar, m_cancelBatch, m_list.Handle());
     return m_statusBar && m_banner && m_buttons[5] && m_cancelBatch;
 }
@@ -134,6 +139,7 @@ void MainWindow::UpdateFonts() {
     if (m_list.Handle()) {
         ::SendMessageW(m_list.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(m_listFont.Get()),
                        TRUE);
+        m_list.SetDpi(dpi);
     }
     ::SendMessageW(m_statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(m_listFont.Get()), TRUE);
     ::SendMessageW(m_cancelBatch, WM_SETFONT, reinterpret_cast<WPARAM>(m_listFont.Get()), TRUE);
@@ -160,13 +166,6 @@ bool MainWindow::Load() {
         return false;
     }
 
-    if (m_productInfo.bannerEnabled) {
-        ::ShowWindow(m_bannerView.Handle(), SW_SHOW);
-        ::BringWindowToTop(m_bannerView.Handle());
-        // The picture box it makes is a child of this window and goes with it.
-        ShowBanner(Handle(), m_bannerView, m_banner, Widen(m_productInfo.bannerAddress),
-                   ScaleMode::Twips, Dpi());
-    }
     m_productInfo = LoadProductInfo();
     ::SetWindowTextW(Handle(), Widen(MainWindowCaption(m_productInfo)).c_str());
     ::SetWindowTextW(m_buttons[5], Widen("Visit " + m_productInfo.websiteAddress).c_str());
@@ -234,6 +233,61 @@ void MainWindow::FinishLoad() {
     InstallHotkeyHook(Handle(), *this);
     // After the first paint: the list shows at once, and the disk is looked at meanwhile.
     StartDiskCheck();
+    // The web page too: starting the web control takes longer than all the rest of the load.
+    if (m_productInfo.bannerEnabled) {
+        ::PostMessageW(Handle(), kMsgShowBanner, 0, 0);
+    }
+}
+
+void MainWindow::TakeDroppedFolders(const std::vector<std::wstring>& folders) {
+    for (const auto& folder : folders) {
+        m_droppedFolders.push_back(Narrow(folder));
+    }
+    ::PostMessageW(Handle(), kMsgFoldersDropped, 0, 0);
+}
+
+void MainWindow::AddDroppedFolders() {
+    if (m_busy || !m_commands || !::IsWindowVisible(Handle())) {
+        if (!m_addingDropped) {
+            m_droppedFolders.clear();  // as any other command then: not taken
+        }
+        return;
+    }
+    if (m_addingDropped) {
+        return;  // a drop while Add's message waited: the loop below takes it in turn
+    }
+    ::SetForegroundWindow(Handle());  // Add's messages come up over the window, not behind
+    m_addingDropped = true;
+    try {
+        while (!m_droppedFolders.empty()) {
+            const std::vector<std::string> folders = std::exchange(m_droppedFolders, {});
+            m_commands->AddDropped(folders);
+        }
+    } catch (...) {
+        m_addingDropped = false;
+        throw;
+    }
+    m_addingDropped = false;
+}
+
+void MainWindow::KeepColumnWidths() {
+    const int dpi = Dpi();
+    const auto twips = [&](int column) {
+        return PixelsToTwips(
+            static_cast<int>(::SendMessageW(m_list.Handle(), LVM_GETCOLUMNWIDTH, column, 0)), dpi);
+    };
+    m_userColumns = ColumnWidths{twips(0), twips(1)};
+    m_list.SetColumnWidths(TwipsToPixels(m_userColumns->folder, dpi),
+                           TwipsToPixels(m_userColumns->status, dpi), false);
+    m_settings.Write(kColumnWidthsKey, FormatColumnWidths(*m_userColumns));
+}
+
+void MainWindow::ShowWebBanner() {
+    ::ShowWindow(m_bannerView.Handle(), SW_SHOW);
+    ::BringWindowToTop(m_bannerView.Handle());
+    // The picture box it makes is a child of this window and goes with it.
+    ShowBanner(Handle(), m_bannerView, m_banner, Widen(m_productInfo.bannerAddress),
+               ScaleMode::Twips, Dpi());
 }
 
 void MainWindow::RegisterHotkeys() {
@@ -392,9 +446,14 @@ void MainWindow::Layout() {
                 layout.listHeight, dpi);
     MoveInTwips(m_buttons[5], input.websiteButtonLeft, kButtonTopTwips, layout.websiteButtonWidth,
                 kButtonHeightTwips, dpi);
-    m_list.SetColumnWidths(
-        layout.folderColumnWidth < 0 ? -1 : TwipsToPixels(layout.folderColumnWidth, dpi),
-        TwipsToPixels(layout.statusColumnWidth, dpi));
+    if (m_userColumns) {
+        m_list.SetColumnWidths(TwipsToPixels(m_userColumns->folder, dpi),
+                               TwipsToPixels(m_userColumns->status, dpi), false);
+    } else {
+        m_list.SetColumnWidths(
+            layout.folderColumnWidth < 0 ? -1 : TwipsToPixels(layout.folderColumnWidth, dpi),
+            TwipsToPixels(layout.statusColumnWidth, dpi), true);
+    }
 }
 
 void MainWindow::OpenFindHidden() {
@@ -503,10 +562,19 @@ void MainWindow::OnCommand(int id) {
 }
 
 LRESULT MainWindow::OnNotify(const NMHDR& header) {
+    LRESULT result = 0;
+    if (header.code == TTN_GETDISPINFOW) {
+        return m_list.HandleNotify(header, result) ? result : 0;
+    }
+    if (header.hwndFrom == m_list.Header() &&
+        (header.code == HDN_ENDTRACKW || header.code == HDN_DIVIDERDBLCLICKW)) {
+        // The new width is set after this notification: read it once it is.
+        ::PostMessageW(Handle(), kMsgColumnsDragged, 0, 0);
+        return 0;
+    }
     if (header.idFrom != IDC_LST_FOLDERS) {
         return 0;
     }
-    LRESULT result = 0;
     if (m_list.HandleNotify(header, result)) {
         return result;
     }
@@ -521,9 +589,8 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
             const bool tracing = m_startupTrace.WaitingForPaint();
             if (tracing && draw.nmcd.dwDrawStage == CDDS_POSTPAINT) {
                 m_startupTrace.ListPainted();
-                return CDRF_DODEFAULT;
             }
-            return m_list.CustomDraw(draw, tracing ? CDRF_NOTIFYPOSTPAINT : CDRF_DODEFAULT);
+            return m_list.CustomDraw(draw, CDRF_DODEFAULT);
         }
         case NM_RCLICK: {
             POINT point{};
@@ -661,6 +728,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 OnCommand(LOWORD(wParam));
             }
             return 0;
+        case kMsgColumnsDragged:
+            KeepColumnWidths();
+            return 0;
+        case kMsgShowBanner:
+            ShowWebBanner();
+            return 0;
         case kMsgDiskChecked:
             if (m_busy) {
                 m_diskCheckWaiting = true;  // applied when the command ends
@@ -699,7 +772,17 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             break;
+        case WM_DROPFILES: {
+            const auto drop = reinterpret_cast<HDROP>(wParam);
+            TakeDroppedFolders(FoldersInDrop(drop));
+            ::DragFinish(drop);
+            return 0;
+        }
+        case kMsgFoldersDropped:
+            AddDroppedFolders();
+            return 0;
         case WM_DESTROY:
+            m_dropTarget.Revoke();
             Unload();
             return 0;
     }

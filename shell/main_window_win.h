@@ -3,7 +3,9 @@
 // menus, routed to the folder commands.
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/message_box_win.h"
 #include "platform/text_win.h"
@@ -16,6 +18,7 @@
 #include "protect/stealth_platform_win.h"
 #include "shell/batch_progress_win.h"
 #include "shell/disk_check_win.h"
+#include "shell/folder_drop_target_win.h"
 #include "shell/folder_list_view_win.h"
 #include "shell/folder_picker_win.h"
 #include "shell/path_rules_win.h"
@@ -23,6 +26,7 @@
 #include "shell/main_menu.h"
 #include "shell/program_host.h"
 #include "shell/startup_trace_win.h"
+#include "shell/window_geometry.h"
 #include "vault/folder_disk_win.h"
 #include "vault/list_commands.h"
 #include "vault/list_storage_win.h"
@@ -73,6 +77,11 @@ private:
     // A visible folder opens in Explorer; a hidden or missing one only beeps.
     void OpenFolderAt(std::size_t index);
     void PaintBanner(const DRAWITEMSTRUCT& item) const;
+    void ShowWebBanner();
+    void KeepColumnWidths();
+    // Folders dropped on the window are added once the drop has ended, one by one as Add does.
+    void TakeDroppedFolders(const std::vector<std::wstring>& folders);
+    void AddDroppedFolders();
     void RunBusy(void (FolderCommands::*command)());
     void OpenFindHidden();
     void StartDiskCheck();
@@ -122,4 +131,11 @@ private:
     bool m_diskCheckWaiting = false;   // the look at the disk came back during one
     bool m_closeAfterBatch = false;    // the window was closed during one
     bool m_startMaximised = false;
+    // The column widths the user dragged (twips), kept over resizes and restarts.
+    std::optional<ColumnWidths> m_userColumns;
+    FolderDropTarget m_dropTarget{[this](const std::vector<std::wstring>& folders) {
+        TakeDroppedFolders(folders);
+    }};
+    std::vector<std::string> m_droppedFolders;
+    bool m_addingDropped = false;
 };

@@ -27,3 +27,18 @@ std::optional<WindowGeometry> ParseWindowGeometry(std::string_view text);
 // The main window is never made smaller than this client area (twips): every button whole.
 inline constexpr int kMinClientWidthTwips = 7215;
 inline constexpr int kMinClientHeightTwips = 3600;
+
+// The list's column widths once the user has dragged a divider: "folder,status" in twips, so
+// that they mean the same at every DPI. Until then the columns follow the window.
+inline constexpr std::string_view kColumnWidthsKey = "columnWidths";
+
+struct ColumnWidths {
+    int folder = 0;
+    int status = 0;
+
+    friend bool operator==(const ColumnWidths&, const ColumnWidths&) = default;
+};
+
+std::string FormatColumnWidths(const ColumnWidths& widths);
+// Nothing for text that is not two whole numbers, or a width under 0 or over 100 inches.
+std::optional<ColumnWidths> ParseColumnWidths(std::string_view text);

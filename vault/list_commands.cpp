@@ -140,7 +140,18 @@ void FolderCommands::Refuse(const std::string& text) {
 }
 
 void FolderCommands::Add() {
-    const std::string picked = m_env.picker.PickFolder();
+    AddFolder(m_env.picker.PickFolder());
+}
+
+void FolderCommands::AddDropped(const std::vector<std::string>& paths) {
+    for (const auto& path : paths) {
+        if (!path.empty()) {  // an empty path would read as a cancelled pick
+            AddFolder(path);
+        }
+    }
+}
+
+void FolderCommands::AddFolder(const std::string& picked) {
     switch (JudgeFolderToAdd(picked, m_env.programFolder, m_env.codePage, m_env.pathRules)) {
         case AddVerdict::Cancelled:
             return;

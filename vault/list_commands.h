@@ -106,6 +106,9 @@ public:
     explicit FolderCommands(CommandEnvironment environment) : m_env(environment) {}
 
     void Add();
+    // Folders dragged onto the list, in the order given: each goes through Add's tests and
+    // messages as if it had been picked.
+    void AddDropped(const std::vector<std::string>& paths);
     void RemoveTicked();
     void RemoveAll();
     void HideTicked();
@@ -130,6 +133,7 @@ public:
     std::vector<std::string> RevealFound(const std::vector<std::string>& realPaths);
 
 private:
+    void AddFolder(const std::string& picked);
     using FolderOperation = bool (*)(const std::string&, FolderDisk&, Prompter&);
 
     // Runs `operation` on each ticked entry whose status is `from`; each success turns it

@@ -154,7 +154,11 @@ void Fill(FolderList& list, StoredList&& stored, const CodePage& codePage) {
         origin->lineRead = true;
         origin->loadedStatus = codePage.ToUtf8(entry.status);
         FolderEntry row{codePage.ToUtf8(entry.path), origin->loadedStatus, false, false, nullptr};
-        origin->path = std::move(entry.path);
+        // Most paths read the same in both encodings; one copy of those is enough.
+        origin->pathAsShown = row.path == entry.path;
+        if (!origin->pathAsShown) {
+            origin->path = std::move(entry.path);
+        }
         origin->status = std::move(entry.status);
         origin->rest = std::move(entry.rest);
         row.origin = std::move(origin);
@@ -253,7 +257,7 @@ Outcome EncodeEntries(const FolderList& list, const CodePage& codePage, StoredLi
             line.keptBefore = origin->keptBefore;
         }
         if (origin && origin->lineRead) {
-            line.path = origin->path;
+            line.path = origin->pathAsShown ? entry.path : origin->path;
             line.rest = origin->rest;
         } else if (!EncodeField(entry.path, codePage, line.path)) {
             // Writing a mangled path would strand its folder; keep the previous file instead.

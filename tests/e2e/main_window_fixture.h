@@ -43,9 +43,12 @@ protected:
     }
 
     void Start() {
-        // Each test's window opens at the design size, whatever the last one was left at.
+        // Each test's window opens at the design size and its columns follow it, whatever the
+        // last test left.
         ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Kestrelby\\Murkwell\\Settings",
                              L"windowPlacement");
+        ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Kestrelby\\Murkwell\\Settings",
+                             L"columnWidths");
         program = std::make_unique<ProgramRun>(programFolder);
         ASSERT_TRUE(program->Started());
         AttachToWindow();

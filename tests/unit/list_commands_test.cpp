@@ -226,6 +226,21 @@ TEST_F(ListCommandsTest, RefusedOrCancelledAddChangesNothing) {
     }
 }
 
+TEST_F(ListCommandsTest, DroppedFoldersGoThroughAddsTestsInOrder) {
+    prompter.answers = {PromptAnswer::Ok};  // the system warning for the third
+    commands.AddDropped({"D:\\Private", "E:\\", "C:\\Windows\\Temp", "", "D:\\Tax"});
+
+    EXPECT_EQ(rows.entries,
+              (std::vector<FolderEntry>{Entry("D:\\Private", "Visible"),
+                                        Entry("C:\\Windows\\Temp", "Visible"),
+                                        Entry("D:\\Tax", "Visible")}));
+    ASSERT_EQ(prompter.shown.size(), 2u);
+    EXPECT_EQ(prompter.shown[0].text, "You cannot hide drives.");
+    EXPECT_EQ(prompter.shown[1].title, "Critial Warning");
+    EXPECT_EQ(status.text, "Added: D:\\Tax");
+    EXPECT_EQ(Saved().size(), 3u);
+}
+
 TEST_F(ListCommandsTest, SystemFolderWarningLetsTheUserChoose) {
     const std::string expected =
         "Hiding System or Program Files is not recommended and could cause problems with certain "

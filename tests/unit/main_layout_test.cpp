@@ -50,3 +50,19 @@ TEST(MainLayout, BannerDoesNotPushTheListUnderTheStatusBar) {
         EXPECT_EQ(a.listTop + a.listHeight, b.listTop + b.listHeight) << height;
     }
 }
+
+TEST(MainLayout, FolderColumnLeavesNoNeedlessHorizontalScrollBar) {
+    struct Case {
+        int laidOut, status, client, minimum, expected;
+    };
+    const Case cases[] = {
+        {500, 96, 700, 40, 500},  // room to spare: as laid out
+        {600, 96, 696, 40, 600},  // exactly fills the list
+        {600, 96, 679, 40, 583},  // a vertical scroll bar came: narrowed by its width
+        {600, 96, 100, 40, 40},   // the list is too small for both: the folder keeps a minimum
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FittedFolderColumn(c.laidOut, c.status, c.client, c.minimum), c.expected)
+            << c.laidOut << " " << c.client;
+    }
+}

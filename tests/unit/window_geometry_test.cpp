@@ -13,3 +13,13 @@ TEST(WindowGeometry, RoundTripsAndRefusesWhatIsNotAPlace) {
         EXPECT_EQ(ParseWindowGeometry(bad), std::nullopt) << bad;
     }
 }
+
+TEST(WindowGeometry, ColumnWidthsRoundTripAndRefuseNonsense) {
+    EXPECT_EQ(FormatColumnWidths({5400, 1800}), "5400,1800");
+    EXPECT_EQ(ParseColumnWidths("5400,1800"), (ColumnWidths{5400, 1800}));
+    EXPECT_EQ(ParseColumnWidths("0,0"), (ColumnWidths{0, 0}));
+    for (const std::string_view bad : {"", "5400", "5400,", ",1800", "5400,1800,1", "-1,1800",
+                                       "5400,144001", "54 00,1800", "x,1800"}) {
+        EXPECT_EQ(ParseColumnWidths(bad), std::nullopt) << bad;
+    }
+}
