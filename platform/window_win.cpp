@@ -103,19 +103,43 @@ void FitInWorkArea(HWND window) {
     PlaceInWorkArea(window, window, rect.left, rect.top);
 }
 
+namespace {
+
+// Places `window` over the middle of `area`, kept inside the work area nearest `nearWindow`.
+void CenterOverArea(HWND window, const RECT& area, HWND nearWindow) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    const int left = area.left + ((area.right - area.left) - (rect.right - rect.left)) / 2;
+    const int top = area.top + ((area.bottom - area.top) - (rect.bottom - rect.top)) / 2;
+    PlaceInWorkArea(window, nearWindow, left, top);
+}
+
+bool OnScreen(HWND window) {
+    return window && ::IsWindowVisible(window) && !::IsIconic(window);
+}
+
+}  // namespace
+
 void CenterOnOwner(HWND window) {
     const HWND owner = ::GetWindow(window, GW_OWNER);
-    if (!owner || !::IsWindowVisible(owner) || ::IsIconic(owner)) {
+    if (!OnScreen(owner)) {
         FitInWorkArea(window);
         return;
     }
     RECT ownerRect{};
-    RECT rect{};
     ::GetWindowRect(owner, &ownerRect);
-    ::GetWindowRect(window, &rect);
-    const int left = ownerRect.left + ((ownerRect.right - ownerRect.left) - (rect.right - rect.left)) / 2;
-    const int top = ownerRect.top + ((ownerRect.bottom - ownerRect.top) - (rect.bottom - rect.top)) / 2;
-    PlaceInWorkArea(window, owner, left, top);
+    CenterOverArea(window, ownerRect, owner);
+}
+
+void CenterOver(HWND window, HWND asker) {
+    if (OnScreen(asker)) {
+        RECT askerRect{};
+        ::GetWindowRect(asker, &askerRect);
+        CenterOverArea(window, askerRect, asker);
+        return;
+    }
+    const PixelRect work = WorkAreaNear(asker ? asker : window);
+    CenterOverArea(window, {work.left, work.top, work.right, work.bottom}, asker ? asker : window);
 }
 
 std::wstring TextOfWindow(HWND window) {

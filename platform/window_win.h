@@ -43,6 +43,9 @@ void FitInWorkArea(HWND window);
 // Places a window over the middle of its owner, kept inside the owner's work area; a window
 // without a visible owner is only kept inside its own.
 void CenterOnOwner(HWND window);
+// Places a window over the middle of the window that asked for it, or of the screen when that
+// one is hidden or minimised (stealth mode, the start-up window gone).
+void CenterOver(HWND window, HWND asker);
 
 // The text of a window or control of this program.
 std::wstring TextOfWindow(HWND window);

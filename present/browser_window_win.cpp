@@ -28,8 +28,8 @@ struct Placed {
 constexpr Placed kFrame{0, 0, 6375, 7215};
 constexpr Placed kTemplateLabel{3180, 6840, 555, 135};
 constexpr Placed kUrlLabel{120, 300, 1215, 255};
-constexpr Placed kAddress{540, 240, 4875, 315};
-constexpr Placed kWebView{120, 1140, 6135, 5595};
+constexpr Placed kAddress{540, 240, 4590, 315};
+constexpr Placed kWebView{120, 1395, 6135, 5340};
 
 struct ButtonDesign {
     int id;
@@ -40,11 +40,11 @@ struct ButtonDesign {
 };
 
 constexpr ButtonDesign kButtons[5] = {
-    {IDC_CMD_GO, {5460, 240, 795, 315}, L"Go", L"browse the entered url", ButtonPicture::Go},
-    {IDC_CMD_BACK, {540, 600, 1000, 435}, L"Back", L"back", ButtonPicture::Back},
-    {IDC_CMD_FORWARD, {1620, 600, 1000, 435}, L"Forward", L"forward", ButtonPicture::Forward},
-    {IDC_CMD_STOP, {2700, 600, 1000, 435}, L"Stop", L"stop", ButtonPicture::Stop},
-    {IDC_CMD_REFRESH, {3780, 600, 1000, 435}, L"Refresh", L"refresh", ButtonPicture::Refresh},
+    {IDC_CMD_GO, {5175, 240, 1080, 315}, L"Go", L"browse the entered url", ButtonPicture::Go},
+    {IDC_CMD_BACK, {540, 600, 1000, 690}, L"Back", L"back", ButtonPicture::Back},
+    {IDC_CMD_FORWARD, {1620, 600, 1000, 690}, L"Forward", L"forward", ButtonPicture::Forward},
+    {IDC_CMD_STOP, {2700, 600, 1000, 690}, L"Stop", L"stop", ButtonPicture::Stop},
+    {IDC_CMD_REFRESH, {3780, 600, 1000, 690}, L"Refresh", L"refresh", ButtonPicture::Refresh},
 };
 
 RECT InPixels(const Placed& place, int dpi) {

@@ -65,8 +65,9 @@ void Draw(const Canvas& canvas, ButtonPicture picture) {
             const HGDIOBJ previousPen = ::SelectObject(dc, pen.Get());
             const HGDIOBJ previousBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
             // Three quarters of a circle, open at the top right, where the arrow head sits.
-            ::Arc(dc, canvas.S(4), canvas.S(4), canvas.S(20), canvas.S(20), canvas.S(20),
-                  canvas.S(8), canvas.S(14), canvas.S(3));
+            // Arc runs counter-clockwise, so it starts at the top and ends at the right.
+            ::Arc(dc, canvas.S(4), canvas.S(4), canvas.S(20), canvas.S(20), canvas.S(14),
+                  canvas.S(3), canvas.S(20), canvas.S(8));
             ::SelectObject(dc, previousBrush);
             ::SelectObject(dc, previousPen);
             const POINT head[] = {canvas.P(13, 1), canvas.P(21, 3), canvas.P(15, 9)};

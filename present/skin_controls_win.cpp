@@ -107,6 +107,20 @@ void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& 
     RECT measure{0, 0, content.right - content.left, 0};
     ::DrawTextW(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
     const int textHeight = caption.empty() ? 0 : measure.bottom;
+    // A wide, low button takes its picture beside the caption when it fits whole there.
+    const int besideWidth = pictureWidth + (caption.empty() ? 0 : 2 * unit + measure.right);
+    if (picture && pictureHeight + (textHeight ? textHeight + unit : 0) >
+                       content.bottom - content.top &&
+        pictureHeight <= content.bottom - content.top &&
+        besideWidth <= content.right - content.left) {
+        const int left = (content.left + content.right - besideWidth) / 2;
+        ::DrawIconEx(dc, left, (content.top + content.bottom - pictureHeight) / 2, picture,
+                     pictureWidth, pictureHeight, 0, nullptr, DI_NORMAL);
+        RECT text{left + pictureWidth + 2 * unit, content.top, content.right, content.bottom};
+        ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_LEFT | DT_VCENTER);
+        ::SelectObject(dc, previousFont);
+        return;
+    }
     // The picture sits above the caption, made smaller where the button is short; where even a
     // small one does not fit, the caption alone is shown.
     const int room = (content.bottom - content.top) - (textHeight ? textHeight + unit : 0);

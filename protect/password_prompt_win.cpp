@@ -33,6 +33,7 @@ bool PasswordPrompt::Create() {
 void PasswordPrompt::SetFormToShow(GuardedWindow& form, int action) {
     m_form = &form;
     m_action = action;
+    CenterOver(Handle(), form.WindowHandle());  // before the start-up window goes
     if (action == kContinueStartup) {
         ::ShowWindow(form.WindowHandle(), SW_HIDE);
     }

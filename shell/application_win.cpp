@@ -29,7 +29,7 @@ Application::Application()
       m_programFolderUtf8(Narrow(m_programFolder)),
       m_settings(m_productInfo.companyName, m_productInfo.productName),
       m_passwords(m_settings, m_hasher, m_codePage),
-      m_splash([this] { CreateMainWindow(); }) {}
+      m_splash([this] { PrepareMainWindow(); }, [this] { CreateMainWindow(); }) {}
 
 Application::~Application() = default;
 
@@ -95,11 +95,22 @@ void Application::LoadStartup() {
     m_splash.ResumeStart();
 }
 
+void Application::PrepareMainWindow() {
+    try {
+        m_mainWindow = std::make_unique<MainWindow>(m_productInfo, m_settings, *this);
+        (void)m_mainWindow->Build();  // on failure, CreateMainWindow tries again and ends
+    } catch (const std::exception&) {
+        m_mainWindow.reset();  // CreateMainWindow starts afresh and reports what fails
+    }
+}
+
 void Application::CreateMainWindow() {
     // A failure here must end the program with a word: a half-started one would hold the
     // one-copy lock with no window, and every later copy would end silently.
     try {
-        m_mainWindow = std::make_unique<MainWindow>(m_productInfo, m_settings, *this);
+        if (!m_mainWindow) {
+            m_mainWindow = std::make_unique<MainWindow>(m_productInfo, m_settings, *this);
+        }
         if (!m_mainWindow->Create()) {
             EndProgram();  // the list could not be read, and the user has been told
             return;

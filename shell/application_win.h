@@ -37,6 +37,7 @@ public:
 
 private:
     void LoadStartup();
+    void PrepareMainWindow();
     void CreateMainWindow();
     bool ReadStealthAtStart();
     bool TranslateDialogMessage(MSG& message);

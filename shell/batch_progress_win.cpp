@@ -47,6 +47,11 @@ void StatusBarProgress::End() {
 
 bool StatusBarProgress::Advance(std::size_t done, std::size_t total) {
     const auto now = Clock::now();
+    if (done <= 1) {
+        // Counted from the first folder: a command may ask the user something before it.
+        m_started = now;
+        m_lastLook = now;
+    }
     if (now - m_lastLook < kProgressLookEvery) {
         return !m_stop;
     }

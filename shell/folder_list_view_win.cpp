@@ -269,6 +269,7 @@ LRESULT FolderListView::CustomDraw(NMLVCUSTOMDRAW& draw, LRESULT atPrepaint) con
     switch (draw.nmcd.dwDrawStage) {
         case CDDS_PREPAINT:
             m_painting = true;
+            m_labelWidth = -1;  // the column may have changed since the last paint
             return atPrepaint | CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
         case CDDS_POSTPAINT:
             m_painting = false;
@@ -291,14 +292,24 @@ LRESULT FolderListView::CustomDraw(NMLVCUSTOMDRAW& draw, LRESULT atPrepaint) con
 }
 
 std::wstring FolderListView::ShortenedPath(int row, const std::wstring& path) const {
-    RECT label{};
-    label.top = 0;  // the row's first column
-    label.left = LVIR_LABEL;
-    if (!::SendMessageW(m_hwnd, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&label))) {
-        return path;
+    if (m_labelWidth < 0) {
+        // Every row's label is as wide as the first column leaves it: one look a paint. The
+        // list asks for the row again to answer, and that answer must not be shortened.
+        RECT label{};
+        label.top = 0;  // the row's first column
+        label.left = LVIR_LABEL;
+        m_painting = false;
+        const bool found =
+            ::SendMessageW(m_hwnd, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&label));
+        m_painting = true;
+        if (!found) {
+            return path;
+        }
+        // The list leaves a margin on either side of a label's text.
+        m_labelWidth = std::max(0, static_cast<int>(label.right - label.left) -
+                                       ::MulDiv(12, m_dpi, 96));
     }
-    // The list leaves a margin on either side of a label's text.
-    const int width = label.right - label.left - ::MulDiv(12, m_dpi, 96);
+    const int width = m_labelWidth;
     const HDC dc = ::GetDC(m_hwnd);
     const HGDIOBJ previous = ::SelectObject(
         dc, reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0)));

@@ -97,6 +97,7 @@ private:
     int m_tipRow = -1;
     std::wstring m_tipText;
     mutable bool m_painting = false;  // between a paint's first and last custom-draw stage
+    mutable int m_labelWidth = -1;   // the first column's text width in this paint, once known
     int m_dpi = 96;
     int m_folderWidth = -1;
     int m_statusWidth = -1;

@@ -71,12 +71,23 @@ int MainWindow::Dpi() const {
     return WindowDpi(Handle());
 }
 
-bool MainWindow::Create() {
+bool MainWindow::Build() {
     const int dpi = WindowDpi(nullptr);
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     const SIZE size = OuterSizeForClient({kClientWidthTwips, kClientHeightTwips}, style, true, dpi);
     if (!CreateWindowOf(kMainWindowClass, L"Form1", style, 0, CW_USEDEFAULT, CW_USEDEFAULT, size.cx,
                         size.cy, nullptr, CreateMainMenu())) {
+        return false;
+    }
+    if (!CreateControls()) {
+        ::DestroyWindow(Handle());
+        return false;
+    }
+    return true;
+}
+
+bool MainWindow::Create() {
+    if (!Handle() && !Build()) {
         return false;
     }
     m_userColumns = ParseColumnWidths(m_settings.Read(kColumnWidthsKey, ""));
@@ -88,6 +99,7 @@ bool MainWindow::Create() {
     // Once the skin has its frame: at a high DPI on a small screen the design size is too big,
     // and a screen may have gone since the last run.
     FitInWorkArea(Handle());
+    m_loaded = true;
     return true;
 }
 
@@ -147,9 +159,6 @@ void MainWindow::UpdateFonts() {
 
 bool MainWindow::Load() {
     m_startupTrace.LoadStarted();
-    if (!CreateControls()) {
-        return false;
-    }
     m_prompter.SetOwner(Handle());
     m_storage = std::make_unique<FolderListStorage>(m_programFolder);
     m_picker = std::make_unique<SystemFolderPicker>(Handle(), m_programFolder);
@@ -380,6 +389,9 @@ void MainWindow::RestoreGeometry() {
 }
 
 void MainWindow::SaveGeometry() {
+    if (!m_loaded) {
+        return;  // never placed: the size and place kept from the last run still hold
+    }
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
     if (!::GetWindowPlacement(Handle(), &placement)) {
@@ -506,7 +518,7 @@ void MainWindow::OnCommand(int id) {
             break;
         case IDC_CMD_DEL:
         case IDM_FILE_ITEM + 1:
-            m_commands->RemoveTicked();
+            RunBusy(&FolderCommands::RemoveTicked);
             break;
         case IDM_FILE_ITEM + 2:
             m_commands->RemoveAll();
@@ -742,6 +754,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_CLOSE:
+            if (!m_loaded) {
+                return 0;  // built in the start-up pause, not loaded yet: the start goes on
+            }
             if (m_busy) {
                 // Closed mid-way: the command stops, saves what it did, then the window closes.
                 m_batchProgress.RequestStop();

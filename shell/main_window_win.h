@@ -45,8 +45,12 @@ public:
     MainWindow(ProductInfo& productInfo, SettingsStore& settings, ProgramHost& host);
     ~MainWindow() override;
 
-    // Creates the window hidden and runs its load up to the caption and the list. False when
-    // the program should end: the folder list could not be read.
+    // Creates the window and its controls, hidden and empty: work that can be done while the
+    // start-up window pauses. False when a control could not be created.
+    bool Build();
+    // Builds the window unless that is done, then runs its load up to the caption and the list.
+    // False when the program should end: the window could not be built or the folder list could
+    // not be read.
     bool Create();
     // The rest of the load: the first-run help, then the window shown (or stealth mode).
     void FinishLoad();
@@ -130,6 +134,7 @@ private:
     bool m_busy = false;               // a long command runs; only Cancel and Esc get through
     bool m_diskCheckWaiting = false;   // the look at the disk came back during one
     bool m_closeAfterBatch = false;    // the window was closed during one
+    bool m_loaded = false;  // the list read and the window placed
     bool m_startMaximised = false;
     // The column widths the user dragged (twips), kept over resizes and restarts.
     std::optional<ColumnWidths> m_userColumns;

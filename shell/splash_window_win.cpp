@@ -92,6 +92,11 @@ void SplashWindow::Paint(HDC dc, const RECT& area) const {
 LRESULT SplashWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER:
+            if (wParam == kPauseTimer && !m_prepared) {
+                // The pause counts real time, so work done in it does not lengthen it.
+                m_prepared = true;
+                m_prepareMainWindow();
+            }
             if (wParam == kPauseTimer &&
                 m_pause.Advance(static_cast<double>(Microseconds() - m_pauseStart) / 1000.0)) {
                 ::KillTimer(Handle(), kPauseTimer);

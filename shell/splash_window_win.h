@@ -13,9 +13,10 @@
 
 class SplashWindow final : public Window, public GuardedWindow {
 public:
-    // `createMainWindow` runs when the pause is over.
-    explicit SplashWindow(std::function<void()> createMainWindow)
-        : m_createMainWindow(std::move(createMainWindow)) {}
+    // `prepareMainWindow` runs early in the pause, `createMainWindow` when it is over.
+    SplashWindow(std::function<void()> prepareMainWindow, std::function<void()> createMainWindow)
+        : m_prepareMainWindow(std::move(prepareMainWindow)),
+          m_createMainWindow(std::move(createMainWindow)) {}
 
     bool Create(const ProductInfo& productInfo);
 
@@ -31,7 +32,9 @@ protected:
 private:
     void Paint(HDC dc, const RECT& area) const;
 
+    std::function<void()> m_prepareMainWindow;
     std::function<void()> m_createMainWindow;
+    bool m_prepared = false;
     Skin m_skin{BuiltInSkinPalette()};
     const ProductInfo* m_productInfo = nullptr;
     StartupPause m_pause;

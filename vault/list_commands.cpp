@@ -198,6 +198,11 @@ void FolderCommands::RemoveTicked() {
     int removed = 0;
     bool kept = false;
     std::size_t index = 0;
+    std::size_t total = 0;
+    for (std::size_t i = 0; i < m_env.rows.Count(); ++i) {
+        total += m_env.rows.IsChecked(i) ? 1 : 0;
+    }
+    std::size_t done = 0;
     for (;;) {
         if (removed > 0 && m_env.rows.Count() == 0) {
             // Emptied by this walk: saved, and the previous status text stays.
@@ -221,6 +226,9 @@ void FolderCommands::RemoveTicked() {
         } else {
             kept = true;
             ++index;
+        }
+        if (m_env.progress && !m_env.progress->Advance(++done, total)) {
+            break;  // stopped by the user: the entries removed so far are saved below
         }
     }
     std::string text = "Removed " + std::to_string(removed) + " folders";

@@ -98,7 +98,7 @@ struct CommandEnvironment {
     const std::string& appTitle;       // read at each use: stealth mode may change it
     SteadyClock now = &std::chrono::steady_clock::now;
     const PathRules* pathRules = nullptr;  // without, only ASCII letters fold, on the texts
-    BatchProgress* progress = nullptr;     // Hide, Show and their "All" forms report to it
+    BatchProgress* progress = nullptr;     // Hide, Show, their "All" forms and Remove report to it
 };
 
 class FolderCommands {

@@ -147,21 +147,50 @@ ListFileRead ReadListFile(const ListStorage& storage, std::string_view name) {
     return result;
 }
 
+// Whether the entry's line says nothing beyond its path and status word, as nearly every line
+// the program wrote itself does.
+bool IsPlainLine(const StoredEntry& entry, const std::string& shownPath,
+                 const std::string& shownStatus) {
+    return entry.keptBefore.empty() && entry.rest.empty() && entry.path == shownPath &&
+           entry.status == shownStatus;
+}
+
 void Fill(FolderList& list, StoredList&& stored, const CodePage& codePage) {
+    // Plain lines with the same status word share one origin: a long list costs one path per
+    // entry, not a record of how each line stood.
+    std::shared_ptr<const EntryOrigin> plainVisible;
+    std::shared_ptr<const EntryOrigin> plainHidden;
     for (auto& entry : stored.entries) {
-        auto origin = std::make_shared<EntryOrigin>();
-        origin->keptBefore = std::move(entry.keptBefore);
-        origin->lineRead = true;
-        origin->loadedStatus = codePage.ToUtf8(entry.status);
-        FolderEntry row{codePage.ToUtf8(entry.path), origin->loadedStatus, false, false, nullptr};
-        // Most paths read the same in both encodings; one copy of those is enough.
-        origin->pathAsShown = row.path == entry.path;
-        if (!origin->pathAsShown) {
-            origin->path = std::move(entry.path);
+        FolderEntry row{codePage.ToUtf8(entry.path), codePage.ToUtf8(entry.status), false, false,
+                        nullptr};
+        const bool visible = row.status == kStatusVisible;
+        const bool hidden = row.status == kStatusHidden;
+        if ((visible || hidden) && IsPlainLine(entry, row.path, row.status)) {
+            auto& shared = visible ? plainVisible : plainHidden;
+            if (!shared) {
+                auto origin = std::make_shared<EntryOrigin>();
+                origin->lineRead = true;
+                origin->pathAsShown = true;
+                origin->status = row.status;
+                origin->loadedStatus = row.status;
+                shared = std::move(origin);
+            }
+            row.origin = shared;
+        } else {
+            auto origin = std::make_shared<EntryOrigin>();
+            origin->keptBefore = std::move(entry.keptBefore);
+            origin->lineRead = true;
+            origin->loadedStatus = row.status;
+            // Most paths read the same in both encodings; one copy of those is enough.
+            origin->pathAsShown = row.path == entry.path;
+            if (!origin->pathAsShown) {
+                origin->path = std::move(entry.path);
+            }
+            origin->status = std::move(entry.status);
+            origin->rest = std::move(entry.rest);
+            row.origin = std::move(origin);
         }
-        origin->status = std::move(entry.status);
-        origin->rest = std::move(entry.rest);
-        row.origin = std::move(origin);
+        std::string().swap(entry.path);  // the parsed copy is done with: free it as the list fills
         list.Append(std::move(row));
     }
     list.SetKeptTail(std::move(stored.keptTail));

@@ -21,6 +21,13 @@ TEST_F(StartupSettingsTest, PasswordAloneGuardsTheStart) {
     const SeenBox prompt = LaunchBehindPassword("Open sesame");
     ASSERT_NE(prompt.box, nullptr);
     EXPECT_EQ(prompt.title, L"Password Required");
+    // Asked for by the start-up window in the middle of the screen, it comes up there too.
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT promptRect{};
+    ::GetWindowRect(prompt.box, &promptRect);
+    EXPECT_NEAR((promptRect.left + promptRect.right) / 2, (work.left + work.right) / 2, 4);
+    EXPECT_NEAR((promptRect.top + promptRect.bottom) / 2, (work.top + work.bottom) / 2, 4);
     ::Sleep(400);  // well past the pause: still no main window, and the start-up window hidden
     TopWindows windows = WindowsOf(Pid());
     EXPECT_EQ(windows.main, nullptr);

@@ -600,19 +600,25 @@ TEST_F(ListCommandsTest, RevealFoundShowsOuterFoldersFirstAndLeavesTheListAlone)
     EXPECT_EQ(status.text, "(previous)");
 }
 
-TEST_F(ListCommandsTest, BatchReportsItsProgressAndStopsWhenAsked) {
-    class StopAfter final : public BatchProgress {
-    public:
-        explicit StopAfter(std::size_t last) : m_last(last) {}
-        std::vector<std::pair<std::size_t, std::size_t>> heard;
-        bool Advance(std::size_t done, std::size_t total) override {
-            heard.emplace_back(done, total);
-            return done < m_last;
-        }
+namespace {
 
-    private:
-        std::size_t m_last;
-    };
+// Hears each step of a long command, and asks it to stop after the `last`th.
+class StopAfter final : public BatchProgress {
+public:
+    explicit StopAfter(std::size_t last) : m_last(last) {}
+    std::vector<std::pair<std::size_t, std::size_t>> heard;
+    bool Advance(std::size_t done, std::size_t total) override {
+        heard.emplace_back(done, total);
+        return done < m_last;
+    }
+
+private:
+    std::size_t m_last;
+};
+
+}  // namespace
+
+TEST_F(ListCommandsTest, BatchReportsItsProgressAndStopsWhenAsked) {
     for (int i = 0; i < 5; ++i) {
         const std::string path = "C:\\f" + std::to_string(i);
         rows.entries.push_back(Entry(path, i == 1 ? "Hidden" : "Visible"));
@@ -633,4 +639,26 @@ TEST_F(ListCommandsTest, BatchReportsItsProgressAndStopsWhenAsked) {
     }
     EXPECT_TRUE(disk.folders.contains("C:\\f2HIDDEN123456"));
     EXPECT_TRUE(disk.folders.contains("C:\\f3"));
+}
+
+TEST_F(ListCommandsTest, RemoveReportsItsProgressAndStopsWhenAsked) {
+    for (int i = 0; i < 5; ++i) {
+        rows.entries.push_back(Entry("C:\\f" + std::to_string(i), "Visible"));
+        rows.entries.back().checked = i != 2;
+    }
+    prompter.answers = {PromptAnswer::Ok};
+    StopAfter stop(3);
+    FolderCommands stoppable{CommandEnvironment{rows, disk, prompter, storage, codePage, status,
+                                                picker, programFolder, appTitle, &SteppingClock,
+                                                nullptr, &stop}};
+    stoppable.RemoveTicked();
+    // Four ticked; stopped after the third: the fourth stays listed, ticked, and is saved.
+    EXPECT_EQ(stop.heard,
+              (std::vector<std::pair<std::size_t, std::size_t>>{{1, 4}, {2, 4}, {3, 4}}));
+    EXPECT_EQ(status.text, "Removed 3 folders");
+    ASSERT_EQ(rows.entries.size(), 2u);
+    EXPECT_EQ(rows.entries[0].path, "C:\\f2");
+    EXPECT_EQ(rows.entries[1].path, "C:\\f4");
+    EXPECT_TRUE(rows.entries[1].checked);
+    EXPECT_EQ(Saved().size(), 2u);
 }

@@ -6,7 +6,11 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "platform/gdi_win.h"
 #include "platform/twips.h"
@@ -105,6 +109,19 @@ TEST_F(BrowserWindowTest, ButtonsCarryPicturesAndTooltips) {
         const HWND button = ::GetDlgItem(m_window, id);
         EXPECT_NE(::SendMessageW(button, BM_GETIMAGE, IMAGE_ICON, 0), 0) << id;
     }
+    // Each picture fits whole: Back to Refresh above the caption (24 pixels at 96 DPI), Go's
+    // beside it.
+    const int dpi = WindowDpi(m_window);
+    for (const int id : {IDC_CMD_BACK, IDC_CMD_FORWARD, IDC_CMD_STOP, IDC_CMD_REFRESH}) {
+        const HWND button = ::GetDlgItem(m_window, id);
+        RECT area{};
+        ::GetClientRect(button, &area);
+        EXPECT_GE(area.bottom, ::MulDiv(24 + 8, dpi, 96) + std::abs(FontHeight(button))) << id;
+    }
+    RECT go{};
+    ::GetClientRect(::GetDlgItem(m_window, IDC_CMD_GO), &go);
+    EXPECT_GE(go.right, ::MulDiv(46 + 20, dpi, 96));  // the picture, then "Go" and margins
+    EXPECT_GE(go.bottom, ::MulDiv(16 + 2, dpi, 96));
     const HWND tooltip = ::FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
     ASSERT_NE(tooltip, nullptr);
     struct Tip {
@@ -134,6 +151,55 @@ TEST_F(BrowserWindowTest, ButtonsCarryPicturesAndTooltips) {
     }
 }
 
+// Where a picture's opaque pixels reach, as a share of its width and height in percent.
+SIZE InkedSpanPercent(HICON icon) {
+    ICONINFO info{};
+    if (!::GetIconInfo(icon, &info)) {
+        return {};
+    }
+    UniqueBitmap colour(info.hbmColor);
+    UniqueBitmap mask(info.hbmMask);
+    BITMAP shape{};
+    ::GetObjectW(colour.Get(), sizeof(shape), &shape);
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(format.bmiHeader);
+    format.bmiHeader.biWidth = shape.bmWidth;
+    format.bmiHeader.biHeight = -shape.bmHeight;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> pixels(static_cast<std::size_t>(shape.bmWidth * shape.bmHeight));
+    UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    ::GetDIBits(dc.Get(), colour.Get(), 0, shape.bmHeight, pixels.data(), &format,
+                DIB_RGB_COLORS);
+    RECT inked{shape.bmWidth, shape.bmHeight, 0, 0};
+    for (int y = 0; y < shape.bmHeight; ++y) {
+        for (int x = 0; x < shape.bmWidth; ++x) {
+            if (pixels[static_cast<std::size_t>(y * shape.bmWidth + x)] >> 24) {
+                inked = {std::min<LONG>(inked.left, x), std::min<LONG>(inked.top, y),
+                         std::max<LONG>(inked.right, x + 1), std::max<LONG>(inked.bottom, y + 1)};
+            }
+        }
+    }
+    if (inked.right <= inked.left) {
+        return {};
+    }
+    return {100 * (inked.right - inked.left) / shape.bmWidth,
+            100 * (inked.bottom - inked.top) / shape.bmHeight};
+}
+
+TEST_F(BrowserWindowTest, EveryPictureFillsItsSquare) {
+    // A picture drawn at the wrong place or angle shrinks to a dot in one corner.
+    for (const int id : {IDC_CMD_GO, IDC_CMD_BACK, IDC_CMD_FORWARD, IDC_CMD_STOP, IDC_CMD_REFRESH}) {
+        const auto icon = reinterpret_cast<HICON>(
+            ::SendMessageW(::GetDlgItem(m_window, id), BM_GETIMAGE, IMAGE_ICON, 0));
+        ASSERT_NE(icon, nullptr) << id;
+        const SIZE span = InkedSpanPercent(icon);
+        EXPECT_GE(span.cx, 70) << id;
+        EXPECT_GE(span.cy, 70) << id;
+    }
+}
+
 TEST_F(BrowserWindowTest, LayoutFollowsTheWindowSize) {
     ::ShowWindow(m_window, SW_RESTORE);
     const int dpi = WindowDpi(m_window);
@@ -148,7 +214,7 @@ TEST_F(BrowserWindowTest, LayoutFollowsTheWindowSize) {
         BrowserLayoutInput input{PixelsToTwips(window.right - window.left, dpi),
                                  PixelsToTwips(window.bottom - window.top, dpi),
                                  PixelsToTwips(status.bottom - status.top, dpi),
-                                 540, 795, 120, 1140};
+                                 540, 1080, 120, 1395};
         const BrowserLayout expected = LayoutBrowser(input);
         const RECT frame = ChildRect(IDC_BROWSER_FRAME);
         EXPECT_EQ(frame.right - frame.left, TwipsToPixels(expected.frameWidth, dpi));
