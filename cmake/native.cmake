@@ -13,6 +13,7 @@ if(MURKWELL_TESTS)
         tests/unit/folder_hider_test.cpp
         tests/unit/runtime_error_numbers_test.cpp
         tests/unit/list_commands_test.cpp
+        tests/unit/show_all_run_test.cpp
         tests/unit/disk_check_test.cpp
         tests/unit/hidden_folder_scan_test.cpp
         tests/unit/command_line_test.cpp

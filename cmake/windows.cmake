@@ -8,6 +8,7 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 add_link_options(-static -static-libgcc -static-libstdc++)
 
 add_library(murkwell_win STATIC
+    platform/console_output_win.cpp
     platform/message_box_win.cpp
     platform/program_folder_win.cpp
     platform/system_error_win.cpp
@@ -51,6 +52,7 @@ add_library(murkwell_shell STATIC
     shell/hidden_folder_search_win.cpp
     shell/find_hidden_dialog_win.cpp
     shell/console_scan_win.cpp
+    shell/console_show_all_win.cpp
     shell/path_rules_win.cpp
     shell/main_menu_win.cpp
     shell/main_window_win.cpp
@@ -64,15 +66,34 @@ add_library(murkwell_shell STATIC
 )
 target_link_libraries(murkwell_shell PUBLIC murkwell_win)
 
+# The program's icon, painted from the folder artwork by a small tool built for this machine.
+find_program(MURKWELL_HOST_CXX NAMES g++ c++ clang++ REQUIRED)
+set(icon_maker_sources ${CMAKE_SOURCE_DIR}/resources/icon/make_icon.cpp
+    ${CMAKE_SOURCE_DIR}/present/folder_artwork.cpp)
+set(icon_file ${CMAKE_BINARY_DIR}/resources/murkwell.ico)
+set(setup_picture ${CMAKE_BINARY_DIR}/resources/setup-side.bmp)
+add_custom_command(
+    OUTPUT ${icon_file} ${setup_picture}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/resources
+    COMMAND ${MURKWELL_HOST_CXX} -std=c++20 -O1 -I${CMAKE_SOURCE_DIR} ${icon_maker_sources}
+        -lz -o ${CMAKE_BINARY_DIR}/make_icon
+    COMMAND ${CMAKE_BINARY_DIR}/make_icon ${icon_file} ${setup_picture}
+    DEPENDS ${icon_maker_sources} ${CMAKE_SOURCE_DIR}/present/folder_artwork.h
+    COMMENT "Painting the program's icon")
+add_custom_target(program_icon DEPENDS ${icon_file})
+# Every target that compiles the resource script finds the icon there.
+include_directories(${CMAKE_BINARY_DIR}/resources)
+
 add_executable(Murkwell WIN32
     shell/main_win.cpp
     resources/murkwell.rc
 )
+add_dependencies(Murkwell program_icon)
 target_link_options(Murkwell PRIVATE -municode)
 target_link_libraries(Murkwell PRIVATE murkwell_shell)
 set_target_properties(Murkwell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${MURKWELL_DIST_DIR})
 set_source_files_properties(resources/murkwell.rc PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/murkwell.manifest;${CMAKE_SOURCE_DIR}/resources/version.h")
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/murkwell.manifest;${CMAKE_SOURCE_DIR}/resources/version.h;${icon_file}")
 target_include_directories(Murkwell PRIVATE ${CMAKE_SOURCE_DIR})
 # The program folder gets the program without its debug information (a twentieth of the size,
 # and Wine reads every section of an image into memory); the information stays beside the
@@ -106,6 +127,43 @@ add_custom_command(
     COMMENT "Copying the banner page")
 add_custom_target(banner_page ALL DEPENDS ${MURKWELL_DIST_DIR}/banner.html)
 
+# What a user downloads: the setup program and the portable zip, both made from the program
+# folder. The version they carry is the one the program's version resource carries.
+file(STRINGS ${CMAKE_SOURCE_DIR}/resources/version.h version_text_line REGEX "MURKWELL_VERSION_TEXT")
+string(REGEX REPLACE ".*\"(.*)\".*" "\\1" MURKWELL_VERSION_TEXT "${version_text_line}")
+file(STRINGS ${CMAKE_SOURCE_DIR}/resources/version.h version_binary_line REGEX "MURKWELL_VERSION_BINARY")
+string(REGEX REPLACE ".*BINARY ([0-9]+), ([0-9]+), ([0-9]+), ([0-9]+).*" "\\1.\\2.\\3.\\4"
+    MURKWELL_VERSION_BINARY "${version_binary_line}")
+set(program_files ${MURKWELL_DIST_DIR}/Murkwell.exe ${MURKWELL_DIST_DIR}/Help.chm
+    ${MURKWELL_DIST_DIR}/banner.html)
+
+find_program(MURKWELL_MAKENSIS makensis REQUIRED)
+set(setup_file ${MURKWELL_DIST_DIR}/MurkwellSetup-${MURKWELL_VERSION_TEXT}.exe)
+add_custom_command(
+    OUTPUT ${setup_file}
+    COMMAND ${MURKWELL_MAKENSIS} -V2 -DDIST=${MURKWELL_DIST_DIR} -DICON=${icon_file}
+        -DSIDE_PICTURE=${setup_picture}
+        -DOUTFILE=${setup_file} -DVERSION=${MURKWELL_VERSION_TEXT}
+        -DVERSION_BINARY=${MURKWELL_VERSION_BINARY}
+        ${CMAKE_SOURCE_DIR}/resources/installer/murkwell.nsi
+    DEPENDS Murkwell help_file banner_page ${program_files} ${icon_file} ${setup_picture}
+        ${CMAKE_SOURCE_DIR}/resources/installer/murkwell.nsi
+    COMMENT "Making the setup program")
+
+set(portable_zip ${MURKWELL_DIST_DIR}/Murkwell-${MURKWELL_VERSION_TEXT}-portable.zip)
+set(portable_stage ${CMAKE_BINARY_DIR}/portable)
+add_custom_command(
+    OUTPUT ${portable_zip}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${portable_stage}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${portable_stage}/Murkwell
+    COMMAND ${CMAKE_COMMAND} -E copy ${program_files} ${portable_stage}/Murkwell/
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${portable_zip}
+    COMMAND ${CMAKE_COMMAND} -E chdir ${portable_stage}
+        ${CMAKE_COMMAND} -E tar cf ${portable_zip} --format=zip Murkwell
+    DEPENDS Murkwell help_file banner_page ${program_files}
+    COMMENT "Making the portable zip")
+add_custom_target(downloads ALL DEPENDS ${setup_file} ${portable_zip})
+
 if(MURKWELL_TESTS)
     # Windows test programs; each test uses folders of its own inside the run's Wine prefix.
     add_executable(list_saver_child tests/win/list_saver_child.cpp)
@@ -128,6 +186,7 @@ if(MURKWELL_TESTS)
         if(TEST_FIXTURES)
             list(APPEND properties FIXTURES_REQUIRED ${TEST_FIXTURES})
         endif()
+        add_dependencies(${target} program_icon)
         gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
             NO_PRETTY_VALUES PROPERTIES ${properties})
     endfunction()
@@ -194,8 +253,18 @@ if(MURKWELL_TESTS)
         tests/e2e/long_work_e2e_test.cpp
         tests/e2e/keyboard_e2e_test.cpp
         tests/e2e/list_view_e2e_test.cpp
+        tests/e2e/show_all_e2e_test.cpp
+        tests/e2e/install_e2e_test.cpp
     )
-    add_dependencies(e2e_tests Murkwell)
+    target_compile_definitions(e2e_tests PRIVATE
+        MURKWELL_VERSION_TEXT=L"${MURKWELL_VERSION_TEXT}")
+    target_link_libraries(e2e_tests PRIVATE version)
+    add_dependencies(e2e_tests Murkwell downloads)
+
+    # The portable zip holds the program folder and nothing else.
+    add_test(NAME Downloads.PortableZipHoldsTheProgramFolder
+        COMMAND ${CMAKE_SOURCE_DIR}/tests/downloads/check_portable_zip.sh ${portable_zip})
+    set_tests_properties(Downloads.PortableZipHoldsTheProgramFolder PROPERTIES LABELS win)
 endif()
 
 if(MURKWELL_BENCH)

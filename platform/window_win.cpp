@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "platform/placement.h"
-
 #include "platform/twips.h"
+#include "resources/resource_ids.h"
 
 Window::~Window() {
     if (m_hwnd) {
@@ -34,6 +34,13 @@ bool Window::CreateWindowOf(const wchar_t* className,
         windowClass.lpszClassName = className;
         windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        // The program's icon for Alt+Tab and the taskbar; none in a program that has none.
+        windowClass.hIcon = static_cast<HICON>(::LoadImageW(
+            instance, MAKEINTRESOURCEW(IDI_MURKWELL), IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
+            ::GetSystemMetrics(SM_CYICON), LR_SHARED));
+        windowClass.hIconSm = static_cast<HICON>(::LoadImageW(
+            instance, MAKEINTRESOURCEW(IDI_MURKWELL), IMAGE_ICON,
+            ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
         ConfigureClass(windowClass);
         if (!::RegisterClassExW(&windowClass)) {
             return false;

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "present/folder_artwork.h"
+
 inline constexpr COLORREF kArtworkDark = RGB(0x14, 0x30, 0x3A);
 inline constexpr COLORREF kArtworkLight = RGB(0x2E, 0x70, 0x7C);
 inline constexpr COLORREF kArtworkText = RGB(0xF4, 0xF8, 0xF9);
@@ -11,7 +13,5 @@ void DrawArtworkGround(HDC dc, const RECT& area, bool horizontal);
 // The folder is 12 units wide and 10 high, from `left`, `top`.
 void DrawVeiledFolder(HDC dc, int left, int top, int unit);
 
-// How a folder is drawn as a list row's picture.
-enum class FolderLook { Plain, Veiled, Faded };
 // A folder filling the square `box` (any size): plain, under the veil, or faded (not there).
 void DrawFolderIcon(HDC dc, const RECT& box, FolderLook look);

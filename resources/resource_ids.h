@@ -1,5 +1,7 @@
 #pragma once
-// Dialog templates and their controls.
+// The program's icon, dialog templates and their controls.
+
+#define IDI_MURKWELL 1
 
 #define IDD_OPTIONS 200
 #define IDC_LBL_AUTOMATION 201

@@ -17,7 +17,16 @@ bool IsSwitch(const std::string& word, std::string_view name) {
 }  // namespace
 
 ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
-    if (arguments.empty() || !IsSwitch(arguments[0], "scan")) {
+    if (arguments.empty()) {
+        return {};
+    }
+    if (IsSwitch(arguments[0], "showall")) {
+        return {CommandLineRequest::ShowAll, {}};
+    }
+    if (IsSwitch(arguments[0], "hiddencount")) {
+        return {CommandLineRequest::HiddenCount, {}};
+    }
+    if (!IsSwitch(arguments[0], "scan")) {
         return {};
     }
     if (arguments.size() < 2 || arguments[1].empty()) {

@@ -9,11 +9,14 @@
 #include <vector>
 
 #include "platform/com_ptr_win.h"
+#include "platform/console_output_win.h"
 #include "platform/unique_resource_win.h"
 #include "platform/text_win.h"
 #include "shell/application_win.h"
 #include "shell/command_line.h"
 #include "shell/console_scan_win.h"
+#include "shell/console_show_all_win.h"
+#include "vault/show_all_run.h"
 
 namespace {
 
@@ -37,15 +40,30 @@ std::vector<std::string> CommandLineArguments() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // A search from the command line reads the disk only: it needs no window, no list and no
     // lock, and may run beside the program.
-    if (const ParsedCommandLine parsed = ParseCommandLine(CommandLineArguments());
-        parsed.request != CommandLineRequest::OpenWindow) {
+    const ParsedCommandLine parsed = ParseCommandLine(CommandLineArguments());
+    if (parsed.request == CommandLineRequest::Scan ||
+        parsed.request == CommandLineRequest::ScanUsage) {
         return RunConsoleScan(parsed);
     }
 
     // Taken before anything else, so that the copy that came first is the one that runs, even
     // while it waits at its password prompt; a second copy ends at once, without a message.
     UniqueKernelHandle instanceMutex(::CreateMutexW(nullptr, FALSE, kInstanceMutexName));
-    if (!instanceMutex || ::GetLastError() == ERROR_ALREADY_EXISTS) {
+    const bool alreadyRunning = !instanceMutex || ::GetLastError() == ERROR_ALREADY_EXISTS;
+    if (parsed.request == CommandLineRequest::ShowAll) {
+        // The running copy owns the list: two programs saving it would undo each other.
+        if (alreadyRunning) {
+            ::AttachConsole(ATTACH_PARENT_PROCESS);
+            ConsoleOutput(STD_ERROR_HANDLE)
+                .WriteLine(L"Murkwell is running: close it, then try again. No folder was shown.");
+            return kShowAllSomeStillHidden;
+        }
+        return RunShowAll();
+    }
+    if (parsed.request == CommandLineRequest::HiddenCount) {
+        return RunHiddenCount();  // reads only: the running copy may be left alone
+    }
+    if (alreadyRunning) {
         return 0;
     }
 

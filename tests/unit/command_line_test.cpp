@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(CommandLine, ScanTakesThePathThatFollows) {
+TEST(CommandLine, ScanTakesThePathThatFollowsAndShowAllStandsAlone) {
     struct Case {
         std::vector<std::string> arguments;
         ParsedCommandLine expected;
@@ -14,10 +14,15 @@ TEST(CommandLine, ScanTakesThePathThatFollows) {
         {{"/Scan", "\xC3\x84rger", "extra"}, {CommandLineRequest::Scan, "\xC3\x84rger"}},
         {{"/scan"}, {CommandLineRequest::ScanUsage, ""}},
         {{"/scan", ""}, {CommandLineRequest::ScanUsage, ""}},
+        {{"/showall"}, {CommandLineRequest::ShowAll, ""}},
+        {{"-ShowAll", "ignored"}, {CommandLineRequest::ShowAll, ""}},
+        {{"/HiddenCount"}, {CommandLineRequest::HiddenCount, ""}},
         // Words the program does not know leave its start as it always was.
         {{"/scanner", "C:\\"}, {}},
         {{"scan", "C:\\"}, {}},
         {{"C:\\", "/scan"}, {}},
+        {{"/show"}, {}},
+        {{"/showall2"}, {}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ParseCommandLine(c.arguments), c.expected)

@@ -10,6 +10,7 @@
 #include "tests/support/latin1_code_page.h"
 #include "tests/support/memory_storage.h"
 #include "tests/support/scripted_prompter.h"
+#include "tests/support/set_disk.h"
 #include "tests/support/vector_folder_rows.h"
 #include "vault/list_file.h"
 
@@ -31,32 +32,6 @@ public:
         }
         return choice;
     }
-};
-
-// Folders that exist; the ones in `busy` refuse to be renamed, as when another program has
-// them open.
-class SetDisk final : public FolderDisk {
-public:
-    std::set<std::string> folders;
-    std::set<std::string> busy;
-    int calls = 0;
-
-    Outcome RenameFolder(const std::string& from, const std::string& to) override {
-        ++calls;
-        if (busy.contains(from)) {
-            return Outcome::Failure({75, "Path/File access error"});
-        }
-        if (!folders.erase(from)) {
-            return Outcome::Failure({53, "File not found"});
-        }
-        folders.insert(to);
-        return Outcome::Success();
-    }
-    Outcome SetFolderAttributes(const std::string& path, FolderAttributes) override {
-        return folders.contains(path) ? Outcome::Success()
-                                      : Outcome::Failure({76, "Path not found"});
-    }
-    bool FolderExists(const std::string& path) override { return folders.contains(path); }
 };
 
 // A clock that moves on by `step` each time it is read.

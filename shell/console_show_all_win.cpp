@@ -1,0 +1,133 @@
+#include "shell/console_show_all_win.h"
+
+#include <windows.h>
+
+#include "platform/console_output_win.h"
+#include "platform/program_folder_win.h"
+#include "platform/text_win.h"
+#include "present/product_info_win.h"
+#include "protect/password_hasher_win.h"
+#include "protect/password_prompt_win.h"
+#include "protect/password_store.h"
+#include "protect/setting_rules.h"
+#include "protect/settings_keys.h"
+#include "protect/user_settings_win.h"
+#include "vault/folder_disk_win.h"
+#include "vault/list_storage_win.h"
+#include "vault/show_all_run.h"
+
+namespace {
+
+// Messages go to the console, answered as a user who wants nothing risked would: no box may
+// wait for an answer while an uninstaller waits for this program.
+class ConsolePrompter final : public Prompter {
+public:
+    explicit ConsolePrompter(ConsoleOutput& errors) : m_errors(errors) {}
+
+    PromptAnswer Ask(const std::string& text,
+                     const std::string& title,
+                     PromptButtons buttons,
+                     PromptIcon) override {
+        m_errors.WriteLine(Widen(title + ": " + text));
+        switch (buttons) {
+            case PromptButtons::Ok:
+                return PromptAnswer::Ok;
+            case PromptButtons::OkCancel:
+                return PromptAnswer::Cancel;
+            case PromptButtons::AbortRetryIgnore:
+                return PromptAnswer::Abort;
+            case PromptButtons::YesNo:
+                return PromptAnswer::No;
+        }
+        return PromptAnswer::Cancel;
+    }
+
+private:
+    ConsoleOutput& m_errors;
+};
+
+// The password prompt's way of saying the password was right: it asks its window to show all.
+class PasswordGate final : public GuardedWindow {
+public:
+    bool opened = false;
+    HWND WindowHandle() const override { return nullptr; }
+    void ResumeStart() override {}
+    void ShowAll() override { opened = true; }
+};
+
+// The prompt wants a program around it; here there is none but the prompt.
+class PromptOnlyHost final : public ProgramHost {
+public:
+    void OpenOptions() override {}
+    void OpenAbout() override {}
+    void AskPassword(GuardedWindow&, int) override {}
+    void RunHelp(HWND) override {}
+    void OpenWebsite() override {}
+    bool BrowserShowing() const override { return false; }
+    void MainWindowClosing() override {}
+    void EndProgram() override { ::PostQuitMessage(0); }
+};
+
+// True when the right password was given, or none is asked for at start.
+bool PasswordGiven(UserSettings& settings, const std::string& appTitle) {
+    if (!ReadsAsOne(settings.Read(settings::kPassword, settings::kOff))) {
+        return true;
+    }
+    SystemCodePage codePage;
+    CngPasswordHasher hasher;
+    PasswordStore passwords(settings, hasher, codePage);
+    PromptOnlyHost host;
+    PasswordPrompt prompt(passwords, settings, host, appTitle, false);
+    if (!prompt.Create()) {
+        return false;
+    }
+    PasswordGate gate;
+    prompt.SetFormToShow(gate, kShowAll);
+    prompt.ShowInFront();
+    MSG message;
+    while (prompt.Handle() && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!::IsDialogMessageW(prompt.Handle(), &message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+    return gate.opened;
+}
+
+}  // namespace
+
+int RunShowAll() {
+    ::AttachConsole(ATTACH_PARENT_PROCESS);  // none when started from a window: fine
+    ConsoleOutput out(STD_OUTPUT_HANDLE);
+    ConsoleOutput errors(STD_ERROR_HANDLE);
+    const ProductInfo product = LoadProductInfo();
+    UserSettings settings(product.companyName, product.productName);
+    if (!PasswordGiven(settings, product.productName)) {
+        errors.WriteLine(L"The password was not given: no folder was shown.");
+        return kShowAllNoPassword;
+    }
+    const std::wstring folder = ProgramFolder();
+    FolderListStorage storage(folder);
+    Win32FolderDisk disk;
+    SystemCodePage codePage;
+    ConsolePrompter prompter(errors);
+    const ShowAllOutcome outcome = ShowEveryListedFolder(storage, disk, codePage, prompter,
+                                                         Narrow(folder), product.productName);
+    out.WriteLine(Widen(ShowAllSummary(outcome)));
+    return ShowAllExitCode(outcome);
+}
+
+int RunHiddenCount() {
+    ::AttachConsole(ATTACH_PARENT_PROCESS);
+    ConsoleOutput out(STD_OUTPUT_HANDLE);
+    ConsoleOutput errors(STD_ERROR_HANDLE);
+    const ProductInfo product = LoadProductInfo();
+    FolderListStorage storage(ProgramFolder());
+    Win32FolderDisk disk;
+    SystemCodePage codePage;
+    ConsolePrompter prompter(errors);
+    const auto count = CountListedHidden(storage, disk, codePage, prompter, product.productName);
+    out.WriteLine(count ? std::to_wstring(*count) + L" listed folders are hidden."
+                        : L"The folder list could not be read.");
+    return HiddenCountExitCode(count);
+}
