@@ -2,42 +2,43 @@
 
 if(MURKWELL_SANITIZE)
     set(sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-    target_compile_options(murkwell_logic PUBLIC ${sanitizers})
-    target_link_options(murkwell_logic PUBLIC ${sanitizers})
+    foreach(library ${MURKWELL_LIBRARIES})
+        target_compile_options(${library} PUBLIC ${sanitizers})
+        target_link_options(${library} PUBLIC ${sanitizers})
+    endforeach()
 endif()
 
 if(MURKWELL_TESTS)
     add_executable(unit_tests
-        tests/unit/text_codec_test.cpp
-        tests/unit/list_file_test.cpp
-        tests/unit/folder_hider_test.cpp
-        tests/unit/runtime_error_numbers_test.cpp
-        tests/unit/list_commands_test.cpp
-        tests/unit/show_all_run_test.cpp
-        tests/unit/disk_check_test.cpp
-        tests/unit/hidden_folder_scan_test.cpp
-        tests/unit/command_line_test.cpp
-        tests/unit/placement_test.cpp
-        tests/unit/window_geometry_test.cpp
-        tests/unit/main_layout_test.cpp
-        tests/unit/list_sort_test.cpp
-        tests/unit/path_ellipsis_test.cpp
-        tests/unit/setting_rules_test.cpp
-        tests/unit/stealth_warning_test.cpp
-        tests/unit/machine_store_test.cpp
-        tests/unit/password_store_test.cpp
-        tests/unit/startup_pause_test.cpp
-        tests/unit/hotkeys_test.cpp
-        tests/unit/product_info_test.cpp
-        tests/unit/skin_rules_test.cpp
-        tests/unit/skin_frame_layout_test.cpp
-        tests/unit/browser_layout_test.cpp
+        tests/unit/platform/placement_test.cpp
+        tests/unit/platform/runtime_error_numbers_test.cpp
+        tests/unit/present/banner_rules_test.cpp
+        tests/unit/present/browser_layout_test.cpp
+        tests/unit/present/product_info_test.cpp
+        tests/unit/present/skin_frame_layout_test.cpp
+        tests/unit/present/skin_rules_test.cpp
+        tests/unit/protect/app_hider_test.cpp
+        tests/unit/protect/hotkeys_test.cpp
+        tests/unit/protect/machine_store_test.cpp
+        tests/unit/protect/password_store_test.cpp
+        tests/unit/protect/setting_rules_test.cpp
+        tests/unit/protect/stealth_warning_test.cpp
+        tests/unit/shell/command_line_test.cpp
+        tests/unit/shell/list_sort_test.cpp
+        tests/unit/shell/main_layout_test.cpp
+        tests/unit/shell/path_ellipsis_test.cpp
+        tests/unit/shell/startup_pause_test.cpp
+        tests/unit/shell/window_geometry_test.cpp
+        tests/unit/vault/disk_check_test.cpp
+        tests/unit/vault/folder_hider_test.cpp
+        tests/unit/vault/hidden_folder_scan_test.cpp
+        tests/unit/vault/list_commands_test.cpp
+        tests/unit/vault/list_file_test.cpp
+        tests/unit/vault/show_all_run_test.cpp
+        tests/unit/vault/text_codec_test.cpp
     )
     target_link_libraries(unit_tests PRIVATE murkwell_logic GTest::gtest_main)
     gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
-    # The help file is compiled by the Windows build into the program folder.
-    add_test(NAME HelpFile.HoldsTheUserGuide
-        COMMAND ${CMAKE_SOURCE_DIR}/tests/help/check_help.sh ${CMAKE_SOURCE_DIR}/dist/Help.chm)
 endif()
 
 if(MURKWELL_FUZZ)

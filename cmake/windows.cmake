@@ -7,64 +7,74 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 # Static: the program folder needs no DLL beside the executable.
 add_link_options(-static -static-libgcc -static-libstdc++)
 
-add_library(murkwell_win STATIC
+# Each subsystem's Win32 side, in the subsystem's library.
+target_sources(murkwell_platform PRIVATE
+    platform/callback_guard_win.cpp
     platform/console_output_win.cpp
+    platform/dialog_win.cpp
+    platform/file_exists_win.cpp
+    platform/gdi_win.cpp
     platform/message_box_win.cpp
     platform/program_folder_win.cpp
     platform/system_error_win.cpp
     platform/text_win.cpp
     platform/window_win.cpp
-    present/help_launcher_win.cpp
-    present/about_window_win.cpp
-    present/product_info_win.cpp
-    protect/user_settings_win.cpp
-    protect/machine_registry_win.cpp
-    protect/add_remove_win.cpp
-    protect/password_hasher_win.cpp
-    protect/stealth_platform_win.cpp
-    platform/dialog_win.cpp
-    platform/gdi_win.cpp
-    present/artwork_win.cpp
-    present/skin_win.cpp
-    present/skin_frame_win.cpp
-    present/skin_controls_win.cpp
-    present/skin_label_win.cpp
-    present/skin_form_win.cpp
-    present/skin_engine_win.cpp
-    present/picture_box_win.cpp
-    present/web_view_win.cpp
-    present/button_pictures_win.cpp
-    present/browser_window_win.cpp
-    present/banner_win.cpp
-    vault/file_exists_win.cpp
-    vault/folder_disk_win.cpp
-    vault/list_storage_win.cpp
-    vault/hidden_folder_walk_win.cpp
 )
-target_link_libraries(murkwell_win PUBLIC murkwell_logic comctl32 version shlwapi shell32 ole32 oleaut32 uuid msimg32 gdi32)
-
-add_library(murkwell_shell STATIC
-    shell/folder_list_view_win.cpp
-    shell/folder_drop_target_win.cpp
-    shell/folder_picker_win.cpp
-    shell/disk_check_win.cpp
+target_link_libraries(murkwell_platform PUBLIC comctl32 version shlwapi shell32 ole32 oleaut32
+    uuid msimg32 gdi32)
+target_sources(murkwell_vault PRIVATE
+    vault/folder_disk_win.cpp
+    vault/hidden_folder_walk_win.cpp
+    vault/list_storage_win.cpp
+)
+target_sources(murkwell_present PRIVATE
+    present/about_window_win.cpp
+    present/artwork_win.cpp
+    present/banner_win.cpp
+    present/browser_window_win.cpp
+    present/button_pictures_win.cpp
+    present/help_launcher_win.cpp
+    present/picture_box_win.cpp
+    present/product_info_win.cpp
+    present/skin_controls_win.cpp
+    present/skin_engine_win.cpp
+    present/skin_form_win.cpp
+    present/skin_frame_win.cpp
+    present/skin_label_win.cpp
+    present/skin_win.cpp
+    present/web_view_win.cpp
+)
+target_sources(murkwell_protect PRIVATE
+    protect/add_remove_win.cpp
+    protect/machine_registry_win.cpp
+    protect/options_dialog_win.cpp
+    protect/password_hasher_win.cpp
+    protect/password_prompt_win.cpp
+    protect/stealth_platform_win.cpp
+    protect/user_settings_win.cpp
+)
+target_sources(murkwell_shell PRIVATE
+    shell/application_win.cpp
     shell/batch_progress_win.cpp
-    shell/hidden_folder_search_win.cpp
-    shell/find_hidden_dialog_win.cpp
     shell/console_scan_win.cpp
     shell/console_show_all_win.cpp
-    shell/path_rules_win.cpp
+    shell/disk_check_win.cpp
+    shell/find_hidden_dialog_win.cpp
+    shell/folder_drop_target_win.cpp
+    shell/folder_list_view_win.cpp
+    shell/folder_picker_win.cpp
+    shell/hidden_folder_search_win.cpp
+    shell/hotkey_hook_win.cpp
     shell/main_menu_win.cpp
     shell/main_window_win.cpp
-    shell/startup_trace_win.cpp
-    shell/splash_window_win.cpp
-    shell/hotkey_hook_win.cpp
+    shell/path_rules_win.cpp
     shell/program_globals.cpp
-    shell/application_win.cpp
-    protect/options_dialog_win.cpp
-    protect/password_prompt_win.cpp
+    shell/splash_window_win.cpp
+    shell/startup_trace_win.cpp
 )
-target_link_libraries(murkwell_shell PUBLIC murkwell_win)
+# Everything below the shell, for the test programs of those layers.
+add_library(murkwell_win INTERFACE)
+target_link_libraries(murkwell_win INTERFACE murkwell_protect)
 
 # The program's icon, painted from the folder artwork by a small tool built for this machine.
 find_program(MURKWELL_HOST_CXX NAMES g++ c++ clang++ REQUIRED)
@@ -93,7 +103,7 @@ target_link_options(Murkwell PRIVATE -municode)
 target_link_libraries(Murkwell PRIVATE murkwell_shell)
 set_target_properties(Murkwell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${MURKWELL_DIST_DIR})
 set_source_files_properties(resources/murkwell.rc PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/murkwell.manifest;${CMAKE_SOURCE_DIR}/resources/version.h;${icon_file}")
+    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/murkwell.manifest;${CMAKE_BINARY_DIR}/generated/resources/version.h;${icon_file}")
 target_include_directories(Murkwell PRIVATE ${CMAKE_SOURCE_DIR})
 # The program folder gets the program without its debug information (a twentieth of the size,
 # and Wine reads every section of an image into memory); the information stays beside the
@@ -128,12 +138,7 @@ add_custom_command(
 add_custom_target(banner_page ALL DEPENDS ${MURKWELL_DIST_DIR}/banner.html)
 
 # What a user downloads: the setup program and the portable zip, both made from the program
-# folder. The version they carry is the one the program's version resource carries.
-file(STRINGS ${CMAKE_SOURCE_DIR}/resources/version.h version_text_line REGEX "MURKWELL_VERSION_TEXT")
-string(REGEX REPLACE ".*\"(.*)\".*" "\\1" MURKWELL_VERSION_TEXT "${version_text_line}")
-file(STRINGS ${CMAKE_SOURCE_DIR}/resources/version.h version_binary_line REGEX "MURKWELL_VERSION_BINARY")
-string(REGEX REPLACE ".*BINARY ([0-9]+), ([0-9]+), ([0-9]+), ([0-9]+).*" "\\1.\\2.\\3.\\4"
-    MURKWELL_VERSION_BINARY "${version_binary_line}")
+# folder. They carry the project's version, as the program's version resource does.
 set(program_files ${MURKWELL_DIST_DIR}/Murkwell.exe ${MURKWELL_DIST_DIR}/Help.chm
     ${MURKWELL_DIST_DIR}/banner.html)
 
@@ -197,7 +202,8 @@ if(MURKWELL_TESTS)
         tests/win/text_win_test.cpp
         tests/win/file_exists_test.cpp
         tests/win/list_storage_test.cpp
-        tests/win/folder_hider_win_test.cpp
+        tests/win/folder_disk_win_test.cpp
+        tests/win/password_hasher_win_test.cpp
         tests/win/interrupted_save_test.cpp
         tests/win/main_menu_test.cpp
         tests/win/path_rules_test.cpp
@@ -223,6 +229,7 @@ if(MURKWELL_TESTS)
         tests/win/message_box_watcher.cpp
         tests/win/registry_test_support.cpp
         tests/win/settings_registry_test.cpp
+        tests/win/stealth_platform_win_test.cpp
     )
 
     # A link loop for the search for hidden folders, made in the run's prefix before the
@@ -260,6 +267,11 @@ if(MURKWELL_TESTS)
         MURKWELL_VERSION_TEXT=L"${MURKWELL_VERSION_TEXT}")
     target_link_libraries(e2e_tests PRIVATE version)
     add_dependencies(e2e_tests Murkwell downloads)
+
+    # The help file the build compiled into the program folder.
+    add_test(NAME HelpFile.HoldsTheUserGuide
+        COMMAND ${CMAKE_SOURCE_DIR}/tests/help/check_help.sh ${MURKWELL_DIST_DIR}/Help.chm)
+    set_tests_properties(HelpFile.HoldsTheUserGuide PROPERTIES LABELS win)
 
     # The portable zip holds the program folder and nothing else.
     add_test(NAME Downloads.PortableZipHoldsTheProgramFolder

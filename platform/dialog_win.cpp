@@ -1,5 +1,7 @@
 #include "platform/dialog_win.h"
 
+#include "platform/callback_guard_win.h"
+
 Dialog::~Dialog() {
     Destroy();
 }
@@ -34,12 +36,9 @@ INT_PTR CALLBACK Dialog::StaticDialogProc(HWND hwnd, UINT message, WPARAM wParam
     if (!self) {
         return FALSE;
     }
-    INT_PTR result = FALSE;
-    try {
-        result = self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        result = FALSE;  // never into the system's code
-    }
+    const INT_PTR result = GuardCallback(
+        "a dialog procedure", [&] { return self->HandleMessage(message, wParam, lParam); },
+        [] { return INT_PTR{FALSE}; });
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         self->m_hwnd = nullptr;

@@ -18,7 +18,10 @@ int WindowDpi(HWND hwnd) {
     return SystemDpi();
 }
 
-UniqueFont CreateUiFont(const wchar_t* face, int tenthsOfPoint, int weight, int dpi,
+UniqueFont CreateUiFont(const wchar_t* face,
+                        int tenthsOfPoint,
+                        int weight,
+                        int dpi,
                         bool underline) {
     LOGFONTW font{};
     font.lfHeight = -::MulDiv(tenthsOfPoint, dpi, 720);
@@ -48,8 +51,8 @@ NONCLIENTMETRICSW NonClientMetricsAt(int dpi) {
         ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SystemParametersInfoForDpi")));
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
-    if (forDpi && forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0,
-                         static_cast<UINT>(dpi))) {
+    if (forDpi &&
+        forDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, static_cast<UINT>(dpi))) {
         return metrics;
     }
     if (!::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {

@@ -11,7 +11,10 @@ int WindowDpi(HWND hwnd);
 // The DPI the user signed in with, which the system's unscaled metrics are given at.
 int SystemDpi();
 
-UniqueFont CreateUiFont(const wchar_t* face, int tenthsOfPoint, int weight, int dpi,
+UniqueFont CreateUiFont(const wchar_t* face,
+                        int tenthsOfPoint,
+                        int weight,
+                        int dpi,
                         bool underline = false);
 
 enum class SystemFont { Message, Caption, Menu };

@@ -1,5 +1,7 @@
 #include "platform/message_box_win.h"
 
+#include "platform/callback_guard_win.h"
+
 #include <iterator>
 
 #include "platform/text_win.h"
@@ -42,18 +44,23 @@ UINT IconStyle(PromptIcon icon) {
 thread_local HHOOK tCentringHook = nullptr;
 
 LRESULT CALLBACK CentreWhenActivated(int code, WPARAM wParam, LPARAM lParam) {
-    const HHOOK hook = tCentringHook;
-    if (code == HCBT_ACTIVATE) {
-        const HWND box = reinterpret_cast<HWND>(wParam);
-        wchar_t className[16] = {};
-        ::GetClassNameW(box, className, static_cast<int>(std::size(className)));
-        if (::lstrcmpW(className, L"#32770") == 0) {
-            ::UnhookWindowsHookEx(hook);
-            tCentringHook = nullptr;
-            CenterOnOwner(box);
-        }
-    }
-    return ::CallNextHookEx(hook, code, wParam, lParam);
+    return GuardCallback(
+        "the message box placement",
+        [&]() -> LRESULT {
+            const HHOOK hook = tCentringHook;
+            if (code == HCBT_ACTIVATE) {
+                const HWND box = reinterpret_cast<HWND>(wParam);
+                wchar_t className[16] = {};
+                ::GetClassNameW(box, className, static_cast<int>(std::size(className)));
+                if (::lstrcmpW(className, L"#32770") == 0) {
+                    ::UnhookWindowsHookEx(hook);
+                    tCentringHook = nullptr;
+                    CenterOnOwner(box);
+                }
+            }
+            return ::CallNextHookEx(hook, code, wParam, lParam);
+        },
+        [&] { return ::CallNextHookEx(tCentringHook, code, wParam, lParam); });
 }
 
 PromptAnswer AnswerOf(int result) {
@@ -84,8 +91,8 @@ PromptAnswer MessageBoxPrompter::Ask(const std::string& text,
     // Without an owner the box must still hold every window of the program, not float free.
     const UINT modality = m_owner ? MB_APPLMODAL : MB_TASKMODAL;
     if (m_owner && !tCentringHook) {
-        tCentringHook = ::SetWindowsHookExW(WH_CBT, CentreWhenActivated, nullptr,
-                                            ::GetCurrentThreadId());
+        tCentringHook =
+            ::SetWindowsHookExW(WH_CBT, CentreWhenActivated, nullptr, ::GetCurrentThreadId());
     }
     const int result = ::MessageBoxW(m_owner, Widen(text).c_str(), Widen(title).c_str(),
                                      ButtonStyle(buttons) | IconStyle(icon) | modality);

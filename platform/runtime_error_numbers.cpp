@@ -7,7 +7,7 @@ namespace {
 
 constexpr int kDeviceIoError = 57;
 
-// Win32 error codes (winerror.h) and the run-time numbers the same failures have always shown.
+// Win32 error codes (winerror.h) and the run-time error numbers the program reports for them.
 constexpr std::array<std::pair<std::uint32_t, int>, 22> kNumbers{{
     {2, 53},    // ERROR_FILE_NOT_FOUND: File not found
     {3, 76},    // ERROR_PATH_NOT_FOUND: Path not found

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "vault/code_page.h"
+#include "platform/code_page.h"
 
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view wide);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/callback_guard_win.h"
 #include "platform/placement.h"
 #include "platform/twips.h"
 #include "resources/resource_ids.h"
@@ -35,12 +36,12 @@ bool Window::CreateWindowOf(const wchar_t* className,
         windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         // The program's icon for Alt+Tab and the taskbar; none in a program that has none.
-        windowClass.hIcon = static_cast<HICON>(::LoadImageW(
-            instance, MAKEINTRESOURCEW(IDI_MURKWELL), IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
-            ::GetSystemMetrics(SM_CYICON), LR_SHARED));
+        windowClass.hIcon = static_cast<HICON>(
+            ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_MURKWELL), IMAGE_ICON,
+                         ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), LR_SHARED));
         windowClass.hIconSm = static_cast<HICON>(::LoadImageW(
-            instance, MAKEINTRESOURCEW(IDI_MURKWELL), IMAGE_ICON,
-            ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+            instance, MAKEINTRESOURCEW(IDI_MURKWELL), IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+            ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
         ConfigureClass(windowClass);
         if (!::RegisterClassExW(&windowClass)) {
             return false;
@@ -64,13 +65,10 @@ LRESULT CALLBACK Window::StaticWindowProc(HWND hwnd, UINT message, WPARAM wParam
     if (!self) {
         return ::DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    LRESULT result = 0;
-    try {
-        result = self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        // An exception must never unwind into the system's code; the message counts as handled.
-        result = 0;
-    }
+    // On a failure the message counts as handled.
+    const LRESULT result = GuardCallback(
+        "a window procedure", [&] { return self->HandleMessage(message, wParam, lParam); },
+        [] { return LRESULT{0}; });
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->m_hwnd = nullptr;

@@ -1,5 +1,7 @@
 #include "present/about_window_win.h"
 
+#include "platform/callback_guard_win.h"
+
 #include <commctrl.h>
 
 #include "platform/gdi_win.h"
@@ -20,8 +22,8 @@ struct Placed {
     int id;
 };
 
-// Label1, the three captions with their values, and the ownership notice, which sits below the
-// visible part of the window.
+// The product name, the three captions with their values, and the ownership notice, which sits
+// below the visible part of the window.
 constexpr Placed kProductLabel{120, 1200, 7095, 435, 401};
 constexpr Placed kVersionCaption{180, 1680, 2295, 315, 402};
 constexpr Placed kVersionLabel{2580, 1680, 4635, 315, 403};
@@ -32,29 +34,40 @@ constexpr Placed kWebsiteLabel{2580, 2520, 4635, 315, 407};
 // The notice sits below the visible part of the window, as it always has.
 constexpr Placed kNotice{120, 3825, 7215, 1275, 408};
 constexpr Placed kCloseButton{6120, 2940, 1215, 390, 409};
-constexpr Placed kLabels[] = {kProductLabel,   kVersionCaption, kVersionLabel, kOwnerCaption,
-                              kCompanyLabel,   kWebsiteCaption, kWebsiteLabel, kNotice,
-                              kCloseButton};
+constexpr Placed kLabels[] = {kProductLabel, kVersionCaption, kVersionLabel,
+                              kOwnerCaption, kCompanyLabel,   kWebsiteCaption,
+                              kWebsiteLabel, kNotice,         kCloseButton};
 
 // The website's address is a link: it opens the built-in browser on the website.
-LRESULT CALLBACK WebsiteLinkProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam,
-                                 UINT_PTR id, DWORD_PTR data) {
-    switch (message) {
-        case WM_NCHITTEST:
-            return HTCLIENT;  // a label lets clicks through to its window; a link takes them
-        case WM_SETCURSOR:
-            ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
-            return TRUE;
-        case WM_LBUTTONUP:
-            ::PostMessageW(::GetParent(label), WM_COMMAND, MAKEWPARAM(kWebsiteLabel.id, STN_CLICKED),
-                           reinterpret_cast<LPARAM>(label));
-            return 0;
-        case WM_NCDESTROY:
-            ::RemoveWindowSubclass(label, WebsiteLinkProc, id);
-            break;
-    }
-    (void)data;
-    return ::DefSubclassProc(label, message, wParam, lParam);
+LRESULT CALLBACK WebsiteLinkProc(HWND label,
+                                 UINT message,
+                                 WPARAM wParam,
+                                 LPARAM lParam,
+                                 UINT_PTR id,
+                                 DWORD_PTR data) {
+    return GuardCallback(
+        "the website link",
+        [&]() -> LRESULT {
+            switch (message) {
+                case WM_NCHITTEST:
+                    // A label lets clicks through to its window; a link takes them.
+                    return HTCLIENT;
+                case WM_SETCURSOR:
+                    ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+                    return TRUE;
+                case WM_LBUTTONUP:
+                    ::PostMessageW(::GetParent(label), WM_COMMAND,
+                                   MAKEWPARAM(kWebsiteLabel.id, STN_CLICKED),
+                                   reinterpret_cast<LPARAM>(label));
+                    return 0;
+                case WM_NCDESTROY:
+                    ::RemoveWindowSubclass(label, WebsiteLinkProc, id);
+                    break;
+            }
+            (void)data;
+            return ::DefSubclassProc(label, message, wParam, lParam);
+        },
+        [&] { return ::DefSubclassProc(label, message, wParam, lParam); });
 }
 
 }  // namespace
@@ -62,10 +75,11 @@ LRESULT CALLBACK WebsiteLinkProc(HWND label, UINT message, WPARAM wParam, LPARAM
 bool AboutWindow::Create(HWND owner) {
     const int dpi = WindowDpi(nullptr);
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-    const SIZE size = OuterSizeForClient({kClientWidthTwips, kClientHeightTwips}, style, false, dpi);
+    const SIZE size =
+        OuterSizeForClient({kClientWidthTwips, kClientHeightTwips}, style, false, dpi);
     const std::wstring caption = L"About " + Widen(m_productInfo.productName);
-    if (!CreateWindowOf(kAboutWindowClass, caption.c_str(), style, 0, 0, 0, size.cx, size.cy,
-                        owner, nullptr)) {
+    if (!CreateWindowOf(kAboutWindowClass, caption.c_str(), style, 0, 0, 0, size.cx, size.cy, owner,
+                        nullptr)) {
         return false;
     }
     CenterOnOwner(Handle());
@@ -95,11 +109,11 @@ bool AboutWindow::Create(HWND owner) {
             CreateSkinLabel(Handle(), place.id, text, rect, true, font);
             continue;
         }
-        const HWND label = ::CreateWindowExW(
-            0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX, rect.left, rect.top,
-            rect.right - rect.left, rect.bottom - rect.top, Handle(),
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), ::GetModuleHandleW(nullptr),
-            nullptr);
+        const HWND label =
+            ::CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX,
+                              rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                              Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)),
+                              ::GetModuleHandleW(nullptr), nullptr);
         ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     const RECT close = PlaceInPixels(kCloseButton.left, kCloseButton.top, kCloseButton.width,

@@ -22,8 +22,8 @@ void DrawVeiledFolder(HDC dc, int left, int top, int unit) {
 void DrawFolderIcon(HDC dc, const RECT& box, FolderLook look) {
     const int size = std::min(box.right - box.left, box.bottom - box.top);
     for (const ArtworkRect& shape : FolderShapes(size, look)) {
-        UniqueBrush brush(::CreateSolidBrush(
-            RGB(shape.colour.red, shape.colour.green, shape.colour.blue)));
+        UniqueBrush brush(
+            ::CreateSolidBrush(RGB(shape.colour.red, shape.colour.green, shape.colour.blue)));
         const RECT area{box.left + shape.left, box.top + shape.top, box.left + shape.right,
                         box.top + shape.bottom};
         ::FillRect(dc, &area, brush.Get());

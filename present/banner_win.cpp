@@ -4,8 +4,12 @@
 #include "present/picture_box_win.h"
 #include "present/web_view_win.h"
 
-HWND ShowBanner(HWND window, WebView& banner, HWND picture, const std::wstring& bannerAddress,
-                ScaleMode scaleMode, int dpi) {
+HWND ShowBanner(HWND window,
+                WebView& banner,
+                HWND picture,
+                const std::wstring& bannerAddress,
+                ScaleMode scaleMode,
+                int dpi) {
     const HWND view = banner.Handle();
     RECT place{};
     ::GetWindowRect(view, &place);

@@ -12,7 +12,11 @@ class WebView;
 
 // `banner` is the window's web view, `picture` the picture shown in its place until now.
 // Returns the new picture box, "picBox", which lives as long as the window.
-HWND ShowBanner(HWND window, WebView& banner, HWND picture, const std::wstring& bannerAddress,
-                ScaleMode scaleMode, int dpi);
+HWND ShowBanner(HWND window,
+                WebView& banner,
+                HWND picture,
+                const std::wstring& bannerAddress,
+                ScaleMode scaleMode,
+                int dpi);
 
 inline constexpr int IDC_PIC_BOX = 113;

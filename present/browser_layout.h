@@ -7,9 +7,9 @@ struct BrowserLayoutInput {
     int windowWidth = 0;
     int windowHeight = 0;
     int statusBarHeight = 0;
-    int addressLeft = 0;     // Text1
-    int goButtonWidth = 0;   // Command3
-    int webViewLeft = 0;     // WebBrowser1
+    int addressLeft = 0;    // the address box
+    int goButtonWidth = 0;  // Command3
+    int webViewLeft = 0;    // WebBrowser1
     int webViewTop = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "present/browser_window_win.h"
 
+#include "platform/callback_guard_win.h"
+
 #include <commctrl.h>
 
 #include <cmath>
@@ -51,8 +53,13 @@ RECT InPixels(const Placed& place, int dpi) {
     return PlaceInPixels(place.left, place.top, place.width, place.height, dpi);
 }
 
-HWND MakeControl(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id,
-                 const RECT& rect, DWORD exStyle = 0) {
+HWND MakeControl(HWND parent,
+                 const wchar_t* className,
+                 const wchar_t* text,
+                 DWORD style,
+                 int id,
+                 const RECT& rect,
+                 DWORD exStyle = 0) {
     return ::CreateWindowExW(exStyle, className, text, WS_CHILD | WS_CLIPSIBLINGS | style,
                              rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -76,7 +83,8 @@ void Place(HWND control, int left, int top, int width, int height) {
 bool BrowserWindow::Create() {
     const int dpi = WindowDpi(nullptr);
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    const SIZE size = OuterSizeForClient({kClientWidthTwips, kClientHeightTwips}, style, false, dpi);
+    const SIZE size =
+        OuterSizeForClient({kClientWidthTwips, kClientHeightTwips}, style, false, dpi);
     if (!CreateWindowOf(kBrowserWindowClass, L"frmWebsite", style, 0, CW_USEDEFAULT, CW_USEDEFAULT,
                         size.cx, size.cy, nullptr, nullptr)) {
         return false;
@@ -107,9 +115,9 @@ bool BrowserWindow::CreateControls() {
                                   ::GetModuleHandleW(nullptr), nullptr);
     for (int i = 0; i < 5; ++i) {
         const ButtonDesign& design = kButtons[i];
-        m_buttons[i] = MakeControl(hwnd, WC_BUTTONW, design.caption,
-                                   WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, design.id,
-                                   InPixels(design.place, dpi));
+        m_buttons[i] =
+            MakeControl(hwnd, WC_BUTTONW, design.caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                        design.id, InPixels(design.place, dpi));
         m_pictures[i] = MakeButtonPicture(design.picture, dpi);
         SetButtonPicture(m_buttons[i], m_pictures[i].Get());
         TTTOOLINFOW tool{};
@@ -120,11 +128,11 @@ bool BrowserWindow::CreateControls() {
         tool.lpszText = const_cast<wchar_t*>(design.tooltip);
         ::SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    MakeControl(hwnd, WC_STATICW, L"URL:", WS_VISIBLE | SS_NOPREFIX,
-                IDC_BROWSER_URL_LABEL, InPixels(kUrlLabel, dpi));
+    MakeControl(hwnd, WC_STATICW, L"URL:", WS_VISIBLE | SS_NOPREFIX, IDC_BROWSER_URL_LABEL,
+                InPixels(kUrlLabel, dpi));
     CreateSkinLabelTemplate(hwnd, InPixels(kTemplateLabel, dpi));
-    m_frame = MakeControl(hwnd, WC_BUTTONW, L"Browser", WS_VISIBLE | BS_GROUPBOX,
-                          IDC_BROWSER_FRAME, InPixels(kFrame, dpi));
+    m_frame = MakeControl(hwnd, WC_BUTTONW, L"Browser", WS_VISIBLE | BS_GROUPBOX, IDC_BROWSER_FRAME,
+                          InPixels(kFrame, dpi));
     WebView::Events events;
     events.statusTextChange = [this](const std::wstring& text) { OnStatusTextChange(text); };
     events.downloadComplete = [this] { OnDownloadComplete(); };
@@ -139,9 +147,9 @@ bool BrowserWindow::CreateControls() {
 }
 
 void BrowserWindow::ApplyFont() {
-    for (const HWND control : {m_address, ::GetDlgItem(Handle(), IDC_BROWSER_URL_LABEL), m_frame,
-                               m_buttons[0], m_buttons[1], m_buttons[2], m_buttons[3],
-                               m_buttons[4], m_statusBar}) {
+    for (const HWND control :
+         {m_address, ::GetDlgItem(Handle(), IDC_BROWSER_URL_LABEL), m_frame, m_buttons[0],
+          m_buttons[1], m_buttons[2], m_buttons[3], m_buttons[4], m_statusBar}) {
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
     }
 }
@@ -206,8 +214,7 @@ void BrowserWindow::LayoutBrowser() {
     input.webViewTop = kWebView.top;
     const BrowserLayout layout = ::LayoutBrowser(input);
 
-    const int panel =
-        static_cast<int>(std::lround(layout.statusPanelWidth * dpi / 1440.0));
+    const int panel = static_cast<int>(std::lround(layout.statusPanelWidth * dpi / 1440.0));
     int parts[2] = {0, 0};
     ::SendMessageW(m_statusBar, SB_GETPARTS, 2, reinterpret_cast<LPARAM>(parts));
     if (parts[0] != panel || parts[1] != 2 * panel) {
@@ -241,25 +248,35 @@ void BrowserWindow::OnDownloadComplete() {
     ::SetWindowTextW(Handle(), (name.empty() ? url : name).c_str());
 }
 
-LRESULT CALLBACK BrowserWindow::AddressBoxProc(HWND edit, UINT message, WPARAM wParam,
-                                               LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    switch (message) {
-        case WM_GETDLGCODE:
-            // Enter belongs to the address box, not to the window's keyboard handling.
-            if (lParam && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN) {
-                return ::DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
+LRESULT CALLBACK BrowserWindow::AddressBoxProc(HWND edit,
+                                               UINT message,
+                                               WPARAM wParam,
+                                               LPARAM lParam,
+                                               UINT_PTR,
+                                               DWORD_PTR data) {
+    return GuardCallback(
+        "the address box",
+        [&]() -> LRESULT {
+            switch (message) {
+                case WM_GETDLGCODE:
+                    // Enter belongs to the address box, not to the window's keyboard handling.
+                    if (lParam && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN) {
+                        return ::DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
+                    }
+                    break;
+                case WM_CHAR:
+                    if (wParam == VK_RETURN) {
+                        reinterpret_cast<BrowserWindow*>(data)
+                            ->Go();  // and the key goes on as typed
+                    }
+                    break;
+                case WM_NCDESTROY:
+                    ::RemoveWindowSubclass(edit, AddressBoxProc, kAddressSubclassId);
+                    break;
             }
-            break;
-        case WM_CHAR:
-            if (wParam == VK_RETURN) {
-                reinterpret_cast<BrowserWindow*>(data)->Go();  // and the key goes on as typed
-            }
-            break;
-        case WM_NCDESTROY:
-            ::RemoveWindowSubclass(edit, AddressBoxProc, kAddressSubclassId);
-            break;
-    }
-    return ::DefSubclassProc(edit, message, wParam, lParam);
+            return ::DefSubclassProc(edit, message, wParam, lParam);
+        },
+        [&] { return ::DefSubclassProc(edit, message, wParam, lParam); });
 }
 
 LRESULT BrowserWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

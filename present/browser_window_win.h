@@ -34,8 +34,12 @@ private:
     void Go();
     void OnStatusTextChange(const std::wstring& text);
     void OnDownloadComplete();
-    static LRESULT CALLBACK AddressBoxProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                           UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK AddressBoxProc(HWND edit,
+                                           UINT message,
+                                           WPARAM wParam,
+                                           LPARAM lParam,
+                                           UINT_PTR id,
+                                           DWORD_PTR data);
 
     std::function<void()> m_closed;
     ProductInfo m_productInfo;

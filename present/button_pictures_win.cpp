@@ -51,9 +51,9 @@ void Draw(const Canvas& canvas, ButtonPicture picture) {
             Arrow(canvas, true, kInk, 0, 0);
             break;
         case ButtonPicture::Stop: {
-            const POINT octagon[] = {canvas.P(8, 3),  canvas.P(16, 3), canvas.P(21, 8),
+            const POINT octagon[] = {canvas.P(8, 3),   canvas.P(16, 3),  canvas.P(21, 8),
                                      canvas.P(21, 16), canvas.P(16, 21), canvas.P(8, 21),
-                                     canvas.P(3, 16), canvas.P(3, 8)};
+                                     canvas.P(3, 16),  canvas.P(3, 8)};
             Fill(canvas, kStop, octagon, 8);
             const POINT bar[] = {canvas.P(7, 10), canvas.P(17, 10), canvas.P(17, 14),
                                  canvas.P(7, 14)};
@@ -82,7 +82,7 @@ void Draw(const Canvas& canvas, ButtonPicture picture) {
             ::RoundRect(dc, 0, 0, canvas.S(46), canvas.S(16), canvas.S(16), canvas.S(16));
             ::SelectObject(dc, previousPen);
             ::SelectObject(dc, previousBrush);
-            const POINT arrow[] = {canvas.P(14, 6), canvas.P(26, 6), canvas.P(26, 3),
+            const POINT arrow[] = {canvas.P(14, 6), canvas.P(26, 6),  canvas.P(26, 3),
                                    canvas.P(33, 8), canvas.P(26, 13), canvas.P(26, 10),
                                    canvas.P(14, 10)};
             Fill(canvas, kWhite, arrow, 7);

@@ -27,12 +27,12 @@ std::vector<ArtworkRect> FolderShapes(int size, FolderLook look) {
     const int bodyTop = top + at(2);
     const int bottom = top + at(12);
     std::vector<ArtworkRect> shapes{
-        {left, top, left + at(6), top + at(3), edge},     // the tab
-        {left, bodyTop, right, bottom, paper},            // the body
-        {left, bodyTop, right, bodyTop + line, edge},     // its edge: top,
-        {left, bottom - line, right, bottom, edge},       // bottom,
-        {left, bodyTop, left + line, bottom, edge},       // left
-        {right - line, bodyTop, right, bottom, edge},     // and right
+        {left, top, left + at(6), top + at(3), edge},  // the tab
+        {left, bodyTop, right, bottom, paper},         // the body
+        {left, bodyTop, right, bodyTop + line, edge},  // its edge: top,
+        {left, bottom - line, right, bottom, edge},    // bottom,
+        {left, bodyTop, left + line, bottom, edge},    // left
+        {right - line, bodyTop, right, bottom, edge},  // and right
     };
     if (look == FolderLook::Veiled) {
         shapes.push_back({left, (bodyTop + bottom) / 2, right, bottom, kVeil});

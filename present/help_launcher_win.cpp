@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
+#include "platform/file_exists_win.h"
 #include "platform/program_folder_win.h"
-#include "vault/file_exists_win.h"
 
 bool OpenHelpFile(HWND owner, const std::wstring& programFolder) {
     const std::wstring path = JoinPath(programFolder, L"Help.chm");

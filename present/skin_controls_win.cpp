@@ -1,13 +1,15 @@
 #include "present/skin_controls_win.h"
 
+#include "platform/callback_guard_win.h"
+
 #include <commctrl.h>
 
 #include <string>
 
 #include "platform/gdi_win.h"
 #include "platform/text_win.h"
-#include "platform/window_win.h"
 #include "platform/unique_resource_win.h"
+#include "platform/window_win.h"
 #include "present/skin_form_win.h"
 #include "present/skin_win.h"
 
@@ -80,7 +82,8 @@ void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& 
     const int unit = std::max(1, ScaleToWindow(1, button));
     RECT box = area;
     ::InflateRect(&box, -unit, -unit);
-    RoundBox(dc, box, fill, edge, ScaleToWindow(6, button), (focused || isDefault) && enabled ? 2 * unit : unit);
+    RoundBox(dc, box, fill, edge, ScaleToWindow(6, button),
+             (focused || isDefault) && enabled ? 2 * unit : unit);
 
     RECT content = box;
     ::InflateRect(&content, -3 * unit, -unit);
@@ -101,16 +104,18 @@ void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& 
         ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
         pictureWidth = bitmap.bmWidth;
         pictureHeight = info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2;
-        if (info.hbmColor) ::DeleteObject(info.hbmColor);
-        if (info.hbmMask) ::DeleteObject(info.hbmMask);
+        if (info.hbmColor)
+            ::DeleteObject(info.hbmColor);
+        if (info.hbmMask)
+            ::DeleteObject(info.hbmMask);
     }
     RECT measure{0, 0, content.right - content.left, 0};
     ::DrawTextW(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
     const int textHeight = caption.empty() ? 0 : measure.bottom;
     // A wide, low button takes its picture beside the caption when it fits whole there.
     const int besideWidth = pictureWidth + (caption.empty() ? 0 : 2 * unit + measure.right);
-    if (picture && pictureHeight + (textHeight ? textHeight + unit : 0) >
-                       content.bottom - content.top &&
+    if (picture &&
+        pictureHeight + (textHeight ? textHeight + unit : 0) > content.bottom - content.top &&
         pictureHeight <= content.bottom - content.top &&
         besideWidth <= content.right - content.left) {
         const int left = (content.left + content.right - besideWidth) / 2;
@@ -166,8 +171,8 @@ void PaintCheckBox(HWND checkBox, HDC dc, const RECT& area, const ControlState& 
     }
     RoundBox(dc, box, fill, edge, ScaleToWindow(4, checkBox), unit);
     if (check == BST_CHECKED || check == BST_INDETERMINATE) {
-        UniquePen pen(::CreatePen(PS_SOLID, 2 * unit,
-                                  enabled ? colours.accentText : colours.disabledText));
+        UniquePen pen(
+            ::CreatePen(PS_SOLID, 2 * unit, enabled ? colours.accentText : colours.disabledText));
         const HGDIOBJ previousPen = ::SelectObject(dc, pen.Get());
         const int s = size;
         if (check == BST_CHECKED) {
@@ -194,7 +199,8 @@ void PaintCheckBox(HWND checkBox, HDC dc, const RECT& area, const ControlState& 
     if (ShowsFocus(checkBox)) {
         RECT measure = text;
         ::DrawTextW(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
-        RECT focus{text.left - unit, (area.top + area.bottom - (measure.bottom - measure.top)) / 2 - unit,
+        RECT focus{text.left - unit,
+                   (area.top + area.bottom - (measure.bottom - measure.top)) / 2 - unit,
                    std::min(text.right, text.left + (measure.right - measure.left)) + unit, 0};
         focus.bottom = focus.top + (measure.bottom - measure.top) + 2 * unit;
         ::SetTextColor(dc, colours.text);
@@ -215,7 +221,8 @@ void PaintGroupBox(HWND group, HDC dc, const RECT& area, const ControlState& sta
     RoundBox(dc, frame, colours.face, colours.border, ScaleToWindow(8, group), unit);
     const std::wstring caption = TextOfWindow(group);
     if (!caption.empty()) {
-        RECT text{area.left + ScaleToWindow(10, group), area.top, area.right, area.top + metrics.tmHeight};
+        RECT text{area.left + ScaleToWindow(10, group), area.top, area.right,
+                  area.top + metrics.tmHeight};
         RECT measure = text;
         ::DrawTextW(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
         RECT back{measure.left - 4 * unit, measure.top, measure.right + 4 * unit, measure.bottom};
@@ -256,65 +263,74 @@ void Repaint(HWND control) {
     ::RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
-LRESULT CALLBACK ControlSubclassProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR, DWORD_PTR data) {
-    auto& state = *reinterpret_cast<ControlState*>(data);
-    switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            const HDC dc = ::BeginPaint(control, &paint);
-            Paint(control, dc, state);
-            ::EndPaint(control, &paint);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Paint(control, reinterpret_cast<HDC>(wParam), state);
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_MOUSEMOVE:
-            if (!state.hot && state.kind != Kind::GroupBox) {
-                state.hot = true;
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, control, 0};
-                state.trackingLeave = ::TrackMouseEvent(&track) != FALSE;
-                Repaint(control);
+LRESULT CALLBACK ControlSubclassProc(HWND control,
+                                     UINT message,
+                                     WPARAM wParam,
+                                     LPARAM lParam,
+                                     UINT_PTR,
+                                     DWORD_PTR data) {
+    return GuardCallback(
+        "a skinned control",
+        [&]() -> LRESULT {
+            auto& state = *reinterpret_cast<ControlState*>(data);
+            switch (message) {
+                case WM_PAINT: {
+                    PAINTSTRUCT paint;
+                    const HDC dc = ::BeginPaint(control, &paint);
+                    Paint(control, dc, state);
+                    ::EndPaint(control, &paint);
+                    return 0;
+                }
+                case WM_PRINTCLIENT:
+                    Paint(control, reinterpret_cast<HDC>(wParam), state);
+                    return 0;
+                case WM_ERASEBKGND:
+                    return 1;
+                case WM_MOUSEMOVE:
+                    if (!state.hot && state.kind != Kind::GroupBox) {
+                        state.hot = true;
+                        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, control, 0};
+                        state.trackingLeave = ::TrackMouseEvent(&track) != FALSE;
+                        Repaint(control);
+                    }
+                    break;
+                case WM_MOUSELEAVE:
+                    state.hot = false;
+                    state.trackingLeave = false;
+                    Repaint(control);
+                    break;
+                // The button draws itself straight away on these; the skin draws over it at once.
+                case BM_SETSTATE:
+                case BM_SETCHECK:
+                case BM_SETSTYLE:
+                case BM_CLICK:
+                case WM_SETFOCUS:
+                case WM_KILLFOCUS:
+                case WM_ENABLE:
+                case WM_SETTEXT:
+                case WM_LBUTTONDOWN:
+                case WM_LBUTTONDBLCLK:
+                case WM_LBUTTONUP:
+                case WM_KEYDOWN:
+                case WM_KEYUP:
+                case WM_CAPTURECHANGED:
+                case WM_UPDATEUISTATE: {
+                    const LRESULT result = ::DefSubclassProc(control, message, wParam, lParam);
+                    if (::IsWindow(control)) {
+                        Repaint(control);
+                    }
+                    return result;
+                }
+                case WM_NCDESTROY:
+                    ::RemoveWindowSubclass(control, ControlSubclassProc, kControlSubclassId);
+                    ::RemovePropW(control, kLookProperty);
+                    ::RemovePropW(control, kPictureProperty);
+                    delete &state;
+                    break;
             }
-            break;
-        case WM_MOUSELEAVE:
-            state.hot = false;
-            state.trackingLeave = false;
-            Repaint(control);
-            break;
-        // The button draws itself straight away on these; the skin draws over it at once.
-        case BM_SETSTATE:
-        case BM_SETCHECK:
-        case BM_SETSTYLE:
-        case BM_CLICK:
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-        case WM_ENABLE:
-        case WM_SETTEXT:
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-        case WM_LBUTTONUP:
-        case WM_KEYDOWN:
-        case WM_KEYUP:
-        case WM_CAPTURECHANGED:
-        case WM_UPDATEUISTATE: {
-            const LRESULT result = ::DefSubclassProc(control, message, wParam, lParam);
-            if (::IsWindow(control)) {
-                Repaint(control);
-            }
-            return result;
-        }
-        case WM_NCDESTROY:
-            ::RemoveWindowSubclass(control, ControlSubclassProc, kControlSubclassId);
-            ::RemovePropW(control, kLookProperty);
-            ::RemovePropW(control, kPictureProperty);
-            delete &state;
-            break;
-    }
-    return ::DefSubclassProc(control, message, wParam, lParam);
+            return ::DefSubclassProc(control, message, wParam, lParam);
+        },
+        [&] { return ::DefSubclassProc(control, message, wParam, lParam); });
 }
 
 }  // namespace

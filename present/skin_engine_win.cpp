@@ -1,5 +1,7 @@
 #include "present/skin_engine_win.h"
 
+#include "platform/callback_guard_win.h"
+
 #include <commctrl.h>
 
 #include <memory>
@@ -25,23 +27,29 @@ bool IsMessageBox(HWND dialog) {
 }
 
 // Waits for the dialog's controls to exist, then skins it if it is a message box.
-LRESULT CALLBACK DialogWatchProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
-                                 UINT_PTR, DWORD_PTR data) {
-    if (message == WM_INITDIALOG) {
-        const LRESULT result = ::DefSubclassProc(dialog, message, wParam, lParam);
-        ::RemoveWindowSubclass(dialog, DialogWatchProc, kDialogWatchId);
-        const auto* skin = reinterpret_cast<const Skin*>(data);
-        if (skin && IsMessageBox(dialog)) {
-            const auto back = skin->Colour(2), text = skin->Colour(3), panel = skin->Colour(4);
-            ColorControls(dialog, *back, *text, *panel);
-            skin->Apply(dialog);
-        }
-        return result;
-    }
-    if (message == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(dialog, DialogWatchProc, kDialogWatchId);
-    }
-    return ::DefSubclassProc(dialog, message, wParam, lParam);
+LRESULT CALLBACK
+DialogWatchProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    return GuardCallback(
+        "the message box watch",
+        [&]() -> LRESULT {
+            if (message == WM_INITDIALOG) {
+                const LRESULT result = ::DefSubclassProc(dialog, message, wParam, lParam);
+                ::RemoveWindowSubclass(dialog, DialogWatchProc, kDialogWatchId);
+                const auto* skin = reinterpret_cast<const Skin*>(data);
+                if (skin && IsMessageBox(dialog)) {
+                    const auto back = skin->Colour(2), text = skin->Colour(3),
+                               panel = skin->Colour(4);
+                    ColorControls(dialog, *back, *text, *panel);
+                    skin->Apply(dialog);
+                }
+                return result;
+            }
+            if (message == WM_NCDESTROY) {
+                ::RemoveWindowSubclass(dialog, DialogWatchProc, kDialogWatchId);
+            }
+            return ::DefSubclassProc(dialog, message, wParam, lParam);
+        },
+        [&] { return ::DefSubclassProc(dialog, message, wParam, lParam); });
 }
 
 }  // namespace
@@ -77,20 +85,25 @@ void SkinEngine::Stop() {
 }
 
 LRESULT CALLBACK SkinEngine::CbtProc(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_CREATEWND) {
-        const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam);
-        const HWND window = reinterpret_cast<HWND>(wParam);
-        // Dialogs of the system's own dialog class; our template dialogs are skinned by their
-        // load and are left alone by the watch, which only takes message boxes.
-        wchar_t className[16] = {};
-        ::GetClassNameW(window, className, static_cast<int>(std::size(className)));
-        if (create && create->lpcs && !(create->lpcs->style & WS_CHILD) &&
-            ::lstrcmpW(className, L"#32770") == 0) {
-            ::SetWindowSubclass(window, DialogWatchProc, kDialogWatchId,
-                                reinterpret_cast<DWORD_PTR>(Instance().m_skin));
-        }
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    return GuardCallback(
+        "the skin's window hook",
+        [&]() -> LRESULT {
+            if (code == HCBT_CREATEWND) {
+                const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam);
+                const HWND window = reinterpret_cast<HWND>(wParam);
+                // Dialogs of the system's own dialog class; our template dialogs are skinned by
+                // their load and are left alone by the watch, which only takes message boxes.
+                wchar_t className[16] = {};
+                ::GetClassNameW(window, className, static_cast<int>(std::size(className)));
+                if (create && create->lpcs && !(create->lpcs->style & WS_CHILD) &&
+                    ::lstrcmpW(className, L"#32770") == 0) {
+                    ::SetWindowSubclass(window, DialogWatchProc, kDialogWatchId,
+                                        reinterpret_cast<DWORD_PTR>(Instance().m_skin));
+                }
+            }
+            return ::CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        [&] { return ::CallNextHookEx(nullptr, code, wParam, lParam); });
 }
 
 void StartSkinEngine(const Skin& skin) {

@@ -1,5 +1,7 @@
 #include "present/skin_form_win.h"
 
+#include "platform/callback_guard_win.h"
+
 #include <commctrl.h>
 
 #include <vector>
@@ -37,8 +39,13 @@ std::optional<COLORREF> ColourProperty(HWND control, const wchar_t* name) {
 }
 
 BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-    return TRUE;
+    return GuardCallback(
+        "the control listing",
+        [&]() -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        [&] { return FALSE; });
 }
 
 int HighestSkinLabelId(const std::vector<HWND>& controls) {
@@ -95,10 +102,14 @@ std::string ControlTypeName(HWND control) {
         const char* typeName;
     };
     static constexpr Known kKnown[] = {
-        {WC_EDITW, "TextBox"},          {WC_COMBOBOXW, "ComboBox"},
-        {WC_LISTBOXW, "ListBox"},        {WC_LISTVIEWW, "ListView"},
-        {STATUSCLASSNAMEW, "StatusBar"}, {kSkinLabelClass, "SkinLabel"},
-        {kPictureBoxClass, "PictureBox"}, {L"AtlAxWin", "WebBrowser"},
+        {WC_EDITW, "TextBox"},
+        {WC_COMBOBOXW, "ComboBox"},
+        {WC_LISTBOXW, "ListBox"},
+        {WC_LISTVIEWW, "ListView"},
+        {STATUSCLASSNAMEW, "StatusBar"},
+        {kSkinLabelClass, "SkinLabel"},
+        {kPictureBoxClass, "PictureBox"},
+        {L"AtlAxWin", "WebBrowser"},
         {L"AtlAxWin100", "WebBrowser"},
     };
     for (const auto& known : kKnown) {
@@ -131,7 +142,9 @@ void SkinForm(HWND window) {
     gSkin->Apply(window);
 }
 
-void ColorControls(HWND window, std::uint32_t backColour, std::uint32_t textColour,
+void ColorControls(HWND window,
+                   std::uint32_t backColour,
+                   std::uint32_t textColour,
                    std::uint32_t panelColour) {
     const SkinColours colours{backColour, textColour, panelColour};
     for (const HWND control : ControlsOf(window)) {
@@ -157,8 +170,7 @@ void ColorControls(HWND window, std::uint32_t backColour, std::uint32_t textColo
 
 void ReplaceLabels(HWND window) {
     const HWND templateLabel = ::GetDlgItem(window, kSkinLabelTemplateId);
-    const HWND templateContainer =
-        templateLabel ? ::GetParent(templateLabel) : nullptr;
+    const HWND templateContainer = templateLabel ? ::GetParent(templateLabel) : nullptr;
     if (!templateContainer) {
         return;
     }
@@ -179,8 +191,9 @@ void ReplaceLabels(HWND window) {
         ::GetWindowRect(label, &rect);
         ::MapWindowPoints(nullptr, templateContainer, reinterpret_cast<POINT*>(&rect), 2);
         const auto font = reinterpret_cast<HFONT>(::SendMessageW(label, WM_GETFONT, 0, 0));
-        const HWND skinLabel = CreateSkinLabel(templateContainer, nextId++, TextOfWindow(label),
-                                               rect, (::GetWindowLongW(label, GWL_STYLE) & WS_VISIBLE) != 0, font);
+        const HWND skinLabel =
+            CreateSkinLabel(templateContainer, nextId++, TextOfWindow(label), rect,
+                            (::GetWindowLongW(label, GWL_STYLE) & WS_VISIBLE) != 0, font);
         // The skin label lies just over the plain one, which must not paint through it, and
         // under whatever lay over the plain one.
         ::SetWindowLongW(label, GWL_STYLE, ::GetWindowLongW(label, GWL_STYLE) | WS_CLIPSIBLINGS);

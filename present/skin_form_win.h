@@ -23,7 +23,9 @@ std::vector<HWND> ControlsOf(HWND window);
 // Skins the window with the program's skin. Does nothing before there is one.
 void SkinForm(HWND window);
 
-void ColorControls(HWND window, std::uint32_t backColour, std::uint32_t textColour,
+void ColorControls(HWND window,
+                   std::uint32_t backColour,
+                   std::uint32_t textColour,
                    std::uint32_t panelColour);
 
 // Covers each plain label that shares the template skin label's container with a new skin label

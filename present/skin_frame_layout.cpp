@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-FrameLayout ComputeFrameLayout(int width, int height, const FrameMetrics& metrics,
+FrameLayout ComputeFrameLayout(int width,
+                               int height,
+                               const FrameMetrics& metrics,
                                const FrameFeatures& features) {
     FrameLayout layout;
     const int b = metrics.border;
@@ -35,8 +37,13 @@ FrameLayout ComputeFrameLayout(int width, int height, const FrameMetrics& metric
     return layout;
 }
 
-FramePart HitTestFrame(const FrameLayout& layout, const FrameMetrics& metrics,
-                       const FrameFeatures& features, int width, int height, int x, int y) {
+FramePart HitTestFrame(const FrameLayout& layout,
+                       const FrameMetrics& metrics,
+                       const FrameFeatures& features,
+                       int width,
+                       int height,
+                       int x,
+                       int y) {
     const int b = metrics.border;
     const bool onLeft = x < b, onRight = x >= width - b;
     const bool onTop = y < b, onBottom = y >= height - b;
@@ -47,25 +54,39 @@ FramePart HitTestFrame(const FrameLayout& layout, const FrameMetrics& metrics,
         // Corners reach a little way along each edge, so they can be caught with the mouse.
         const bool nearLeft = x < metrics.grip, nearRight = x >= width - metrics.grip;
         const bool nearTop = y < metrics.grip, nearBottom = y >= height - metrics.grip;
-        if ((onTop && nearLeft) || (onLeft && nearTop)) return FramePart::TopLeft;
-        if ((onTop && nearRight) || (onRight && nearTop)) return FramePart::TopRight;
-        if ((onBottom && nearLeft) || (onLeft && nearBottom)) return FramePart::BottomLeft;
-        if ((onBottom && nearRight) || (onRight && nearBottom)) return FramePart::BottomRight;
-        if (onLeft) return FramePart::Left;
-        if (onRight) return FramePart::Right;
-        if (onTop) return FramePart::Top;
+        if ((onTop && nearLeft) || (onLeft && nearTop))
+            return FramePart::TopLeft;
+        if ((onTop && nearRight) || (onRight && nearTop))
+            return FramePart::TopRight;
+        if ((onBottom && nearLeft) || (onLeft && nearBottom))
+            return FramePart::BottomLeft;
+        if ((onBottom && nearRight) || (onRight && nearBottom))
+            return FramePart::BottomRight;
+        if (onLeft)
+            return FramePart::Left;
+        if (onRight)
+            return FramePart::Right;
+        if (onTop)
+            return FramePart::Top;
         return FramePart::Bottom;
     }
-    if (layout.closeButton.Contains(x, y)) return FramePart::CloseButton;
-    if (layout.maximizeButton.Contains(x, y)) return FramePart::MaximizeButton;
-    if (layout.minimizeButton.Contains(x, y)) return FramePart::MinimizeButton;
-    if (layout.systemButton.Contains(x, y)) return FramePart::SystemButton;
-    if (layout.caption.Contains(x, y)) return FramePart::Caption;
-    if (layout.menuBar.Contains(x, y)) return FramePart::MenuBar;
+    if (layout.closeButton.Contains(x, y))
+        return FramePart::CloseButton;
+    if (layout.maximizeButton.Contains(x, y))
+        return FramePart::MaximizeButton;
+    if (layout.minimizeButton.Contains(x, y))
+        return FramePart::MinimizeButton;
+    if (layout.systemButton.Contains(x, y))
+        return FramePart::SystemButton;
+    if (layout.caption.Contains(x, y))
+        return FramePart::Caption;
+    if (layout.menuBar.Contains(x, y))
+        return FramePart::MenuBar;
     return FramePart::Client;
 }
 
-std::vector<PixelRect> LayOutMenuBar(const PixelRect& bar, const std::vector<int>& textWidths,
+std::vector<PixelRect> LayOutMenuBar(const PixelRect& bar,
+                                     const std::vector<int>& textWidths,
                                      int padding) {
     std::vector<PixelRect> items;
     int left = bar.left;

@@ -54,15 +54,23 @@ enum class FramePart {
     BottomRight,
 };
 
-FrameLayout ComputeFrameLayout(int width, int height, const FrameMetrics& metrics,
+FrameLayout ComputeFrameLayout(int width,
+                               int height,
+                               const FrameMetrics& metrics,
                                const FrameFeatures& features);
 
-FramePart HitTestFrame(const FrameLayout& layout, const FrameMetrics& metrics,
-                       const FrameFeatures& features, int width, int height, int x, int y);
+FramePart HitTestFrame(const FrameLayout& layout,
+                       const FrameMetrics& metrics,
+                       const FrameFeatures& features,
+                       int width,
+                       int height,
+                       int x,
+                       int y);
 
 // The menu bar's items side by side from the bar's left, each its text width plus padding on
 // both sides. Items that do not fit are cut at the bar's right edge.
-std::vector<PixelRect> LayOutMenuBar(const PixelRect& bar, const std::vector<int>& textWidths,
+std::vector<PixelRect> LayOutMenuBar(const PixelRect& bar,
+                                     const std::vector<int>& textWidths,
                                      int padding);
 
 // The index of the item under the point, or -1.

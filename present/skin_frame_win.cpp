@@ -1,5 +1,7 @@
 #include "present/skin_frame_win.h"
 
+#include "platform/callback_guard_win.h"
+
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -34,7 +36,8 @@ struct FrameState {
 
 FrameMetrics MetricsOf(HWND window, const FrameState& state) {
     FrameMetrics metrics;
-    metrics.border = state.features.resizable ? ScaleToWindow(4, window) : std::max(1, ScaleToWindow(1, window));
+    metrics.border =
+        state.features.resizable ? ScaleToWindow(4, window) : std::max(1, ScaleToWindow(1, window));
     metrics.captionHeight = state.hasCaption ? ScaleToWindow(30, window) : 0;
     metrics.buttonWidth = ScaleToWindow(46, window);
     metrics.menuBarHeight = state.menu ? ScaleToWindow(24, window) : 0;
@@ -94,7 +97,11 @@ const std::vector<PixelRect>& MenuItemsOf(HWND window, FrameState& state) {
     return state.menuItems;
 }
 
-void DrawCaptionGlyph(HDC dc, const RECT& button, FramePart part, bool zoomed, COLORREF colour,
+void DrawCaptionGlyph(HDC dc,
+                      const RECT& button,
+                      FramePart part,
+                      bool zoomed,
+                      COLORREF colour,
                       int unit) {
     const int half = 5 * unit;
     const int cx = (button.left + button.right) / 2;
@@ -162,8 +169,8 @@ void PaintFrame(HWND window, FrameState& state) {
         if (state.features.systemButton && layout.systemButton.Width() > 0) {
             // The product's veiled folder stands for the window menu.
             const int folderUnit = std::max(1, (layout.caption.bottom - layout.caption.top) / 22);
-            const int left = layout.systemButton.left +
-                             (layout.systemButton.Width() - 12 * folderUnit) / 2;
+            const int left =
+                layout.systemButton.left + (layout.systemButton.Width() - 12 * folderUnit) / 2;
             const int top = (layout.caption.top + layout.caption.bottom - 10 * folderUnit) / 2;
             DrawVeiledFolder(paint, left, top, folderUnit);
         }
@@ -174,7 +181,8 @@ void PaintFrame(HWND window, FrameState& state) {
         wchar_t title[256] = {};
         ::InternalGetWindowText(window, title, static_cast<int>(std::size(title)));
         RECT titleRect = ToRect(layout.title);
-        titleRect.left += state.features.systemButton ? ScaleToWindow(2, window) : ScaleToWindow(10, window);
+        titleRect.left +=
+            state.features.systemButton ? ScaleToWindow(2, window) : ScaleToWindow(10, window);
         ::DrawTextW(paint, title, -1, &titleRect,
                     DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
         ::SelectObject(paint, previousFont);
@@ -190,7 +198,8 @@ void PaintFrame(HWND window, FrameState& state) {
             const RECT button = ToRect(rect);
             const bool isClose = part == FramePart::CloseButton;
             if (state.pressed == part) {
-                FillSolid(paint, button, isClose ? colours.closePressed : colours.captionButtonPressed);
+                FillSolid(paint, button,
+                          isClose ? colours.closePressed : colours.captionButtonPressed);
             } else if (state.hot == part) {
                 FillSolid(paint, button, isClose ? colours.closeHot : colours.captionButtonHot);
             }
@@ -255,22 +264,38 @@ FramePart PartAt(HWND window, const FrameState& state, POINT screen) {
 
 LRESULT HitCode(FramePart part) {
     switch (part) {
-        case FramePart::Client: return HTCLIENT;
-        case FramePart::Caption: return HTCAPTION;
-        case FramePart::SystemButton: return HTSYSMENU;
-        case FramePart::MinimizeButton: return HTMINBUTTON;
-        case FramePart::MaximizeButton: return HTMAXBUTTON;
-        case FramePart::CloseButton: return HTCLOSE;
-        case FramePart::MenuBar: return HTMENU;
-        case FramePart::Border: return HTBORDER;
-        case FramePart::Left: return HTLEFT;
-        case FramePart::Right: return HTRIGHT;
-        case FramePart::Top: return HTTOP;
-        case FramePart::Bottom: return HTBOTTOM;
-        case FramePart::TopLeft: return HTTOPLEFT;
-        case FramePart::TopRight: return HTTOPRIGHT;
-        case FramePart::BottomLeft: return HTBOTTOMLEFT;
-        case FramePart::BottomRight: return HTBOTTOMRIGHT;
+        case FramePart::Client:
+            return HTCLIENT;
+        case FramePart::Caption:
+            return HTCAPTION;
+        case FramePart::SystemButton:
+            return HTSYSMENU;
+        case FramePart::MinimizeButton:
+            return HTMINBUTTON;
+        case FramePart::MaximizeButton:
+            return HTMAXBUTTON;
+        case FramePart::CloseButton:
+            return HTCLOSE;
+        case FramePart::MenuBar:
+            return HTMENU;
+        case FramePart::Border:
+            return HTBORDER;
+        case FramePart::Left:
+            return HTLEFT;
+        case FramePart::Right:
+            return HTRIGHT;
+        case FramePart::Top:
+            return HTTOP;
+        case FramePart::Bottom:
+            return HTBOTTOM;
+        case FramePart::TopLeft:
+            return HTTOPLEFT;
+        case FramePart::TopRight:
+            return HTTOPRIGHT;
+        case FramePart::BottomLeft:
+            return HTBOTTOMLEFT;
+        case FramePart::BottomRight:
+            return HTBOTTOMRIGHT;
     }
     return HTNOWHERE;
 }
@@ -297,8 +322,8 @@ void ShowSystemMenu(HWND window, const FrameState& state) {
     enable(SC_MINIMIZE, state.features.minimizeButton && !iconic);
     enable(SC_MAXIMIZE, state.features.maximizeButton && !zoomed);
     const POINT at = ScreenPointOf(window, LayoutOf(window, state).systemButton, true);
-    const UINT command = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN,
-                                          at.x, at.y, 0, window, nullptr);
+    const UINT command = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN, at.x,
+                                          at.y, 0, window, nullptr);
     if (command) {
         ::PostMessageW(window, WM_SYSCOMMAND, command, 0);
     }
@@ -316,33 +341,39 @@ struct MenuBarTracking {
 MenuBarTracking* gTracking = nullptr;
 
 LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam) {
-    auto* message = reinterpret_cast<MSG*>(lParam);
-    if (code == MSGF_MENU && gTracking && message) {
-        const int count = static_cast<int>(gTracking->items.size());
-        const int open = gTracking->state->openMenuItem;
-        if (message->message == WM_KEYDOWN &&
-            (message->wParam == VK_LEFT || message->wParam == VK_RIGHT)) {
-            // The bar's menus have no cascading submenus, so the keys are free for this.
-            if (count > 1) {
-                gTracking->next = (open + (message->wParam == VK_RIGHT ? 1 : count - 1)) % count;
-                ::EndMenu();
-                return TRUE;
+    return GuardCallback(
+        "the menu bar's keys",
+        [&]() -> LRESULT {
+            auto* message = reinterpret_cast<MSG*>(lParam);
+            if (code == MSGF_MENU && gTracking && message) {
+                const int count = static_cast<int>(gTracking->items.size());
+                const int open = gTracking->state->openMenuItem;
+                if (message->message == WM_KEYDOWN &&
+                    (message->wParam == VK_LEFT || message->wParam == VK_RIGHT)) {
+                    // The bar's menus have no cascading submenus, so the keys are free for this.
+                    if (count > 1) {
+                        gTracking->next =
+                            (open + (message->wParam == VK_RIGHT ? 1 : count - 1)) % count;
+                        ::EndMenu();
+                        return TRUE;
+                    }
+                }
+                if (message->message == WM_MOUSEMOVE) {
+                    RECT windowRect{};
+                    ::GetWindowRect(gTracking->window, &windowRect);
+                    const POINT at{GET_X_LPARAM(message->lParam), GET_Y_LPARAM(message->lParam)};
+                    const int item = MenuBarItemAt(gTracking->items, at.x - windowRect.left,
+                                                   at.y - windowRect.top);
+                    if (item >= 0 && item != open) {
+                        gTracking->next = item;
+                        ::EndMenu();
+                        return TRUE;
+                    }
+                }
             }
-        }
-        if (message->message == WM_MOUSEMOVE) {
-            RECT windowRect{};
-            ::GetWindowRect(gTracking->window, &windowRect);
-            const POINT at{GET_X_LPARAM(message->lParam), GET_Y_LPARAM(message->lParam)};
-            const int item = MenuBarItemAt(gTracking->items, at.x - windowRect.left,
-                                           at.y - windowRect.top);
-            if (item >= 0 && item != open) {
-                gTracking->next = item;
-                ::EndMenu();
-                return TRUE;
-            }
-        }
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+            return ::CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        [&] { return ::CallNextHookEx(nullptr, code, wParam, lParam); });
 }
 
 void OpenMenuBar(HWND window, FrameState& state, int item, bool fromKeyboard) {
@@ -350,15 +381,16 @@ void OpenMenuBar(HWND window, FrameState& state, int item, bool fromKeyboard) {
     tracking.window = window;
     tracking.state = &state;
     tracking.items = MenuItemsOf(window, state);
-    tracking.hook = ::SetWindowsHookExW(WH_MSGFILTER, MenuFilterProc, nullptr,
-                                        ::GetCurrentThreadId());
+    tracking.hook =
+        ::SetWindowsHookExW(WH_MSGFILTER, MenuFilterProc, nullptr, ::GetCurrentThreadId());
     gTracking = &tracking;
     while (item >= 0 && item < static_cast<int>(tracking.items.size())) {
         tracking.next = -1;
         state.openMenuItem = item;
         state.hotMenuItem = -1;
         PaintFrame(window, state);
-        const POINT at = ScreenPointOf(window, tracking.items[static_cast<std::size_t>(item)], true);
+        const POINT at =
+            ScreenPointOf(window, tracking.items[static_cast<std::size_t>(item)], true);
         if (fromKeyboard) {
             ::PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);  // select the first item
         }
@@ -388,7 +420,8 @@ int MenuItemForAccessKey(HMENU menu, wchar_t key) {
     for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
         const std::wstring text = MenuItemText(menu, i);
         const auto amp = text.find(L'&');
-        if (amp != std::wstring::npos && amp + 1 < text.size() && UpperCase(text[amp + 1]) == wanted) {
+        if (amp != std::wstring::npos && amp + 1 < text.size() &&
+            UpperCase(text[amp + 1]) == wanted) {
             return i;
         }
     }
@@ -402,25 +435,31 @@ HHOOK gAccessKeyHook = nullptr;
 int gWatchedFrames = 0;
 
 LRESULT CALLBACK AccessKeyHookProc(int code, WPARAM wParam, LPARAM lParam) {
-    auto* message = reinterpret_cast<MSG*>(lParam);
-    if (code == HC_ACTION && wParam == PM_REMOVE && message && message->message == WM_SYSCHAR &&
-        message->hwnd) {
-        const HWND root = ::GetAncestor(message->hwnd, GA_ROOT);
-        const auto* state = static_cast<const FrameState*>(::GetPropW(root, kFrameProperty));
-        const auto key = static_cast<wchar_t>(message->wParam);
-        if (root != message->hwnd && state &&
-            (key == L' ' || MenuItemForAccessKey(state->menu, key) >= 0)) {
-            ::PostMessageW(root, WM_SYSCOMMAND, SC_KEYMENU, key);
-            message->message = WM_NULL;
-        }
-    }
-    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    return GuardCallback(
+        "the menu bar's access keys",
+        [&]() -> LRESULT {
+            auto* message = reinterpret_cast<MSG*>(lParam);
+            if (code == HC_ACTION && wParam == PM_REMOVE && message &&
+                message->message == WM_SYSCHAR && message->hwnd) {
+                const HWND root = ::GetAncestor(message->hwnd, GA_ROOT);
+                const auto* state =
+                    static_cast<const FrameState*>(::GetPropW(root, kFrameProperty));
+                const auto key = static_cast<wchar_t>(message->wParam);
+                if (root != message->hwnd && state &&
+                    (key == L' ' || MenuItemForAccessKey(state->menu, key) >= 0)) {
+                    ::PostMessageW(root, WM_SYSCOMMAND, SC_KEYMENU, key);
+                    message->message = WM_NULL;
+                }
+            }
+            return ::CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        [&] { return ::CallNextHookEx(nullptr, code, wParam, lParam); });
 }
 
 void WatchAccessKeys(bool attach) {
     if (attach && gWatchedFrames++ == 0) {
-        gAccessKeyHook = ::SetWindowsHookExW(WH_GETMESSAGE, AccessKeyHookProc, nullptr,
-                                             ::GetCurrentThreadId());
+        gAccessKeyHook =
+            ::SetWindowsHookExW(WH_GETMESSAGE, AccessKeyHookProc, nullptr, ::GetCurrentThreadId());
     } else if (!attach && --gWatchedFrames == 0 && gAccessKeyHook) {
         ::UnhookWindowsHookEx(gAccessKeyHook);
         gAccessKeyHook = nullptr;
@@ -473,187 +512,203 @@ void ResizeToKeepClient(HWND window, SIZE client) {
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-LRESULT CALLBACK FrameSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR, DWORD_PTR data) {
-    auto& state = *reinterpret_cast<FrameState*>(data);
-    const SkinPalette& colours = state.skin->Palette();
-    switch (message) {
-        case WM_NCCALCSIZE: {
-            auto* rect = reinterpret_cast<RECT*>(lParam);  // the first rectangle either way
-            const SIZE size{rect->right - rect->left, rect->bottom - rect->top};
-            const FrameLayout layout =
-                ComputeFrameLayout(size.cx, size.cy, MetricsOf(window, state), state.features);
-            const RECT origin = *rect;
-            rect->left = origin.left + layout.client.left;
-            rect->top = origin.top + layout.client.top;
-            rect->right = origin.left + layout.client.right;
-            rect->bottom = origin.top + layout.client.bottom;
-            return 0;
-        }
-        case WM_NCPAINT:
-            PaintFrame(window, state);
-            return 0;
-        case WM_NCACTIVATE:
-            state.active = wParam != FALSE;
-            PaintFrame(window, state);
-            return TRUE;
-        case WM_SETTEXT: {
-            const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
-            PaintFrame(window, state);
-            return result;
-        }
-        case WM_NCHITTEST:
-            return HitCode(PartAt(window, state, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
-        case WM_NCMOUSEMOVE: {
-            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            const FramePart part = PartAt(window, state, at);
-            const FramePart hot = (part == FramePart::MinimizeButton ||
-                                   part == FramePart::MaximizeButton ||
-                                   part == FramePart::CloseButton)
-                                      ? part
-                                      : FramePart::Client;
-            int hotMenuItem = -1;
-            if (part == FramePart::MenuBar) {
-                RECT windowRect{};
-                ::GetWindowRect(window, &windowRect);
-                hotMenuItem = MenuBarItemAt(MenuItemsOf(window, state), at.x - windowRect.left,
-                                            at.y - windowRect.top);
-            }
-            if (hot != state.hot || hotMenuItem != state.hotMenuItem) {
-                state.hot = hot;
-                state.hotMenuItem = hotMenuItem;
-                PaintFrame(window, state);
-            }
-            if (!state.trackingLeave) {
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, window, 0};
-                state.trackingLeave = ::TrackMouseEvent(&track) != FALSE;
-            }
-            break;
-        }
-        case WM_NCMOUSELEAVE:
-            state.trackingLeave = false;
-            if (state.hot != FramePart::Client || state.hotMenuItem >= 0) {
-                state.hot = FramePart::Client;
-                state.hotMenuItem = -1;
-                PaintFrame(window, state);
-            }
-            return 0;
-        case WM_NCLBUTTONDOWN:
-        case WM_NCLBUTTONDBLCLK:
-            switch (wParam) {
-                case HTMINBUTTON:
-                case HTMAXBUTTON:
-                case HTCLOSE: {
-                    const FramePart part = wParam == HTCLOSE       ? FramePart::CloseButton
-                                           : wParam == HTMAXBUTTON ? FramePart::MaximizeButton
-                                                                   : FramePart::MinimizeButton;
-                    if (TrackCaptionButton(window, state, part)) {
-                        const WPARAM command = part == FramePart::CloseButton ? SC_CLOSE
-                                               : part == FramePart::MinimizeButton
-                                                   ? SC_MINIMIZE
-                                                   : (::IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE);
-                        ::SendMessageW(window, WM_SYSCOMMAND, command, 0);
-                    }
+LRESULT CALLBACK FrameSubclassProc(HWND window,
+                                   UINT message,
+                                   WPARAM wParam,
+                                   LPARAM lParam,
+                                   UINT_PTR,
+                                   DWORD_PTR data) {
+    return GuardCallback(
+        "the skin frame",
+        [&]() -> LRESULT {
+            auto& state = *reinterpret_cast<FrameState*>(data);
+            const SkinPalette& colours = state.skin->Palette();
+            switch (message) {
+                case WM_NCCALCSIZE: {
+                    auto* rect = reinterpret_cast<RECT*>(lParam);  // the first rectangle either way
+                    const SIZE size{rect->right - rect->left, rect->bottom - rect->top};
+                    const FrameLayout layout = ComputeFrameLayout(
+                        size.cx, size.cy, MetricsOf(window, state), state.features);
+                    const RECT origin = *rect;
+                    rect->left = origin.left + layout.client.left;
+                    rect->top = origin.top + layout.client.top;
+                    rect->right = origin.left + layout.client.right;
+                    rect->bottom = origin.top + layout.client.bottom;
                     return 0;
                 }
-                case HTSYSMENU:
-                    if (message == WM_NCLBUTTONDBLCLK) {
-                        ::PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-                    } else {
-                        ShowSystemMenu(window, state);
-                    }
+                case WM_NCPAINT:
+                    PaintFrame(window, state);
                     return 0;
-                case HTMENU: {
-                    RECT windowRect{};
-                    ::GetWindowRect(window, &windowRect);
-                    const int item = MenuBarItemAt(MenuItemsOf(window, state),
-                                                   GET_X_LPARAM(lParam) - windowRect.left,
-                                                   GET_Y_LPARAM(lParam) - windowRect.top);
-                    ::SetForegroundWindow(window);
-                    OpenMenuBar(window, state, item, false);
-                    return 0;
+                case WM_NCACTIVATE:
+                    state.active = wParam != FALSE;
+                    PaintFrame(window, state);
+                    return TRUE;
+                case WM_SETTEXT: {
+                    const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+                    PaintFrame(window, state);
+                    return result;
                 }
-                default:
+                case WM_NCHITTEST:
+                    return HitCode(
+                        PartAt(window, state, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
+                case WM_NCMOUSEMOVE: {
+                    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                    const FramePart part = PartAt(window, state, at);
+                    const FramePart hot =
+                        (part == FramePart::MinimizeButton || part == FramePart::MaximizeButton ||
+                         part == FramePart::CloseButton)
+                            ? part
+                            : FramePart::Client;
+                    int hotMenuItem = -1;
+                    if (part == FramePart::MenuBar) {
+                        RECT windowRect{};
+                        ::GetWindowRect(window, &windowRect);
+                        hotMenuItem = MenuBarItemAt(MenuItemsOf(window, state),
+                                                    at.x - windowRect.left, at.y - windowRect.top);
+                    }
+                    if (hot != state.hot || hotMenuItem != state.hotMenuItem) {
+                        state.hot = hot;
+                        state.hotMenuItem = hotMenuItem;
+                        PaintFrame(window, state);
+                    }
+                    if (!state.trackingLeave) {
+                        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, window, 0};
+                        state.trackingLeave = ::TrackMouseEvent(&track) != FALSE;
+                    }
                     break;
-            }
-            break;
-        case WM_NCRBUTTONUP:
-            if (wParam == HTCAPTION || wParam == HTSYSMENU) {
-                ShowSystemMenu(window, state);
-                return 0;
-            }
-            break;
-        case WM_SYSCOMMAND:
-            if ((wParam & 0xFFF0) == SC_KEYMENU) {
-                const auto key = static_cast<wchar_t>(lParam);
-                if (key == L' ') {
-                    ShowSystemMenu(window, state);
-                } else if (const int item = MenuItemForAccessKey(state.menu, key); item >= 0) {
-                    OpenMenuBar(window, state, item, true);
                 }
-                return 0;
+                case WM_NCMOUSELEAVE:
+                    state.trackingLeave = false;
+                    if (state.hot != FramePart::Client || state.hotMenuItem >= 0) {
+                        state.hot = FramePart::Client;
+                        state.hotMenuItem = -1;
+                        PaintFrame(window, state);
+                    }
+                    return 0;
+                case WM_NCLBUTTONDOWN:
+                case WM_NCLBUTTONDBLCLK:
+                    switch (wParam) {
+                        case HTMINBUTTON:
+                        case HTMAXBUTTON:
+                        case HTCLOSE: {
+                            const FramePart part = wParam == HTCLOSE ? FramePart::CloseButton
+                                                   : wParam == HTMAXBUTTON
+                                                       ? FramePart::MaximizeButton
+                                                       : FramePart::MinimizeButton;
+                            if (TrackCaptionButton(window, state, part)) {
+                                const WPARAM command =
+                                    part == FramePart::CloseButton ? SC_CLOSE
+                                    : part == FramePart::MinimizeButton
+                                        ? SC_MINIMIZE
+                                        : (::IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE);
+                                ::SendMessageW(window, WM_SYSCOMMAND, command, 0);
+                            }
+                            return 0;
+                        }
+                        case HTSYSMENU:
+                            if (message == WM_NCLBUTTONDBLCLK) {
+                                ::PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+                            } else {
+                                ShowSystemMenu(window, state);
+                            }
+                            return 0;
+                        case HTMENU: {
+                            RECT windowRect{};
+                            ::GetWindowRect(window, &windowRect);
+                            const int item = MenuBarItemAt(MenuItemsOf(window, state),
+                                                           GET_X_LPARAM(lParam) - windowRect.left,
+                                                           GET_Y_LPARAM(lParam) - windowRect.top);
+                            ::SetForegroundWindow(window);
+                            OpenMenuBar(window, state, item, false);
+                            return 0;
+                        }
+                        default:
+                            break;
+                    }
+                    break;
+                case WM_NCRBUTTONUP:
+                    if (wParam == HTCAPTION || wParam == HTSYSMENU) {
+                        ShowSystemMenu(window, state);
+                        return 0;
+                    }
+                    break;
+                case WM_SYSCOMMAND:
+                    if ((wParam & 0xFFF0) == SC_KEYMENU) {
+                        const auto key = static_cast<wchar_t>(lParam);
+                        if (key == L' ') {
+                            ShowSystemMenu(window, state);
+                        } else if (const int item = MenuItemForAccessKey(state.menu, key);
+                                   item >= 0) {
+                            OpenMenuBar(window, state, item, true);
+                        }
+                        return 0;
+                    }
+                    break;
+                case WM_GETMINMAXINFO: {
+                    // Maximised, the window fills the work area: the frame's own border stays in
+                    // view.
+                    ::DefSubclassProc(window, message, wParam, lParam);
+                    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+                    MONITORINFO monitor{};
+                    monitor.cbSize = sizeof(monitor);
+                    if (::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
+                                          &monitor)) {
+                        info->ptMaxPosition = {monitor.rcWork.left - monitor.rcMonitor.left,
+                                               monitor.rcWork.top - monitor.rcMonitor.top};
+                        info->ptMaxSize = {monitor.rcWork.right - monitor.rcWork.left,
+                                           monitor.rcWork.bottom - monitor.rcWork.top};
+                    }
+                    return 0;
+                }
+                case WM_SIZE:
+                case WM_DPICHANGED: {
+                    const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+                    ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+                    return result;
+                }
+                case WM_ERASEBKGND: {
+                    RECT client{};
+                    ::GetClientRect(window, &client);
+                    ::FillRect(reinterpret_cast<HDC>(wParam), &client,
+                               state.skin->Brush(colours.face));
+                    return 1;
+                }
+                case WM_CTLCOLORDLG:
+                    return reinterpret_cast<LRESULT>(state.skin->Brush(colours.face));
+                case WM_CTLCOLORSTATIC:
+                case WM_CTLCOLOREDIT:
+                case WM_CTLCOLORLISTBOX:
+                case WM_CTLCOLORBTN: {
+                    const HDC dc = reinterpret_cast<HDC>(wParam);
+                    const HWND control = reinterpret_cast<HWND>(lParam);
+                    if (const auto back = ControlBackColor(control)) {
+                        ::SetBkColor(dc, *back);
+                        ::SetTextColor(dc, ControlForeColor(control).value_or(colours.text));
+                        return reinterpret_cast<LRESULT>(state.skin->Brush(*back));
+                    }
+                    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) {
+                        break;  // an edit box the skin did not colour keeps the system's look
+                    }
+                    ::SetBkMode(dc, TRANSPARENT);
+                    ::SetBkColor(dc, colours.face);
+                    ::SetTextColor(dc, ControlTypeName(control) == "SkinLabel"
+                                           ? colours.skinLabelText
+                                           : colours.text);
+                    return reinterpret_cast<LRESULT>(state.skin->Brush(colours.face));
+                }
+                case WM_NCDESTROY:
+                    ::RemoveWindowSubclass(window, FrameSubclassProc, kFrameSubclassId);
+                    ::RemovePropW(window, kFrameProperty);
+                    WatchAccessKeys(false);
+                    if (state.menu) {
+                        ::DestroyMenu(state.menu);
+                    }
+                    delete &state;
+                    return ::DefSubclassProc(window, message, wParam, lParam);
             }
-            break;
-        case WM_GETMINMAXINFO: {
-            // Maximised, the window fills the work area: the frame's own border stays in view.
-            ::DefSubclassProc(window, message, wParam, lParam);
-            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-            MONITORINFO monitor{};
-            monitor.cbSize = sizeof(monitor);
-            if (::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
-                                  &monitor)) {
-                info->ptMaxPosition = {monitor.rcWork.left - monitor.rcMonitor.left,
-                                       monitor.rcWork.top - monitor.rcMonitor.top};
-                info->ptMaxSize = {monitor.rcWork.right - monitor.rcWork.left,
-                                   monitor.rcWork.bottom - monitor.rcWork.top};
-            }
-            return 0;
-        }
-        case WM_SIZE:
-        case WM_DPICHANGED: {
-            const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
-            ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
-            return result;
-        }
-        case WM_ERASEBKGND: {
-            RECT client{};
-            ::GetClientRect(window, &client);
-            ::FillRect(reinterpret_cast<HDC>(wParam), &client, state.skin->Brush(colours.face));
-            return 1;
-        }
-        case WM_CTLCOLORDLG:
-            return reinterpret_cast<LRESULT>(state.skin->Brush(colours.face));
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN: {
-            const HDC dc = reinterpret_cast<HDC>(wParam);
-            const HWND control = reinterpret_cast<HWND>(lParam);
-            if (const auto back = ControlBackColor(control)) {
-                ::SetBkColor(dc, *back);
-                ::SetTextColor(dc, ControlForeColor(control).value_or(colours.text));
-                return reinterpret_cast<LRESULT>(state.skin->Brush(*back));
-            }
-            if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) {
-                break;  // an edit box the skin did not colour keeps the system's look
-            }
-            ::SetBkMode(dc, TRANSPARENT);
-            ::SetBkColor(dc, colours.face);
-            ::SetTextColor(dc, ControlTypeName(control) == "SkinLabel" ? colours.skinLabelText
-                                                                         : colours.text);
-            return reinterpret_cast<LRESULT>(state.skin->Brush(colours.face));
-        }
-        case WM_NCDESTROY:
-            ::RemoveWindowSubclass(window, FrameSubclassProc, kFrameSubclassId);
-            ::RemovePropW(window, kFrameProperty);
-            WatchAccessKeys(false);
-            if (state.menu) {
-                ::DestroyMenu(state.menu);
-            }
-            delete &state;
             return ::DefSubclassProc(window, message, wParam, lParam);
-    }
-    return ::DefSubclassProc(window, message, wParam, lParam);
+        },
+        [&] { return ::DefSubclassProc(window, message, wParam, lParam); });
 }
 
 }  // namespace
@@ -680,10 +735,10 @@ void AttachSkinFrame(HWND window, const Skin& skin) {
     // The system draws no caption any more. The sizing frame stays: the system still sizes the
     // window by it (and snaps it), but the skin paints it.
     ::SetWindowLongW(window, GWL_STYLE, style & ~WS_CAPTION);
-    ::SetWindowLongW(window, GWL_EXSTYLE,
-                     ::GetWindowLongW(window, GWL_EXSTYLE) &
-                         ~(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE |
-                           WS_EX_STATICEDGE));
+    ::SetWindowLongW(
+        window, GWL_EXSTYLE,
+        ::GetWindowLongW(window, GWL_EXSTYLE) &
+            ~(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
     ::SetPropW(window, kFrameProperty, state);
     WatchAccessKeys(true);
     ::SetWindowSubclass(window, FrameSubclassProc, kFrameSubclassId,
@@ -691,7 +746,8 @@ void AttachSkinFrame(HWND window, const Skin& skin) {
     ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ResizeToKeepClient(window, {client.right, client.bottom});
-    ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    ::RedrawWindow(window, nullptr, nullptr,
+                   RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 bool HasSkinFrame(HWND window) {

@@ -11,5 +11,9 @@ inline constexpr wchar_t kSkinLabelClass[] = L"MurkwellSkinLabel";
 // Registers the class once; dialog templates that name it need it first.
 void EnsureSkinLabelClass();
 
-HWND CreateSkinLabel(HWND container, int id, const std::wstring& caption, const RECT& rect,
-                     bool visible, HFONT font);
+HWND CreateSkinLabel(HWND container,
+                     int id,
+                     const std::wstring& caption,
+                     const RECT& rect,
+                     bool visible,
+                     HFONT font);

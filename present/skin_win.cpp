@@ -43,7 +43,6 @@ constexpr SkinPalette kMurkwellSkin{
     /* disabledBorder */ RGB(0xD2, 0xDA, 0xDC),
 };
 
-
 }  // namespace
 
 const SkinPalette& BuiltInSkinPalette() {

@@ -1,5 +1,7 @@
 #include "present/web_view_win.h"
 
+#include "platform/callback_guard_win.h"
+
 #include <exdispid.h>
 #include <ocidl.h>
 
@@ -44,7 +46,9 @@ public:
     Bstr& operator=(const Bstr&) = delete;
     BSTR Get() const { return m_value; }
     BSTR* Put() { return &m_value; }
-    std::wstring Text() const { return m_value ? std::wstring(m_value, ::SysStringLen(m_value)) : L""; }
+    std::wstring Text() const {
+        return m_value ? std::wstring(m_value, ::SysStringLen(m_value)) : L"";
+    }
 
 private:
     BSTR m_value = nullptr;
@@ -87,29 +91,42 @@ public:
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
         return E_NOTIMPL;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* parameters,
-                                     VARIANT*, EXCEPINFO*, UINT*) override {
-        switch (id) {
-            case DISPID_STATUSTEXTCHANGE:
-                if (m_events.statusTextChange && parameters && parameters->cArgs >= 1) {
-                    VARIANT text;
-                    ::VariantInit(&text);
-                    if (SUCCEEDED(::VariantChangeType(&text, &parameters->rgvarg[0], 0, VT_BSTR))) {
-                        m_events.statusTextChange(
-                            text.bstrVal ? std::wstring(text.bstrVal, ::SysStringLen(text.bstrVal))
-                                         : std::wstring());
-                    }
-                    ::VariantClear(&text);
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id,
+                                     REFIID,
+                                     LCID,
+                                     WORD,
+                                     DISPPARAMS* parameters,
+                                     VARIANT*,
+                                     EXCEPINFO*,
+                                     UINT*) override {
+        return GuardCallback(
+            "a web view event",
+            [&]() -> HRESULT {
+                switch (id) {
+                    case DISPID_STATUSTEXTCHANGE:
+                        if (m_events.statusTextChange && parameters && parameters->cArgs >= 1) {
+                            VARIANT text;
+                            ::VariantInit(&text);
+                            if (SUCCEEDED(::VariantChangeType(&text, &parameters->rgvarg[0], 0,
+                                                              VT_BSTR))) {
+                                m_events.statusTextChange(
+                                    text.bstrVal
+                                        ? std::wstring(text.bstrVal, ::SysStringLen(text.bstrVal))
+                                        : std::wstring());
+                            }
+                            ::VariantClear(&text);
+                        }
+                        return S_OK;
+                    case DISPID_DOWNLOADCOMPLETE:
+                        if (m_events.downloadComplete) {
+                            m_events.downloadComplete();
+                        }
+                        return S_OK;
+                    default:
+                        return S_OK;  // progress, download begin and the rest: not used
                 }
-                return S_OK;
-            case DISPID_DOWNLOADCOMPLETE:
-                if (m_events.downloadComplete) {
-                    m_events.downloadComplete();
-                }
-                return S_OK;
-            default:
-                return S_OK;  // progress, download begin and the rest: not used
-        }
+            },
+            [] { return E_UNEXPECTED; });
     }
 
 private:

@@ -18,9 +18,10 @@ public:
     virtual void RegisterServiceProcess(bool asService) = 0;
 };
 
-// cAppHider. On the NT family the application title is what lists the program; it is set to
-// empty text while hidden. The title in force when hiding began is remembered, so that leaving
-// stealth mode gives it back rather than leaving message boxes untitled.
+// Hides the program from the task list. On the NT family the application title is what lists the
+// program; it is set to empty text while hidden. The title in force when hiding began is
+// remembered, so that leaving stealth mode gives it back rather than leaving message boxes
+// untitled.
 class AppHider {
 public:
     AppHider(StealthPlatform& platform, std::string& appTitle)

@@ -94,7 +94,7 @@ void PasswordPrompt::OnOk() {
 
 void PasswordPrompt::OnCancel() {
     if (m_action == kContinueStartup) {
-        m_host.EndProgram();
+        m_endProgram();
         return;
     }
     Destroy();

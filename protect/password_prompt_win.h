@@ -1,23 +1,25 @@
 #pragma once
-// The password prompt, frmPass: modeless, one in the program. The guarded action runs on the
+// The password prompt: modeless, one in the program. The guarded action runs on the
 // right password; the caller never waits for it.
 
+#include <functional>
 #include <string>
 
 #include "platform/dialog_win.h"
+#include "protect/guarded_window.h"
 #include "protect/password_store.h"
-#include "shell/program_host.h"
 
 class PasswordPrompt final : public Dialog {
 public:
+    // `endProgram` runs when the prompt that guards the start is cancelled.
     PasswordPrompt(PasswordStore& passwords,
                    SettingsStore& settings,
-                   ProgramHost& host,
+                   std::function<void()> endProgram,
                    const std::string& appTitle,
                    bool skinEnabled)
         : m_passwords(passwords),
           m_settings(settings),
-          m_host(host),
+          m_endProgram(std::move(endProgram)),
           m_appTitle(appTitle),
           m_skinEnabled(skinEnabled) {}
 
@@ -36,7 +38,7 @@ private:
 
     PasswordStore& m_passwords;
     SettingsStore& m_settings;
-    ProgramHost& m_host;
+    std::function<void()> m_endProgram;
     const std::string& m_appTitle;
     bool m_skinEnabled;
     GuardedWindow* m_form = nullptr;

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/code_page.h"
 #include "protect/settings_store.h"
-#include "vault/code_page.h"
 
 // PBKDF2-HMAC-SHA256 and random bytes, from the platform.
 class PasswordHasher {

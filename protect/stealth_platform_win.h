@@ -1,5 +1,5 @@
 #pragma once
-// cWinVersion and the 95/98/ME family's service-process registration.
+// The Windows version and the 95/98/ME family's service-process registration.
 
 #include <windows.h>
 
@@ -11,9 +11,6 @@ public:
     WinVersion();
     bool Read() const { return m_read; }
     int Version() const;  // 1: 95/98/ME, 2: NT family, 0: anything else
-    DWORD Major() const { return m_info.dwMajorVersion; }
-    DWORD Minor() const { return m_info.dwMinorVersion; }
-    DWORD Build() const { return m_info.dwBuildNumber; }
 
 private:
     OSVERSIONINFOA m_info{};

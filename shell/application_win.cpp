@@ -51,11 +51,11 @@ int Application::Run() {
 }
 
 bool Application::TranslateDialogMessage(MSG& message) {
-    for (const HWND dialog : {m_options ? m_options->Handle() : nullptr,
-                              m_about ? m_about->Handle() : nullptr,
-                              m_passwordPrompt ? m_passwordPrompt->Handle() : nullptr,
-                              m_mainWindow ? m_mainWindow->Handle() : nullptr,
-                              m_browser ? m_browser->Handle() : nullptr}) {
+    for (const HWND dialog :
+         {m_options ? m_options->Handle() : nullptr, m_about ? m_about->Handle() : nullptr,
+          m_passwordPrompt ? m_passwordPrompt->Handle() : nullptr,
+          m_mainWindow ? m_mainWindow->Handle() : nullptr,
+          m_browser ? m_browser->Handle() : nullptr}) {
         if (dialog && ::IsDialogMessageW(dialog, &message)) {
             return true;
         }
@@ -152,9 +152,9 @@ void Application::OpenAbout() {
 
 void Application::AskPassword(GuardedWindow& target, int action) {
     if (!m_passwordPrompt) {
-        m_passwordPrompt =
-            std::make_unique<PasswordPrompt>(m_passwords, m_settings, *this, gAppTitle,
-                                                            m_productInfo.skinEnabled);
+        m_passwordPrompt = std::make_unique<PasswordPrompt>(
+            m_passwords, m_settings, [this] { EndProgram(); }, gAppTitle,
+            m_productInfo.skinEnabled);
     }
     if (!m_passwordPrompt->Handle() && !m_passwordPrompt->Create()) {
         return;

@@ -8,11 +8,11 @@
 #include <vector>
 
 enum class CommandLineRequest {
-    OpenWindow,  // no request the program knows: start as always
-    Scan,        // /scan PATH
-    ScanUsage,   // /scan without a path
-    ShowAll,     // /showall
-    HiddenCount, // /hiddencount
+    OpenWindow,   // no request the program knows: start as always
+    Scan,         // /scan PATH
+    ScanUsage,    // /scan without a path
+    ShowAll,      // /showall
+    HiddenCount,  // /hiddencount
 };
 
 struct ParsedCommandLine {

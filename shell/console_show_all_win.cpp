@@ -55,19 +55,6 @@ public:
     void ShowAll() override { opened = true; }
 };
 
-// The prompt wants a program around it; here there is none but the prompt.
-class PromptOnlyHost final : public ProgramHost {
-public:
-    void OpenOptions() override {}
-    void OpenAbout() override {}
-    void AskPassword(GuardedWindow&, int) override {}
-    void RunHelp(HWND) override {}
-    void OpenWebsite() override {}
-    bool BrowserShowing() const override { return false; }
-    void MainWindowClosing() override {}
-    void EndProgram() override { ::PostQuitMessage(0); }
-};
-
 // True when the right password was given, or none is asked for at start.
 bool PasswordGiven(UserSettings& settings, const std::string& appTitle) {
     if (!ReadsAsOne(settings.Read(settings::kPassword, settings::kOff))) {
@@ -76,8 +63,8 @@ bool PasswordGiven(UserSettings& settings, const std::string& appTitle) {
     SystemCodePage codePage;
     CngPasswordHasher hasher;
     PasswordStore passwords(settings, hasher, codePage);
-    PromptOnlyHost host;
-    PasswordPrompt prompt(passwords, settings, host, appTitle, false);
+    PasswordPrompt prompt(
+        passwords, settings, [] { ::PostQuitMessage(0); }, appTitle, false);
     if (!prompt.Create()) {
         return false;
     }

@@ -31,9 +31,9 @@ void StartupDiskCheck::Start(HWND window, UINT doneMessage, std::vector<std::str
         // Read by the window's thread only after the message, once this thread has ended.
         m_paths = std::move(paths);
         m_seen = std::move(seen);
-        m_lookMilliseconds = std::chrono::duration<double, std::milli>(
-                                 std::chrono::steady_clock::now() - started)
-                                 .count();
+        m_lookMilliseconds =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started)
+                .count();
         ::PostMessageW(window, doneMessage, 0, 0);
     });
 }

@@ -60,8 +60,7 @@ void FindHiddenDialog::OnInit() {
         ListView_InsertColumn(m_found, i, &column);
     }
     ::SetDlgItemTextW(Handle(), IDC_TXT_LOOK_IN, kAllFixedDrives);
-    ::SetDlgItemTextW(Handle(), IDC_LBL_SCAN_PROGRESS,
-                      L"Choose where to look, then click Scan.");
+    ::SetDlgItemTextW(Handle(), IDC_LBL_SCAN_PROGRESS, L"Choose where to look, then click Scan.");
     if (m_skinned) {
         SkinForm(Handle());
     }
@@ -85,8 +84,8 @@ void FindHiddenDialog::StartScan() {
     } else if (const std::wstring folder = FolderToWalk(lookIn); !folder.empty()) {
         roots.push_back(folder);
     } else {
-        m_prompter.Ask("The folder to look in does not exist:\r\n\r\n" + Narrow(lookIn),
-                       m_appTitle, PromptButtons::Ok, PromptIcon::None);
+        m_prompter.Ask("The folder to look in does not exist:\r\n\r\n" + Narrow(lookIn), m_appTitle,
+                       PromptButtons::Ok, PromptIcon::None);
         return;
     }
     ListView_DeleteAllItems(m_found);
@@ -113,7 +112,8 @@ void FindHiddenDialog::TakeFound() {
         }
         const std::wstring real = Widen(realPath);
         const std::size_t lastSlash = onDisk.find_last_of(L'\\');
-        const std::wstring name = onDisk.substr(lastSlash == std::wstring::npos ? 0 : lastSlash + 1);
+        const std::wstring name =
+            onDisk.substr(lastSlash == std::wstring::npos ? 0 : lastSlash + 1);
         LVITEMW item{};
         item.mask = LVIF_TEXT;
         item.iItem = static_cast<int>(m_rows.size());

@@ -31,11 +31,15 @@ public:
     // The window owns this object: COM's counts only have to balance.
     ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL point,
+    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data,
+                                        DWORD keys,
+                                        POINTL point,
                                         DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragOver(DWORD keys, POINTL point, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragLeave() override;
-    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL point,
+    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data,
+                                   DWORD keys,
+                                   POINTL point,
                                    DWORD* effect) override;
 
 private:

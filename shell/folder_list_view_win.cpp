@@ -1,5 +1,7 @@
 #include "shell/folder_list_view_win.h"
 
+#include "platform/callback_guard_win.h"
+
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -46,12 +48,11 @@ const std::string& SortText(const FolderEntry& entry, int sortKey) {
 }  // namespace
 
 bool FolderListView::Create(HWND parent, int controlId, HFONT font) {
-    m_hwnd = ::CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA |
-                                   LVS_SHOWSELALWAYS,
-                               0, 0, 100, 100, parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
-                               ::GetModuleHandleW(nullptr), nullptr);
+    m_hwnd = ::CreateWindowExW(
+        WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, 0, 0,
+        100, 100, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+        ::GetModuleHandleW(nullptr), nullptr);
     if (!m_hwnd) {
         return false;
     }
@@ -103,19 +104,28 @@ void FolderListView::CreateTooltip(HWND parent) {
     ::SendMessageW(m_tooltip, TTM_SETMAXTIPWIDTH, 0, ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
 }
 
-LRESULT CALLBACK FolderListView::MouseWatchProc(HWND hwnd, UINT message, WPARAM wParam,
-                                                LPARAM lParam, UINT_PTR, DWORD_PTR self) {
-    if (message == WM_MOUSEMOVE) {
-        auto& list = *reinterpret_cast<FolderListView*>(self);
-        const int row = list.RowUnderPointer();
-        if (row != list.m_tipRow) {
-            // Another row: the tip of the last one goes, and the new one's comes after the
-            // usual pause.
-            list.m_tipRow = row;
-            ::SendMessageW(list.m_tooltip, TTM_POP, 0, 0);
-        }
-    }
-    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+LRESULT CALLBACK FolderListView::MouseWatchProc(HWND hwnd,
+                                                UINT message,
+                                                WPARAM wParam,
+                                                LPARAM lParam,
+                                                UINT_PTR,
+                                                DWORD_PTR self) {
+    return GuardCallback(
+        "the list's pointer watch",
+        [&]() -> LRESULT {
+            if (message == WM_MOUSEMOVE) {
+                auto& list = *reinterpret_cast<FolderListView*>(self);
+                const int row = list.RowUnderPointer();
+                if (row != list.m_tipRow) {
+                    // Another row: the tip of the last one goes, and the new one's comes after the
+                    // usual pause.
+                    list.m_tipRow = row;
+                    ::SendMessageW(list.m_tooltip, TTM_POP, 0, 0);
+                }
+            }
+            return ::DefSubclassProc(hwnd, message, wParam, lParam);
+        },
+        [&] { return ::DefSubclassProc(hwnd, message, wParam, lParam); });
 }
 
 int FolderListView::RowUnderPointer() const {
@@ -192,12 +202,10 @@ void FolderListView::FitColumns() {
                                          ::MulDiv(48, m_dpi, 96));
     }
     // Widths of -1 and -2 would ask for automatic sizing; a negative width is not applied.
-    if (folderWidth >= 0 &&
-        ::SendMessageW(m_hwnd, LVM_GETCOLUMNWIDTH, 0, 0) != folderWidth) {
+    if (folderWidth >= 0 && ::SendMessageW(m_hwnd, LVM_GETCOLUMNWIDTH, 0, 0) != folderWidth) {
         ::SendMessageW(m_hwnd, LVM_SETCOLUMNWIDTH, 0, folderWidth);
     }
-    if (m_statusWidth >= 0 &&
-        ::SendMessageW(m_hwnd, LVM_GETCOLUMNWIDTH, 1, 0) != m_statusWidth) {
+    if (m_statusWidth >= 0 && ::SendMessageW(m_hwnd, LVM_GETCOLUMNWIDTH, 1, 0) != m_statusWidth) {
         ::SendMessageW(m_hwnd, LVM_SETCOLUMNWIDTH, 1, m_statusWidth);
     }
 }
@@ -306,13 +314,13 @@ std::wstring FolderListView::ShortenedPath(int row, const std::wstring& path) co
             return path;
         }
         // The list leaves a margin on either side of a label's text.
-        m_labelWidth = std::max(0, static_cast<int>(label.right - label.left) -
-                                       ::MulDiv(12, m_dpi, 96));
+        m_labelWidth =
+            std::max(0, static_cast<int>(label.right - label.left) - ::MulDiv(12, m_dpi, 96));
     }
     const int width = m_labelWidth;
     const HDC dc = ::GetDC(m_hwnd);
-    const HGDIOBJ previous = ::SelectObject(
-        dc, reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0)));
+    const HGDIOBJ previous =
+        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0)));
     std::wstring shortened = ShortenInTheMiddle(path, width, [dc](const std::wstring& text) {
         SIZE size{};
         ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
@@ -330,8 +338,8 @@ void FolderListView::DrawEmptyHint(HDC dc) const {
     ::GetWindowRect(reinterpret_cast<HWND>(::SendMessageW(m_hwnd, LVM_GETHEADER, 0, 0)), &header);
     area.top += header.bottom - header.top;
     area.bottom = area.top + (area.bottom - area.top) / 2;  // in the upper half, where eyes go
-    const HGDIOBJ previous = ::SelectObject(
-        dc, reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0)));
+    const HGDIOBJ previous =
+        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0)));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
     ::DrawTextW(dc, kEmptyListHint, -1, &area,
@@ -412,8 +420,9 @@ void FolderListView::ToggleChecked(int index) {
         return;
     }
     // Ticking one of several selected rows ticks them all, as in Explorer's check boxes.
-    for (int row = -1; (row = static_cast<int>(::SendMessageW(
-                            m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))) >= 0;) {
+    for (int row = -1;
+         (row = static_cast<int>(::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(row),
+                                                LVNI_SELECTED))) >= 0;) {
         SetChecked(static_cast<std::size_t>(row), tick);
     }
 }

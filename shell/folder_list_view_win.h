@@ -78,8 +78,12 @@ public:
     Outcome ApplySort(const ListSortState& state) override;
 
 private:
-    static LRESULT CALLBACK MouseWatchProc(HWND hwnd, UINT message, WPARAM wParam,
-                                           LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK MouseWatchProc(HWND hwnd,
+                                           UINT message,
+                                           WPARAM wParam,
+                                           LPARAM lParam,
+                                           UINT_PTR id,
+                                           DWORD_PTR self);
     void CreateTooltip(HWND parent);
     // The row under the mouse pointer, or -1.
     int RowUnderPointer() const;
@@ -97,7 +101,7 @@ private:
     int m_tipRow = -1;
     std::wstring m_tipText;
     mutable bool m_painting = false;  // between a paint's first and last custom-draw stage
-    mutable int m_labelWidth = -1;   // the first column's text width in this paint, once known
+    mutable int m_labelWidth = -1;    // the first column's text width in this paint, once known
     int m_dpi = 96;
     int m_folderWidth = -1;
     int m_statusWidth = -1;

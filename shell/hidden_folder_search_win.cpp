@@ -20,11 +20,11 @@ void HiddenFolderSearch::Start(HWND window, UINT doneMessage, std::vector<std::w
     m_thread = std::thread([this, window, doneMessage, roots = std::move(roots)] {
         bool finished = true;
         for (const auto& root : roots) {
-            finished = WalkForHiddenFolders(root, m_stop, m_progress,
-                                            [this](const std::wstring& path) {
-                                                const std::lock_guard lock(m_foundLock);
-                                                m_found.push_back(path);
-                                            });
+            finished =
+                WalkForHiddenFolders(root, m_stop, m_progress, [this](const std::wstring& path) {
+                    const std::lock_guard lock(m_foundLock);
+                    m_found.push_back(path);
+                });
             if (!finished) {
                 break;
             }

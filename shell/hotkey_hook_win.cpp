@@ -1,5 +1,7 @@
 #include "shell/hotkey_hook_win.h"
 
+#include "platform/callback_guard_win.h"
+
 namespace {
 
 WNDPROC gPreviousWindowProc = nullptr;
@@ -23,11 +25,9 @@ void RemoveHotkeyHook(HWND window) {
 LRESULT CALLBACK HotkeyWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const WNDPROC previous = gPreviousWindowProc;
     if (message == WM_HOTKEY && gHotkeyHandler) {
-        try {
-            gHotkeyHandler->OnHotkey(wParam, lParam);
-        } catch (...) {
-            // Never into the system's code; the message still goes on.
-        }
+        // On a failure the message still goes on to the window's own procedure.
+        GuardCallback(
+            "a hotkey", [&] { gHotkeyHandler->OnHotkey(wParam, lParam); }, [] {});
     }
     return ::CallWindowProcW(previous, window, message, wParam, lParam);
 }

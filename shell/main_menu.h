@@ -12,8 +12,9 @@ struct MenuItemText {
 };
 
 inline constexpr MenuItemText kFileItems[] = {
-    {0, "&Add Folder"}, {1, "&Remove Selected Folders"}, {2, "R&emove All Folders"}, {3, "-"},
-    {5, "Find &Hidden Folders..."}, {6, "-"}, {4, "Exit"},
+    {0, "&Add Folder"}, {1, "&Remove Selected Folders"}, {2, "R&emove All Folders"},
+    {3, "-"},           {5, "Find &Hidden Folders..."},  {6, "-"},
+    {4, "Exit"},
 };
 inline constexpr MenuItemText kActionItems[] = {
     {0, "&Show Selected Folders"},
@@ -46,6 +47,44 @@ inline constexpr MenuItemText kErrorItems[] = {
     {0, "Change to \"Visible\" status (if an error occurred and this folder is not really hidden)"},
     {1, "Change to \"Hidden\" status (if an error occurred and this folder is not really visible)"},
 };
+
+// An item's command identifier, found by its caption: the menus may be reordered without a
+// command changing its meaning. -1 for a caption the menu does not have.
+constexpr int MenuItemId(int idBase,
+                         std::span<const MenuItemText> items,
+                         std::string_view caption) {
+    for (const MenuItemText& item : items) {
+        if (item.caption == caption) {
+            return idBase + item.index;
+        }
+    }
+    return -1;
+}
+
+inline constexpr int IDM_ADD_FOLDER = MenuItemId(IDM_FILE_ITEM, kFileItems, "&Add Folder");
+inline constexpr int IDM_REMOVE_SELECTED =
+    MenuItemId(IDM_FILE_ITEM, kFileItems, "&Remove Selected Folders");
+inline constexpr int IDM_REMOVE_ALL = MenuItemId(IDM_FILE_ITEM, kFileItems, "R&emove All Folders");
+inline constexpr int IDM_EXIT = MenuItemId(IDM_FILE_ITEM, kFileItems, "Exit");
+inline constexpr int IDM_SHOW_SELECTED =
+    MenuItemId(IDM_ACTION_ITEM, kActionItems, "&Show Selected Folders");
+inline constexpr int IDM_SHOW_ALL = MenuItemId(IDM_ACTION_ITEM, kActionItems, "Show &All Folders");
+inline constexpr int IDM_HIDE_SELECTED =
+    MenuItemId(IDM_ACTION_ITEM, kActionItems, "&Hide Selected Folders");
+inline constexpr int IDM_HIDE_ALL = MenuItemId(IDM_ACTION_ITEM, kActionItems, "Hide All &Folders");
+inline constexpr int IDM_SELECT_ALL = MenuItemId(IDM_ACTION_ITEM, kActionItems, "Select All");
+inline constexpr int IDM_DESELECT_ALL = MenuItemId(IDM_ACTION_ITEM, kActionItems, "Deselect All");
+inline constexpr int IDM_VIEW_OPTIONS = MenuItemId(IDM_OPTIONS_ITEM, kOptionsItems, "View Options");
+inline constexpr int IDM_VIEW_HELP = MenuItemId(IDM_HELP_ITEM, kHelpItems, "View &Help");
+inline constexpr int IDM_ABOUT = MenuItemId(IDM_ABOUT_ITEM, kAboutItems, "About This Software");
+inline constexpr int IDM_MARK_VISIBLE = IDM_ERROR_ITEM + kErrorItems[0].index;
+inline constexpr int IDM_MARK_HIDDEN = IDM_ERROR_ITEM + kErrorItems[1].index;
+static_assert(IDM_ADD_FOLDER > 0 && IDM_REMOVE_SELECTED > 0 && IDM_REMOVE_ALL > 0 && IDM_EXIT > 0 &&
+                  IDM_SHOW_SELECTED > 0 && IDM_SHOW_ALL > 0 && IDM_HIDE_SELECTED > 0 &&
+                  IDM_HIDE_ALL > 0 && IDM_SELECT_ALL > 0 && IDM_DESELECT_ALL > 0 &&
+                  IDM_VIEW_OPTIONS > 0 && IDM_VIEW_HELP > 0 && IDM_ABOUT > 0,
+              "every named command is on its menu");
+static_assert(IDM_FILE_FIND == MenuItemId(IDM_FILE_ITEM, kFileItems, "Find &Hidden Folders..."));
 
 // Which of the two repair items the right-click menu offers. An entry marked "Hidden" can be
 // repaired to "Visible" and the other way round; any other status word leaves the choice as it

@@ -10,8 +10,8 @@
 
 #include "platform/com_ptr_win.h"
 #include "platform/console_output_win.h"
-#include "platform/unique_resource_win.h"
 #include "platform/text_win.h"
+#include "platform/unique_resource_win.h"
 #include "shell/application_win.h"
 #include "shell/command_line.h"
 #include "shell/console_scan_win.h"

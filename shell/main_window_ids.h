@@ -15,7 +15,6 @@ inline constexpr int IDC_LST_FOLDERS = 110;
 inline constexpr int IDC_STATUS_BAR = 111;
 inline constexpr int IDC_PIC_BANNER = 112;
 inline constexpr int IDC_WEB_BANNER = 114;
-inline constexpr int IDC_PIC_BUTTON_BAR = 113;
 
 // Menu items: base plus the item's index in its menu.
 inline constexpr int IDM_FILE_ITEM = 1000;

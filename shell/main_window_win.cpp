@@ -11,8 +11,8 @@
 #include "platform/twips.h"
 #include "present/artwork_win.h"
 #include "present/banner_win.h"
-#include "present/skin_form_win.h"
 #include "present/product_info_win.h"
+#include "present/skin_form_win.h"
 #include "protect/hotkeys.h"
 #include "protect/setting_rules.h"
 #include "protect/settings_keys.h"
@@ -20,6 +20,7 @@
 #include "shell/find_hidden_dialog_win.h"
 #include "shell/list_sort.h"
 #include "shell/main_layout.h"
+#include "shell/main_menu.h"
 #include "shell/main_menu_win.h"
 #include "shell/main_window_ids.h"
 #include "shell/program_globals.h"
@@ -44,7 +45,8 @@ constexpr int kButtonIds[6] = {IDC_CMD_ADD,  IDC_CMD_DEL,     IDC_CMD_HIDE,
                                IDC_CMD_SHOW, IDC_CMD_OPTIONS, IDC_CMD_WEBSITE};
 constexpr const wchar_t* kButtonCaptions[6] = {L"Add",  L"Remove ", L"Hide",
                                                L"Show", L"Options", L""};
-
+// The last button of the bar: its caption names the website and its width follows the window.
+constexpr std::size_t kWebsiteButton = 5;
 
 void MoveInTwips(HWND control, int left, int top, int width, int height, int dpi) {
     ::MoveWindow(control, TwipsToPixels(left, dpi), TwipsToPixels(top, dpi),
@@ -137,7 +139,7 @@ bool MainWindow::CreateControls() {
     m_statusLine.Attach(m_statusBar);
     m_dropTarget.Register(hwnd);
     m_batchProgress.Attach(m_statusBar, m_cancelBatch, m_list.Handle());
-    return m_statusBar && m_banner && m_buttons[5] && m_cancelBatch;
+    return m_statusBar && m_banner && m_buttons[kWebsiteButton] && m_cancelBatch;
 }
 
 void MainWindow::UpdateFonts() {
@@ -177,7 +179,8 @@ bool MainWindow::Load() {
 
     m_productInfo = LoadProductInfo();
     ::SetWindowTextW(Handle(), Widen(MainWindowCaption(m_productInfo)).c_str());
-    ::SetWindowTextW(m_buttons[5], Widen("Visit " + m_productInfo.websiteAddress).c_str());
+    ::SetWindowTextW(m_buttons[kWebsiteButton],
+                     Widen("Visit " + m_productInfo.websiteAddress).c_str());
     if (m_productInfo.skinEnabled) {
         ReplaceLabels(Handle());
         SkinForm(Handle());
@@ -220,8 +223,7 @@ void MainWindow::OnDiskChecked() {
     m_startupTrace.DiskCheckApplying();
     // One repaint for the whole list, not one per row marked.
     m_list.SetRedraw(false);
-    m_commands->ApplyDiskCheck(
-        [this](const std::string& path) { return m_diskCheck.Seen(path); });
+    m_commands->ApplyDiskCheck([this](const std::string& path) { return m_diskCheck.Seen(path); });
     m_list.SetRedraw(true);
     m_startupTrace.DiskCheckApplied(m_diskCheck.LookMilliseconds());
 }
@@ -311,9 +313,8 @@ void MainWindow::RegisterHotkeys() {
 
 bool MainWindow::EnterStealth() {
     if (!m_leaveStealthRegistered) {
-        static bool told = false;
-        if (!told) {
-            told = true;
+        if (!m_toldStealthKeyTaken) {
+            m_toldStealthKeyTaken = true;  // once a run: every later try would say the same
             m_prompter.Ask(
                 "CTRL + SHIFT + ALT + M is already used by another program, so " +
                     m_productInfo.productName +
@@ -374,8 +375,7 @@ void MainWindow::OnHotkey(WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::RestoreGeometry() {
-    const auto saved =
-        ParseWindowGeometry(m_settings.Read(kWindowPlacementKey, ""));
+    const auto saved = ParseWindowGeometry(m_settings.Read(kWindowPlacementKey, ""));
     if (!saved) {
         return;  // the design size, where the system puts new windows
     }
@@ -398,12 +398,12 @@ void MainWindow::SaveGeometry() {
         return;
     }
     const RECT& normal = placement.rcNormalPosition;
-    const bool maximised = placement.showCmd == SW_SHOWMAXIMIZED ||
-                           (placement.showCmd == SW_SHOWMINIMIZED &&
-                            (placement.flags & WPF_RESTORETOMAXIMIZED));
-    m_settings.Write(kWindowPlacementKey,
-                     FormatWindowGeometry({normal.left, normal.top, normal.right, normal.bottom,
-                                           maximised}));
+    const bool maximised =
+        placement.showCmd == SW_SHOWMAXIMIZED ||
+        (placement.showCmd == SW_SHOWMINIMIZED && (placement.flags & WPF_RESTORETOMAXIMIZED));
+    m_settings.Write(
+        kWindowPlacementKey,
+        FormatWindowGeometry({normal.left, normal.top, normal.right, normal.bottom, maximised}));
 }
 
 void MainWindow::Unload() {
@@ -456,8 +456,8 @@ void MainWindow::Layout() {
 
     MoveInTwips(m_list.Handle(), layout.listLeft, layout.listTop, layout.listWidth,
                 layout.listHeight, dpi);
-    MoveInTwips(m_buttons[5], input.websiteButtonLeft, kButtonTopTwips, layout.websiteButtonWidth,
-                kButtonHeightTwips, dpi);
+    MoveInTwips(m_buttons[kWebsiteButton], input.websiteButtonLeft, kButtonTopTwips,
+                layout.websiteButtonWidth, kButtonHeightTwips, dpi);
     if (m_userColumns) {
         m_list.SetColumnWidths(TwipsToPixels(m_userColumns->folder, dpi),
                                TwipsToPixels(m_userColumns->status, dpi), false);
@@ -513,56 +513,56 @@ void MainWindow::OnCommand(int id) {
     }
     switch (id) {
         case IDC_CMD_ADD:
-        case IDM_FILE_ITEM + 0:
+        case IDM_ADD_FOLDER:
             m_commands->Add();
             break;
         case IDC_CMD_DEL:
-        case IDM_FILE_ITEM + 1:
+        case IDM_REMOVE_SELECTED:
             RunBusy(&FolderCommands::RemoveTicked);
             break;
-        case IDM_FILE_ITEM + 2:
+        case IDM_REMOVE_ALL:
             m_commands->RemoveAll();
             break;
-        case IDM_FILE_ITEM + 4:
+        case IDM_EXIT:
             ::PostMessageW(Handle(), WM_CLOSE, 0, 0);
             break;
         case IDM_FILE_FIND:
             OpenFindHidden();
             break;
         case IDC_CMD_SHOW:
-        case IDM_ACTION_ITEM + 0:
+        case IDM_SHOW_SELECTED:
             RunBusy(&FolderCommands::ShowTicked);
             break;
-        case IDM_ACTION_ITEM + 1:
+        case IDM_SHOW_ALL:
             RunBusy(&FolderCommands::ShowAll);
             break;
         case IDC_CMD_HIDE:
-        case IDM_ACTION_ITEM + 3:
+        case IDM_HIDE_SELECTED:
             RunBusy(&FolderCommands::HideTicked);
             break;
-        case IDM_ACTION_ITEM + 4:
+        case IDM_HIDE_ALL:
             RunBusy(&FolderCommands::HideAll);
             break;
-        case IDM_ACTION_ITEM + 6:
+        case IDM_SELECT_ALL:
             m_commands->CheckAll();
             break;
-        case IDM_ACTION_ITEM + 7:
+        case IDM_DESELECT_ALL:
             m_commands->UncheckAll();
             break;
-        case IDM_ERROR_ITEM + 0:
+        case IDM_MARK_VISIBLE:
             m_commands->MarkSelectedVisible();
             break;
-        case IDM_ERROR_ITEM + 1:
+        case IDM_MARK_HIDDEN:
             m_commands->MarkSelectedHidden();
             break;
         case IDC_CMD_OPTIONS:
-        case IDM_OPTIONS_ITEM:
+        case IDM_VIEW_OPTIONS:
             m_host.OpenOptions();
             break;
-        case IDM_HELP_ITEM:
+        case IDM_VIEW_HELP:
             m_host.RunHelp(Handle());
             break;
-        case IDM_ABOUT_ITEM:
+        case IDM_ABOUT:
             m_host.OpenAbout();
             break;
         case IDC_CMD_WEBSITE:
@@ -597,7 +597,8 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
             return 0;
         }
         case NM_CUSTOMDRAW: {
-            auto& draw = const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
+            auto& draw =
+                const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
             const bool tracing = m_startupTrace.WaitingForPaint();
             if (tracing && draw.nmcd.dwDrawStage == CDDS_POSTPAINT) {
                 m_startupTrace.ListPainted();
@@ -644,10 +645,10 @@ bool MainWindow::TranslateShortcut(const MSG& message) {
             if (!control) {
                 return false;
             }
-            OnCommand(IDM_ACTION_ITEM + 6);  // Select All
+            OnCommand(IDM_SELECT_ALL);
             return true;
         case VK_F1:
-            OnCommand(IDM_HELP_ITEM);
+            OnCommand(IDM_VIEW_HELP);
             return true;
         case VK_SPACE:
             if (!inList) {
@@ -674,8 +675,7 @@ void MainWindow::OpenFolderAt(std::size_t index) {
         ::MessageBeep(MB_OK);
         return;
     }
-    ::ShellExecuteW(Handle(), L"open", Widen(entry.path).c_str(), nullptr, nullptr,
-                    SW_SHOWNORMAL);
+    ::ShellExecuteW(Handle(), L"open", Widen(entry.path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void MainWindow::ShowRepairMenu(POINT screenPoint) {

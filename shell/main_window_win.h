@@ -1,5 +1,5 @@
 #pragma once
-// The main window, Form1: the button bar, the banner, the folder list, the status bar and the
+// The main window: the button bar, the banner, the folder list, the status bar and the
 // menus, routed to the folder commands.
 
 #include <memory>
@@ -21,9 +21,9 @@
 #include "shell/folder_drop_target_win.h"
 #include "shell/folder_list_view_win.h"
 #include "shell/folder_picker_win.h"
-#include "shell/path_rules_win.h"
 #include "shell/hotkey_hook_win.h"
 #include "shell/main_menu.h"
+#include "shell/path_rules_win.h"
 #include "shell/program_host.h"
 #include "shell/startup_trace_win.h"
 #include "shell/window_geometry.h"
@@ -110,8 +110,8 @@ private:
     UniqueFont m_listFont;
     UniqueFont m_bannerFont;
     HWND m_buttons[6] = {};
-    HWND m_banner = nullptr;  // wbPicture: the artwork shown until the web banner takes over
-    WebView m_bannerView;     // wbBanner
+    HWND m_banner = nullptr;  // the artwork shown until the web banner takes over
+    WebView m_bannerView;     // the web banner
     HWND m_statusBar = nullptr;
     HWND m_cancelBatch = nullptr;
     FolderListView m_list;
@@ -131,16 +131,16 @@ private:
     std::unique_ptr<FolderCommands> m_commands;
     StartupDiskCheck m_diskCheck;
     StatusBarProgress m_batchProgress;
-    bool m_busy = false;               // a long command runs; only Cancel and Esc get through
-    bool m_diskCheckWaiting = false;   // the look at the disk came back during one
-    bool m_closeAfterBatch = false;    // the window was closed during one
-    bool m_loaded = false;  // the list read and the window placed
+    bool m_busy = false;              // a long command runs; only Cancel and Esc get through
+    bool m_diskCheckWaiting = false;  // the look at the disk came back during one
+    bool m_closeAfterBatch = false;   // the window was closed during one
+    bool m_loaded = false;            // the list read and the window placed
+    bool m_toldStealthKeyTaken = false;
     bool m_startMaximised = false;
     // The column widths the user dragged (twips), kept over resizes and restarts.
     std::optional<ColumnWidths> m_userColumns;
-    FolderDropTarget m_dropTarget{[this](const std::vector<std::wstring>& folders) {
-        TakeDroppedFolders(folders);
-    }};
+    FolderDropTarget m_dropTarget{
+        [this](const std::vector<std::wstring>& folders) { TakeDroppedFolders(folders); }};
     std::vector<std::string> m_droppedFolders;
     bool m_addingDropped = false;
 };

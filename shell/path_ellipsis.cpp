@@ -1,6 +1,7 @@
 #include "shell/path_ellipsis.h"
 
-std::wstring ShortenInTheMiddle(const std::wstring& path, int width,
+std::wstring ShortenInTheMiddle(const std::wstring& path,
+                                int width,
                                 const std::function<int(const std::wstring&)>& measure) {
     if (measure(path) <= width) {
         return path;

@@ -13,8 +13,8 @@ std::string Win32PathRules::CanonicalPath(std::string_view path) const {
     if (full.empty()) {
         return std::string(path);
     }
-    full.resize(::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(),
-                                   nullptr));
+    full.resize(
+        ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
     // Short (8.3) names become long ones; a path that does not exist keeps its full form.
     const DWORD longLength = ::GetLongPathNameW(full.c_str(), nullptr, 0);
     if (longLength > 0) {

@@ -3,23 +3,7 @@
 
 #include <windows.h>
 
-// A window on which a password-guarded action runs: the start-up window (action 0) or the main
-// window (actions 1 to 3).
-class GuardedWindow {
-public:
-    virtual ~GuardedWindow() = default;
-    virtual HWND WindowHandle() const = 0;
-    virtual void ResumeStart() = 0;
-    virtual void HideAll() {}
-    virtual void ShowAll() {}
-};
-
-enum PasswordAction : int {
-    kContinueStartup = 0,
-    kLeaveStealth = 1,
-    kHideAll = 2,
-    kShowAll = 3,
-};
+#include "protect/guarded_window.h"
 
 class ProgramHost {
 public:

@@ -1,5 +1,5 @@
 #pragma once
-// The start-up window, frmSplash: decides between a stealth start, a start behind the password
+// The start-up window: decides between a stealth start, a start behind the password
 // and a normal one, pauses, then has the main window created. It stays loaded, hidden, for the
 // whole run.
 

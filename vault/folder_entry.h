@@ -13,12 +13,12 @@ inline constexpr std::string_view kStatusHidden = "Hidden";
 // How an entry stood in the list file. A save writes back every byte the program read, so a
 // damaged or hand-edited file never loses what the program does not understand.
 struct EntryOrigin {
-    std::string keptBefore;  // raw lines just before the entry that hold no entry, each + CR LF
-    bool lineRead = false;   // whether the entry itself came from the file (the fields below)
+    std::string keptBefore;    // raw lines just before the entry that hold no entry, each + CR LF
+    bool lineRead = false;     // whether the entry itself came from the file (the fields below)
     bool pathAsShown = false;  // the path piece's bytes are the entry's path: `path` is not kept
     std::string path;          // the path piece, decoded, in code-page bytes
-    std::string status;      // the status piece as read, decoded, in code-page bytes
-    std::string rest;        // what followed the status piece, decoded: "" or "|*|..."
+    std::string status;        // the status piece as read, decoded, in code-page bytes
+    std::string rest;          // what followed the status piece, decoded: "" or "|*|..."
     std::string loadedStatus;  // `status` as the program showed it (UTF-8)
 };
 

@@ -35,8 +35,9 @@ std::string RealPathOf(std::string_view pathOnDisk) {
 }
 
 std::vector<std::string> InRevealOrder(std::vector<std::string> realPaths) {
-    std::stable_sort(realPaths.begin(), realPaths.end(),
-                     [](const std::string& a, const std::string& b) { return Depth(a) < Depth(b); });
+    std::stable_sort(
+        realPaths.begin(), realPaths.end(),
+        [](const std::string& a, const std::string& b) { return Depth(a) < Depth(b); });
     return realPaths;
 }
 

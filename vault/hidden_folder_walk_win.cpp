@@ -16,9 +16,9 @@ std::atomic<bool> gBasicInfoRefused{false};
 
 HANDLE FindFirstIn(const std::wstring& pattern, WIN32_FIND_DATAW& data) {
     if (!gBasicInfoRefused.load(std::memory_order_relaxed)) {
-        const HANDLE find = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data,
-                                               FindExSearchNameMatch, nullptr,
-                                               FIND_FIRST_EX_LARGE_FETCH);
+        const HANDLE find =
+            ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+                               nullptr, FIND_FIRST_EX_LARGE_FETCH);
         if (find != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_INVALID_PARAMETER) {
             return find;
         }
@@ -93,12 +93,12 @@ std::wstring FolderToWalk(const std::wstring& path) {
         return {};
     }
     std::wstring full(MAX_PATH, L'\0');
-    DWORD length = ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(),
-                                      nullptr);
+    DWORD length =
+        ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     if (length >= full.size()) {
         full.resize(length);
-        length = ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(),
-                                    nullptr);
+        length =
+            ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     }
     if (length == 0 || length >= full.size()) {
         return {};

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/code_page.h"
 #include "platform/prompter.h"
-#include "vault/code_page.h"
 #include "vault/folder_disk.h"
 #include "vault/folder_hider.h"
 #include "vault/folder_rows.h"

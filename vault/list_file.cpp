@@ -149,7 +149,8 @@ ListFileRead ReadListFile(const ListStorage& storage, std::string_view name) {
 
 // Whether the entry's line says nothing beyond its path and status word, as nearly every line
 // the program wrote itself does.
-bool IsPlainLine(const StoredEntry& entry, const std::string& shownPath,
+bool IsPlainLine(const StoredEntry& entry,
+                 const std::string& shownPath,
                  const std::string& shownStatus) {
     return entry.keptBefore.empty() && entry.rest.empty() && entry.path == shownPath &&
            entry.status == shownStatus;
@@ -233,12 +234,12 @@ Outcome LoadList(FolderList& list,
     if (main.state == FileState::Read) {
         // An empty or damaged data.dat beside a full backup: most likely an interrupted or
         // damaged write, but only the user knows whether the list was emptied on purpose.
-        const PromptAnswer answer = prompter.Ask(
-            "The folder list in:\r\n\r\n" + listPath +
-                "\r\n\r\nholds no folders, but its backup copy lists " + backupCount +
-                ".\r\n\r\nLoad the backup copy?\r\n\r\nYes loads the " + backupCount +
-                " of the backup. No starts with the folder list as it is.",
-            appTitle, PromptButtons::YesNo, PromptIcon::Question);
+        const PromptAnswer answer =
+            prompter.Ask("The folder list in:\r\n\r\n" + listPath +
+                             "\r\n\r\nholds no folders, but its backup copy lists " + backupCount +
+                             ".\r\n\r\nLoad the backup copy?\r\n\r\nYes loads the " + backupCount +
+                             " of the backup. No starts with the folder list as it is.",
+                         appTitle, PromptButtons::YesNo, PromptIcon::Question);
         if (answer == PromptAnswer::No) {
             Fill(list, std::move(main.list), codePage);
             return Outcome::Success();

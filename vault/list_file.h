@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/code_page.h"
 #include "platform/outcome.h"
 #include "platform/prompter.h"
-#include "vault/code_page.h"
 #include "vault/folder_list.h"
 #include "vault/list_storage.h"
 

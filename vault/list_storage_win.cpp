@@ -2,11 +2,11 @@
 
 #include <windows.h>
 
+#include "platform/file_exists_win.h"
 #include "platform/program_folder_win.h"
 #include "platform/system_error_win.h"
 #include "platform/text_win.h"
 #include "platform/unique_resource_win.h"
-#include "vault/file_exists_win.h"
 
 namespace {
 

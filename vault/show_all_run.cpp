@@ -97,6 +97,5 @@ std::string ShowAllSummary(const ShowAllOutcome& outcome) {
     if (outcome.stillHidden == 0) {
         return line + "; every listed folder is visible.";
     }
-    return line + "; " + std::to_string(outcome.stillHidden) +
-           " listed folders are still hidden.";
+    return line + "; " + std::to_string(outcome.stillHidden) + " listed folders are still hidden.";
 }

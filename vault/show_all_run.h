@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/code_page.h"
 #include "platform/prompter.h"
-#include "vault/code_page.h"
 #include "vault/folder_disk.h"
 #include "vault/list_storage.h"
 

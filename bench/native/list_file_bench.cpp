@@ -7,6 +7,7 @@
 #include "tests/support/latin1_code_page.h"
 #include "tests/support/memory_storage.h"
 #include "tests/support/scripted_prompter.h"
+#include "tests/support/vector_folder_list.h"
 #include "vault/list_file.h"
 #include "vault/text_codec.h"
 
@@ -43,8 +44,8 @@ void BM_LoadAndSaveList(benchmark::State& state) {
     }
     for (auto _ : state) {
         VectorFolderList list;
-        if (LoadList(list, storage, codePage, prompter, "Murkwell").Failed() || list.Count() != count ||
-            !SaveList(list, storage, codePage, prompter)) {
+        if (LoadList(list, storage, codePage, prompter, "Murkwell").Failed() ||
+            list.Count() != count || !SaveList(list, storage, codePage, prompter)) {
             state.SkipWithError("load or save failed");
             return;
         }

@@ -30,9 +30,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     windowClass.lpszClassName = L"BareWebWindow";
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     ::RegisterClassW(&windowClass);
-    const HWND hwnd = ::CreateWindowW(L"BareWebWindow", L"Bare web", WS_OVERLAPPEDWINDOW,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, 600, 400, nullptr, nullptr,
-                                      instance, nullptr);
+    const HWND hwnd =
+        ::CreateWindowW(L"BareWebWindow", L"Bare web", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 600, 400, nullptr, nullptr, instance, nullptr);
     {
         WebView view;
         const RECT area{0, 0, 600, 120};

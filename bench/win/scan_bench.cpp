@@ -66,8 +66,8 @@ std::uint64_t ThroughSearch(const std::wstring& root, std::size_t& found) {
 double ScanCommand(const std::wstring& exe, const std::wstring& root) {
     std::wstring commandLine = L"\"" + exe + L"\" /scan \"" + root + L"\"";
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    const HANDLE nul = ::CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherit,
-                                     OPEN_EXISTING, 0, nullptr);
+    const HANDLE nul =
+        ::CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0, nullptr);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -118,8 +118,8 @@ int wmain(int argc, wchar_t** argv) {
     const double bareMedian = bare[bare.size() / 2];
     const double searchMedian = search[search.size() / 2];
     std::printf("folders: %llu (search read %llu, found %zu hidden)\n",
-                static_cast<unsigned long long>(folders),
-                static_cast<unsigned long long>(scanned), found);
+                static_cast<unsigned long long>(folders), static_cast<unsigned long long>(scanned),
+                found);
     std::printf("bare FindFirstFileExW walk: %.3f s (median of 3)\n", bareMedian);
     std::printf("search for hidden folders:  %.3f s (median of 3)\n", searchMedian);
     std::printf("ratio: %.2f\n", searchMedian / bareMedian);

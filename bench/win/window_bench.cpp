@@ -119,9 +119,10 @@ void BenchList(int entries) {
     }
     std::sort(diskChecks.begin(), diskChecks.end());
     const double check = diskChecks[diskChecks.size() / 2];
-    std::printf("%d entries: disk check after start, median %.0f ms; bare GetFileAttributesW over "
-                "the %zu names %.0f ms; ratio %.2f\n",
-                entries, check, names.size(), bare, check / bare);
+    std::printf(
+        "%d entries: disk check after start, median %.0f ms; bare GetFileAttributesW over "
+        "the %zu names %.0f ms; ratio %.2f\n",
+        entries, check, names.size(), bare, check / bare);
 }
 
 HideRevealTimes ThroughWindow(HWND window, HWND statusBar) {
@@ -181,8 +182,10 @@ struct StartFigures {
     double peakMiB = -1;       // peak working set, read once the window has settled
 };
 
-StartFigures StartAndMeasure(const std::wstring& exe, const std::wstring& arguments,
-                             const std::wstring& folder, const wchar_t* className) {
+StartFigures StartAndMeasure(const std::wstring& exe,
+                             const std::wstring& arguments,
+                             const std::wstring& folder,
+                             const wchar_t* className) {
     std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -227,8 +230,8 @@ void BenchStartup() {
     TestFolder programFolder;
     TestFolder bigListFolder;
     for (const wchar_t* file : {L"Murkwell.exe", L"banner.html", L"Help.chm"}) {
-        const std::wstring source = BuiltProgramPath().substr(
-                                        0, BuiltProgramPath().rfind(L'\\') + 1) + file;
+        const std::wstring source =
+            BuiltProgramPath().substr(0, BuiltProgramPath().rfind(L'\\') + 1) + file;
         ::CopyFileW(source.c_str(), programFolder.PathOf(file).c_str(), FALSE);
         ::CopyFileW(source.c_str(), bigListFolder.PathOf(file).c_str(), FALSE);
     }
@@ -239,7 +242,8 @@ void BenchStartup() {
     WriteList(bigListFolder, paths);
     wchar_t self[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const std::wstring benchFolder = std::wstring(self).substr(0, std::wstring(self).rfind(L'\\') + 1);
+    const std::wstring benchFolder =
+        std::wstring(self).substr(0, std::wstring(self).rfind(L'\\') + 1);
     const std::wstring page = L"\"" + programFolder.PathOf(L"banner.html") + L"\"";
 
     struct Subject {
@@ -252,18 +256,39 @@ void BenchStartup() {
         std::vector<double> peaks;
     };
     std::vector<Subject> subjects = {
-        {"bare window", benchFolder + L"bare_window.exe", L"", programFolder.Path(), L"BareWindow", {}, {}},
-        {"bare web-control window", benchFolder + L"bare_web_window.exe", page,
-         programFolder.Path(), L"BareWebWindow", {}, {}},
-        {"Murkwell, empty list", programFolder.PathOf(L"Murkwell.exe"), L"", programFolder.Path(),
-         kMainWindowClass, {}, {}},
-        {"Murkwell, 10,000 entries", bigListFolder.PathOf(L"Murkwell.exe"), L"",
-         bigListFolder.Path(), kMainWindowClass, {}, {}},
+        {"bare window",
+         benchFolder + L"bare_window.exe",
+         L"",
+         programFolder.Path(),
+         L"BareWindow",
+         {},
+         {}},
+        {"bare web-control window",
+         benchFolder + L"bare_web_window.exe",
+         page,
+         programFolder.Path(),
+         L"BareWebWindow",
+         {},
+         {}},
+        {"Murkwell, empty list",
+         programFolder.PathOf(L"Murkwell.exe"),
+         L"",
+         programFolder.Path(),
+         kMainWindowClass,
+         {},
+         {}},
+        {"Murkwell, 10,000 entries",
+         bigListFolder.PathOf(L"Murkwell.exe"),
+         L"",
+         bigListFolder.Path(),
+         kMainWindowClass,
+         {},
+         {}},
     };
     for (int round = 0; round < 7; ++round) {
         for (auto& subject : subjects) {
-            const StartFigures figures =
-                StartAndMeasure(subject.exe, subject.arguments, subject.folder, subject.windowClass);
+            const StartFigures figures = StartAndMeasure(subject.exe, subject.arguments,
+                                                         subject.folder, subject.windowClass);
             if (figures.milliseconds < 0) {
                 std::printf("%s: no window came\n", subject.name);
                 return;
@@ -279,11 +304,12 @@ void BenchStartup() {
     }
     const double webTime = Median(subjects[1].times);
     const double webPeak = Median(subjects[1].peaks);
-    std::printf("Murkwell against the bare web-control window: start +%.0f ms (target +170: the "
-                "150 ms pause + 20), memory +%.1f MiB (target +4), with 10,000 entries +%.1f MiB "
-                "(target +6)\n",
-                Median(subjects[2].times) - webTime, Median(subjects[2].peaks) - webPeak,
-                Median(subjects[3].peaks) - webPeak);
+    std::printf(
+        "Murkwell against the bare web-control window: start +%.0f ms (target +170: the "
+        "150 ms pause + 20), memory +%.1f MiB (target +4), with 10,000 entries +%.1f MiB "
+        "(target +6)\n",
+        Median(subjects[2].times) - webTime, Median(subjects[2].peaks) - webPeak,
+        Median(subjects[3].peaks) - webPeak);
 }
 
 }  // namespace

@@ -94,8 +94,8 @@ void PutChunk(Bytes& out, const char* type, const Bytes& data) {
     Bytes typed(type, type + 4);
     typed.insert(typed.end(), data.begin(), data.end());
     out.insert(out.end(), typed.begin(), typed.end());
-    Put32BigEndian(out, static_cast<std::uint32_t>(crc32(0, typed.data(),
-                                                          static_cast<uInt>(typed.size()))));
+    Put32BigEndian(
+        out, static_cast<std::uint32_t>(crc32(0, typed.data(), static_cast<uInt>(typed.size()))));
 }
 
 bool PngImage(int size, const Bytes& rgba, Bytes& out) {
@@ -125,7 +125,8 @@ bool PngImage(int size, const Bytes& rgba, Bytes& out) {
 
 bool Write(const char* path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out) {
         std::fprintf(stderr, "make_icon: could not write %s\n", path);
         return false;

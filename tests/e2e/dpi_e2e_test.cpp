@@ -21,8 +21,8 @@ constexpr int kAboutVersionCaption = 402;
 
 void SetSystemDpi(int dpi) {
     const DWORD value = static_cast<DWORD>(dpi);
-    ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD,
-                      &value, sizeof(value));
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &value,
+                      sizeof(value));
 }
 
 RECT WindowRectOf(HWND window) {
@@ -122,8 +122,7 @@ TEST_F(DpiTest, TextScalesOnceAndStaysWholeAtEveryDpi) {
                                frame.left + width * 55 / 100, menuTop - 1};
         Measure("caption", captionBand, captionBand);
         const RECT menuBand{frame.left + ::MulDiv(8, dpi, 96), menuTop + edge,
-                            frame.left + width * 55 / 100,
-                            clientTop.y - edge};
+                            frame.left + width * 55 / 100, clientTop.y - edge};
         Measure("menu bar", menuBand, menuBand);
 
         Menu(IDM_ABOUT_ITEM);

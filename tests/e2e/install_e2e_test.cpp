@@ -55,8 +55,8 @@ std::string FileBytes(const std::wstring& path) {
 }
 
 void PutFile(const std::wstring& path, const std::string& bytes) {
-    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                                      nullptr);
+    const HANDLE file =
+        ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     ::CloseHandle(file);
@@ -156,9 +156,9 @@ protected:
         if (RunToEnd(L"\"" + folder + L"\\Uninstall.exe\" /S") != 0) {
             return false;
         }
-        return WaitUntil([&] { return !FileThere(folder + L"\\Uninstall.exe") &&
-                                      !UninstallEntryThere(); },
-                         60000);
+        return WaitUntil(
+            [&] { return !FileThere(folder + L"\\Uninstall.exe") && !UninstallEntryThere(); },
+            60000);
     }
 
     void MakeHiddenFolder(const std::wstring& name) {
@@ -191,8 +191,9 @@ protected:
 };
 
 TEST_F(InstallTest, ProgramAndSetupCarryTheirIconAndVersion) {
-    const HMODULE program = ::LoadLibraryExW(BuiltProgramPath().c_str(), nullptr,
-                                             LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const HMODULE program =
+        ::LoadLibraryExW(BuiltProgramPath().c_str(), nullptr,
+                         LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_NE(program, nullptr);
     const HRSRC found = ::FindResourceW(program, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
     ASSERT_NE(found, nullptr);
@@ -204,7 +205,7 @@ TEST_F(InstallTest, ProgramAndSetupCarryTheirIconAndVersion) {
     for (int i = 0; i < count; ++i) {
         const BYTE* entry = group + 6 + 14 * i;
         const int width = entry[0] == 0 ? 256 : entry[0];
-        EXPECT_EQ(entry[0], entry[1]);  // square
+        EXPECT_EQ(entry[0], entry[1]);              // square
         EXPECT_EQ(entry[6] | (entry[7] << 8), 32);  // bits a pixel
         sizes.insert(width);
     }
@@ -220,8 +221,8 @@ TEST_F(InstallTest, ProgramAndSetupCarryTheirIconAndVersion) {
     DWORD ignored = 0;
     std::vector<char> block(::GetFileVersionInfoSizeW(setup.c_str(), &ignored));
     ASSERT_FALSE(block.empty());
-    ASSERT_TRUE(::GetFileVersionInfoW(setup.c_str(), 0, static_cast<DWORD>(block.size()),
-                                      block.data()));
+    ASSERT_TRUE(
+        ::GetFileVersionInfoW(setup.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
     const std::pair<const wchar_t*, const wchar_t*> expected[] = {
         {L"ProductName", L"Murkwell"},
         {L"CompanyName", L"Kestrelby"},
@@ -330,8 +331,8 @@ TEST_F(InstallTest, SilentUninstallShowsEveryHiddenFolderBeforeRemovingTheProgra
     ASSERT_EQ(Install(folder), 0);
     MakeHiddenFolder(L"Tax");
     MakeHiddenFolder(L"Photos");
-    WriteList(folder + L"\\data.dat", {{folders.Utf8PathOf(L"Tax"), "Hidden"},
-                                       {folders.Utf8PathOf(L"Photos"), "Hidden"}});
+    WriteList(folder + L"\\data.dat",
+              {{folders.Utf8PathOf(L"Tax"), "Hidden"}, {folders.Utf8PathOf(L"Photos"), "Hidden"}});
 
     ASSERT_TRUE(Uninstall(folder));
 
@@ -345,8 +346,8 @@ TEST_F(InstallTest, UninstallKeepsTheListWhenAFolderCannotBeShown) {
     ASSERT_EQ(Install(folder), 0);
     MakeHiddenFolder(L"Tax");
     MakeHiddenFolder(L"Busy");
-    WriteList(folder + L"\\data.dat", {{folders.Utf8PathOf(L"Tax"), "Hidden"},
-                                       {folders.Utf8PathOf(L"Busy"), "Hidden"}});
+    WriteList(folder + L"\\data.dat",
+              {{folders.Utf8PathOf(L"Tax"), "Hidden"}, {folders.Utf8PathOf(L"Busy"), "Hidden"}});
     ChildProcess holder(L"hold", folders.PathOf(L"BusyHIDDEN123456"));
     ASSERT_TRUE(holder.Running());
     ::Sleep(300);  // let it open the folder

@@ -61,7 +61,8 @@ TEST_F(KeyboardTest, SpaceOnOneOfSeveralSelectedRowsTicksThemAll) {
     ASSERT_TRUE(WaitUntil([&] { return ReadRows(list)[0].checked && ReadRows(list)[1].checked; }));
     EXPECT_FALSE(ReadRows(list)[2].checked);
     XdoTool(L"key space");
-    EXPECT_TRUE(WaitUntil([&] { return !ReadRows(list)[0].checked && !ReadRows(list)[1].checked; }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return !ReadRows(list)[0].checked && !ReadRows(list)[1].checked; }));
 }
 
 TEST_F(KeyboardTest, F1OpensTheHelpAndEscClosesAbout) {
@@ -72,7 +73,8 @@ TEST_F(KeyboardTest, F1OpensTheHelpAndEscClosesAbout) {
     ClickToFocus(window);
     XdoTool(L"key F1");
     HWND viewer = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (viewer = ::FindWindowW(L"HH Parent", nullptr)) != nullptr; }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return (viewer = ::FindWindowW(L"HH Parent", nullptr)) != nullptr; }));
     ::PostMessageW(viewer, WM_CLOSE, 0, 0);
 
     Menu(IDM_ABOUT_ITEM);
@@ -99,16 +101,16 @@ TEST_F(KeyboardTest, EnterOrDoubleClickOpensAVisibleFolderOnly) {
     XdoTool(L"key Return");
     // The system's file manager, on the folder: its window is named after it.
     HWND explorer = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (explorer = ::FindWindowW(nullptr, L"Letters")) != nullptr; },
-                          20000));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (explorer = ::FindWindowW(nullptr, L"Letters")) != nullptr; }, 20000));
     ::PostMessageW(explorer, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(explorer); }));
 
     const RECT row = RowRectOnScreen(list, 0);
     XdoTool(L"mousemove " + std::to_wstring(row.left + 80) + L" " +
             std::to_wstring((row.top + row.bottom) / 2) + L" click --repeat 2 1");
-    ASSERT_TRUE(WaitUntil([&] { return (explorer = ::FindWindowW(nullptr, L"Letters")) != nullptr; },
-                          20000));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (explorer = ::FindWindowW(nullptr, L"Letters")) != nullptr; }, 20000));
     ::PostMessageW(explorer, WM_CLOSE, 0, 0);
 }
 

@@ -108,9 +108,7 @@ public:
         }
         return ++m_rounds < 6 ? S_OK : DRAGDROP_S_DROP;
     }
-    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override {
-        return DRAGDROP_S_USEDEFAULTCURSORS;
-    }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 
 private:
     int m_rounds = 0;
@@ -139,8 +137,8 @@ TEST_F(ListViewTest, DroppedFoldersAreAddedInOrderAndFilesLeftOut) {
     ::SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
 
     ComApartment com;
-    FileNamesData data({scratch.PathOf(L"Tax"), scratch.PathOf(L"notes.txt"),
-                        scratch.PathOf(L"Letters")});
+    FileNamesData data(
+        {scratch.PathOf(L"Tax"), scratch.PathOf(L"notes.txt"), scratch.PathOf(L"Letters")});
     ReleasingSource source;
     DWORD effect = DROPEFFECT_NONE;
     ASSERT_EQ(::DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_LINK, &effect),
@@ -148,9 +146,9 @@ TEST_F(ListViewTest, DroppedFoldersAreAddedInOrderAndFilesLeftOut) {
     EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_LINK));
 
     ASSERT_TRUE(WaitForStatus(L"Added: " + scratch.PathOf(L"Letters")));
-    EXPECT_EQ(ReadRows(list), (std::vector<RemoteRow>{{scratch.PathOf(L"Tax"), L"Visible", false},
-                                                      {scratch.PathOf(L"Letters"), L"Visible",
-                                                       false}}));
+    EXPECT_EQ(ReadRows(list),
+              (std::vector<RemoteRow>{{scratch.PathOf(L"Tax"), L"Visible", false},
+                                      {scratch.PathOf(L"Letters"), L"Visible", false}}));
     EXPECT_EQ(SavedList(), (std::vector<StoredEntry>{{Scratch(L"Tax"), "Visible"},
                                                      {Scratch(L"Letters"), "Visible"}}));
 }
@@ -232,8 +230,8 @@ TEST_F(ListViewTest, ColumnsFitAndTheWidthsTheUserDragsAreKept) {
     // A resize keeps them; so does a restart.
     RECT outer{};
     ::GetWindowRect(window, &outer);
-    ::SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + 120,
-                   outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER);
+    ::SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left + 120, outer.bottom - outer.top,
+                   SWP_NOMOVE | SWP_NOZORDER);
     ::Sleep(300);
     EXPECT_NEAR(ColumnWidth(0), dragged, 1);
     ::PostMessageW(window, WM_CLOSE, 0, 0);

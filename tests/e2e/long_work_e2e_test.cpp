@@ -47,15 +47,15 @@ protected:
 
     int RowsSaying(const std::wstring& word) const {
         const auto rows = ReadRows(list);
-        return static_cast<int>(
-            std::count_if(rows.begin(), rows.end(), [&](const RemoteRow& row) { return row.status == word; }));
+        return static_cast<int>(std::count_if(
+            rows.begin(), rows.end(), [&](const RemoteRow& row) { return row.status == word; }));
     }
 
     int SavedSaying(const std::string& word) const {
         const auto saved = SavedList();
-        return static_cast<int>(std::count_if(saved.begin(), saved.end(), [&](const StoredEntry& entry) {
-            return entry.status == word;
-        }));
+        return static_cast<int>(
+            std::count_if(saved.begin(), saved.end(),
+                          [&](const StoredEntry& entry) { return entry.status == word; }));
     }
 
     int HiddenOnDisk() const {

@@ -282,8 +282,8 @@ TEST_F(MainWindowTest, WindowKeepsEveryButtonWholeAndComesBackAsItWasLeft) {
     ::Sleep(300);
     RECT client{};
     ::GetClientRect(window, &client);
-    for (const int id : {IDC_CMD_ADD, IDC_CMD_DEL, IDC_CMD_HIDE, IDC_CMD_SHOW, IDC_CMD_OPTIONS,
-                         IDC_CMD_WEBSITE}) {
+    for (const int id :
+         {IDC_CMD_ADD, IDC_CMD_DEL, IDC_CMD_HIDE, IDC_CMD_SHOW, IDC_CMD_OPTIONS, IDC_CMD_WEBSITE}) {
         RECT button{};
         ::GetWindowRect(ChildById(window, id), &button);
         ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&button), 2);

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "present/browser_window_win.h"
 #include "present/about_window_win.h"
+#include "present/browser_window_win.h"
 #include "shell/main_menu.h"
 #include "tests/e2e/main_window_fixture.h"
 

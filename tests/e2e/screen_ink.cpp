@@ -74,8 +74,7 @@ InkBox InkIn(const RECT& area, int contrast) {
     const int ground = sorted[sorted.size() / 2];
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            if (std::abs(brightness[static_cast<std::size_t>(y) * width + x] - ground) <
-                contrast) {
+            if (std::abs(brightness[static_cast<std::size_t>(y) * width + x] - ground) < contrast) {
                 continue;
             }
             const int sx = area.left + x;

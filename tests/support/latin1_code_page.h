@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "vault/code_page.h"
+#include "platform/code_page.h"
 
 class Latin1CodePage final : public CodePage {
 public:

@@ -23,17 +23,17 @@ TEST(Banner, SitsInAPictureBoxAMarginNarrower) {
     const Case cases[] = {{ScaleMode::Twips, TwipsToPixels(280, dpi)}, {ScaleMode::Pixels, 20}};
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.scaleMode));
-        const HWND window = ::CreateWindowExW(0, L"STATIC", L"Form1", WS_OVERLAPPEDWINDOW, 0, 0,
-                                              800, 400, nullptr, nullptr,
-                                              ::GetModuleHandleW(nullptr), nullptr);
-        const HWND picture = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 4, 68,
-                                               489, 63, window, nullptr, nullptr, nullptr);
+        const HWND window =
+            ::CreateWindowExW(0, L"STATIC", L"Form1", WS_OVERLAPPEDWINDOW, 0, 0, 800, 400, nullptr,
+                              nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        const HWND picture = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 4, 68, 489,
+                                               63, window, nullptr, nullptr, nullptr);
         WebView banner;
         banner.Create(window, 114, {4, 68, 493, 131}, true);
         const ProductInfo info = LoadProductInfo();
 
-        const HWND box = ShowBanner(window, banner, picture, Widen(info.bannerAddress),
-                                    c.scaleMode, dpi);
+        const HWND box =
+            ShowBanner(window, banner, picture, Widen(info.bannerAddress), c.scaleMode, dpi);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(::GetParent(banner.Handle()), box);
         EXPECT_EQ(RectIn(box, window).left, 4);

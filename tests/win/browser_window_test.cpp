@@ -105,7 +105,8 @@ TEST_F(BrowserWindowTest, NavigationButtonsWithoutHistoryDoNothing) {
 }
 
 TEST_F(BrowserWindowTest, ButtonsCarryPicturesAndTooltips) {
-    for (const int id : {IDC_CMD_GO, IDC_CMD_BACK, IDC_CMD_FORWARD, IDC_CMD_STOP, IDC_CMD_REFRESH}) {
+    for (const int id :
+         {IDC_CMD_GO, IDC_CMD_BACK, IDC_CMD_FORWARD, IDC_CMD_STOP, IDC_CMD_REFRESH}) {
         const HWND button = ::GetDlgItem(m_window, id);
         EXPECT_NE(::SendMessageW(button, BM_GETIMAGE, IMAGE_ICON, 0), 0) << id;
     }
@@ -128,8 +129,10 @@ TEST_F(BrowserWindowTest, ButtonsCarryPicturesAndTooltips) {
         int id;
         const wchar_t* text;
     };
-    const Tip tips[] = {{IDC_CMD_GO, L"browse the entered url"}, {IDC_CMD_BACK, L"back"},
-                        {IDC_CMD_FORWARD, L"forward"}, {IDC_CMD_STOP, L"stop"},
+    const Tip tips[] = {{IDC_CMD_GO, L"browse the entered url"},
+                        {IDC_CMD_BACK, L"back"},
+                        {IDC_CMD_FORWARD, L"forward"},
+                        {IDC_CMD_STOP, L"stop"},
                         {IDC_CMD_REFRESH, L"refresh"}};
     for (const auto& tip : tips) {
         HWND owner = nullptr;
@@ -170,8 +173,7 @@ SIZE InkedSpanPercent(HICON icon) {
     format.bmiHeader.biCompression = BI_RGB;
     std::vector<DWORD> pixels(static_cast<std::size_t>(shape.bmWidth * shape.bmHeight));
     UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
-    ::GetDIBits(dc.Get(), colour.Get(), 0, shape.bmHeight, pixels.data(), &format,
-                DIB_RGB_COLORS);
+    ::GetDIBits(dc.Get(), colour.Get(), 0, shape.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
     RECT inked{shape.bmWidth, shape.bmHeight, 0, 0};
     for (int y = 0; y < shape.bmHeight; ++y) {
         for (int x = 0; x < shape.bmWidth; ++x) {
@@ -190,7 +192,8 @@ SIZE InkedSpanPercent(HICON icon) {
 
 TEST_F(BrowserWindowTest, EveryPictureFillsItsSquare) {
     // A picture drawn at the wrong place or angle shrinks to a dot in one corner.
-    for (const int id : {IDC_CMD_GO, IDC_CMD_BACK, IDC_CMD_FORWARD, IDC_CMD_STOP, IDC_CMD_REFRESH}) {
+    for (const int id :
+         {IDC_CMD_GO, IDC_CMD_BACK, IDC_CMD_FORWARD, IDC_CMD_STOP, IDC_CMD_REFRESH}) {
         const auto icon = reinterpret_cast<HICON>(
             ::SendMessageW(::GetDlgItem(m_window, id), BM_GETIMAGE, IMAGE_ICON, 0));
         ASSERT_NE(icon, nullptr) << id;
@@ -214,7 +217,10 @@ TEST_F(BrowserWindowTest, LayoutFollowsTheWindowSize) {
         BrowserLayoutInput input{PixelsToTwips(window.right - window.left, dpi),
                                  PixelsToTwips(window.bottom - window.top, dpi),
                                  PixelsToTwips(status.bottom - status.top, dpi),
-                                 540, 1080, 120, 1395};
+                                 540,
+                                 1080,
+                                 120,
+                                 1395};
         const BrowserLayout expected = LayoutBrowser(input);
         const RECT frame = ChildRect(IDC_BROWSER_FRAME);
         EXPECT_EQ(frame.right - frame.left, TwipsToPixels(expected.frameWidth, dpi));

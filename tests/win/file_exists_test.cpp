@@ -1,4 +1,4 @@
-#include "vault/file_exists_win.h"
+#include "platform/file_exists_win.h"
 
 #include <gtest/gtest.h>
 

@@ -7,6 +7,7 @@
 
 #include "platform/text_win.h"
 #include "tests/support/scripted_prompter.h"
+#include "tests/support/vector_folder_list.h"
 #include "tests/win/child_process.h"
 #include "tests/win/saver_lists.h"
 #include "tests/win/test_folder.h"

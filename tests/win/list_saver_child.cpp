@@ -14,6 +14,7 @@
 #include "platform/unique_resource_win.h"
 #include "protect/stealth_platform_win.h"
 #include "tests/support/scripted_prompter.h"
+#include "tests/support/vector_folder_list.h"
 #include "tests/win/saver_lists.h"
 #include "vault/list_file.h"
 #include "vault/list_storage_win.h"

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "tests/support/vector_folder_list.h"
 #include "vault/folder_list.h"
 
 inline VectorFolderList SaverList(int which) {

@@ -6,7 +6,6 @@
 #include "platform/text_win.h"
 #include "protect/add_remove_win.h"
 #include "protect/machine_registry_win.h"
-#include "protect/password_hasher_win.h"
 #include "protect/settings_keys.h"
 #include "protect/user_settings_win.h"
 #include "tests/win/child_process.h"
@@ -155,66 +154,4 @@ TEST_F(SettingsRegistryTest, RunEntryIsQuotedWrittenOnceAndRemoved) {
     EXPECT_EQ(RegQuery(kRunKey, L"Murkwell"), "");
     ApplyStartWithWindows(false, L"Murkwell");  // removing a missing entry is harmless
     EXPECT_EQ(RegQuery(kRunKey, L"Murkwell"), "");
-}
-
-TEST(CngPasswordHasher, DerivesTheStandardPbkdf2Bytes) {
-    CngPasswordHasher hasher;
-    struct Case {
-        std::string password;
-        std::string saltHex;
-        std::uint32_t iterations;
-        std::string keyHex;
-    };
-    // Reference values from an independent PBKDF2-HMAC-SHA256 implementation.
-    const Case cases[] = {
-        {"Secret 1", "00112233445566778899aabbccddeeff", 100000,
-         "26bc00fe951a8cfd9b975e3041bff6011f53844f09285313c04c1d82d2cf686c"},
-        {"", "0011", 1000, "1801b5fda473e9a9a619910bc03714a175b78c02cbfd59ea755f25fc8ac5715a"},
-    };
-    auto fromHex = [](const std::string& hex) {
-        std::string bytes;
-        for (std::size_t i = 0; i < hex.size(); i += 2) {
-            bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-        }
-        return bytes;
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(hasher.DeriveKey(c.password, fromHex(c.saltHex), c.iterations, 32),
-                  fromHex(c.keyHex))
-            << c.password;
-    }
-    const std::string a = hasher.RandomBytes(16);
-    const std::string b = hasher.RandomBytes(16);
-    EXPECT_EQ(a.size(), 16u);
-    EXPECT_NE(a, b);
-    // The stored hash of a real password verifies with the real hasher.
-    const std::string stored = HashPassword("caf\xC3\xA9", hasher);
-    EXPECT_TRUE(VerifyPasswordHash("caf\xC3\xA9", stored, hasher));
-    EXPECT_FALSE(VerifyPasswordHash("cafe", stored, hasher));
-}
-
-TEST(StealthBranch, EachWindowsFamilyTakesItsOwnBranch) {
-    // Wine reports the version a prefix asks for, per program.
-    const std::wstring appDefaults = L"Software\\Wine\\AppDefaults\\" MURKWELL_SAVER_CHILD;
-    struct Case {
-        const wchar_t* version;
-        int expected;  // see the helper: family x 10, + 1 service, + 2 title cleared and restored
-    };
-    const Case cases[] = {
-        {L"win98", 11},  // registered as a service process; the title left alone
-        {L"win10", 22},  // the title emptied while hidden and given back
-    };
-    for (const auto& c : cases) {
-        HKEY key = nullptr;
-        ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, appDefaults.c_str(), 0, nullptr, 0,
-                                    KEY_SET_VALUE, nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
-        const std::wstring version = c.version;
-        ::RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
-                         static_cast<DWORD>((version.size() + 1) * sizeof(wchar_t)));
-        ::RegCloseKey(key);
-        ChildProcess child(L"stealth-branch", L"-");
-        EXPECT_EQ(child.WaitForExitCode(), c.expected) << Narrow(c.version);
-    }
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, appDefaults.c_str());
 }

@@ -20,7 +20,11 @@
 
 namespace {
 
-HWND Child(HWND parent, const wchar_t* className, const wchar_t* text, DWORD style, int id,
+HWND Child(HWND parent,
+           const wchar_t* className,
+           const wchar_t* text,
+           DWORD style,
+           int id,
            RECT rect) {
     return ::CreateWindowExW(0, className, text, WS_CHILD | style, rect.left, rect.top,
                              rect.right - rect.left, rect.bottom - rect.top, parent,
@@ -31,8 +35,18 @@ HWND Child(HWND parent, const wchar_t* className, const wchar_t* text, DWORD sty
 class TopWindow {
 public:
     explicit TopWindow(DWORD style = WS_OVERLAPPEDWINDOW, HMENU menu = nullptr)
-        : m_window(::CreateWindowExW(0, L"STATIC", L"Skin test", style, 50, 50, 400, 300,
-                                     nullptr, menu, ::GetModuleHandleW(nullptr), nullptr)) {}
+        : m_window(::CreateWindowExW(0,
+                                     L"STATIC",
+                                     L"Skin test",
+                                     style,
+                                     50,
+                                     50,
+                                     400,
+                                     300,
+                                     nullptr,
+                                     menu,
+                                     ::GetModuleHandleW(nullptr),
+                                     nullptr)) {}
     ~TopWindow() { ::DestroyWindow(m_window); }
     HWND Get() const { return m_window; }
 
@@ -101,8 +115,8 @@ TEST(Skin, ReplaceLabelsCoversPlainLabelsBesideTheTemplate) {
     const HWND hidden = Child(parent, WC_STATICW, L"Later", 0, 11, {10, 40, 110, 60});
     const HWND box = CreatePictureBox(parent, 12, {150, 10, 350, 100}, true);
     const HWND nested = Child(box, WC_STATICW, L"Inside", WS_VISIBLE, 13, {5, 5, 60, 20});
-    const HWND existing = CreateSkinLabel(parent, 14, L"Already skinned", {10, 70, 110, 90},
-                                          true, nullptr);
+    const HWND existing =
+        CreateSkinLabel(parent, 14, L"Already skinned", {10, 70, 110, 90}, true, nullptr);
 
     ReplaceLabels(parent);
 
@@ -170,7 +184,7 @@ TEST(Skin, SkinFormGivesTheWindowTheSkinsFrameAndControls) {
 
     EXPECT_TRUE(HasSkinFrame(hwnd));
     EXPECT_FALSE(::GetWindowLongW(hwnd, GWL_STYLE) & WS_CAPTION);  // no system caption
-    EXPECT_EQ(::GetMenu(hwnd), nullptr);                            // the skin draws the bar
+    EXPECT_EQ(::GetMenu(hwnd), nullptr);                           // the skin draws the bar
     RECT clientAfter{};
     ::GetClientRect(hwnd, &clientAfter);
     EXPECT_EQ(clientAfter.right, clientBefore.right);

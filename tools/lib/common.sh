@@ -37,8 +37,19 @@ murkwell_build_windows() {
     mkdir -p "$MURKWELL_BUILD"
     murkwell_configure "$MURKWELL_BUILD/win" \
         -DCMAKE_TOOLCHAIN_FILE="$MURKWELL_ROOT/cmake/mingw-i686.cmake" \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMURKWELL_BENCH=ON
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMURKWELL_BENCH=OFF
     murkwell_build_tree "$MURKWELL_BUILD/win"
+}
+
+# The Windows benchmark programs, for tools/bench only: a tree of their own, with the program
+# they time built into its own program folder (build/win-bench/dist).
+murkwell_build_windows_bench() {
+    mkdir -p "$MURKWELL_BUILD"
+    murkwell_configure "$MURKWELL_BUILD/win-bench" \
+        -DCMAKE_TOOLCHAIN_FILE="$MURKWELL_ROOT/cmake/mingw-i686.cmake" \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMURKWELL_TESTS=OFF -DMURKWELL_BENCH=ON \
+        -DMURKWELL_DIST_DIR="$MURKWELL_BUILD/win-bench/dist"
+    murkwell_build_tree "$MURKWELL_BUILD/win-bench"
 }
 
 # The logic for Linux, with sanitizers, and its fuzz target.

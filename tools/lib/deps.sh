@@ -21,7 +21,7 @@ murkwell_need_packages() {
 
 murkwell_build_deps() {
   murkwell_need_packages cmake make g++ g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686 \
-    googletest libbenchmark-dev clang libclang-rt-14-dev fp-utils zlib1g-dev nsis
+    googletest libbenchmark-dev clang clang-format libclang-rt-14-dev fp-utils zlib1g-dev nsis
 }
 
 murkwell_wine_deps() {

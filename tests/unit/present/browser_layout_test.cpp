@@ -2,11 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "present/banner_rules.h"
-
 namespace {
 
-// The design: Text1 at 540, Go 795 wide, the web view at 120, 1140, a 315-twip status bar.
+// The fixed places: the address box at 540, Go 795 wide, the web view at 120, 1140, a 315-twip
+// status bar.
 BrowserLayoutInput Window(int width, int height) {
     return {width, height, 315, 540, 795, 120, 1140};
 }
@@ -20,13 +19,9 @@ TEST(BrowserLayout, FollowsTheResizeRules) {
         BrowserLayout expected;
     };
     const Case cases[] = {
-        {"design width",
-         Window(10545, 9000),
-         {5272.5, 10245, 8685, 8610, 9250, 10025, 6430}},
+        {"first width", Window(10545, 9000), {5272.5, 10245, 8685, 8610, 9250, 10025, 6430}},
         // 200 - 300 is -100: the frame is 100 wide, and everything after follows from that.
-        {"narrower than the margins",
-         Window(200, 1000),
-         {100, 100, 685, 1535, 2175, 120, 1570}},
+        {"narrower than the margins", Window(200, 1000), {100, 100, 685, 1535, 2175, 120, 1570}},
         {"zero size", Window(0, 0), {0, 300, 315, 1335, 1975, 80, 1940}},
     };
     for (const auto& c : cases) {
@@ -40,11 +35,4 @@ TEST(BrowserLayout, FollowsTheResizeRules) {
         EXPECT_EQ(layout.webViewWidth, c.expected.webViewWidth);
         EXPECT_EQ(layout.webViewHeight, c.expected.webViewHeight);
     }
-}
-
-TEST(BannerRules, MarginFollowsTheScaleMode) {
-    EXPECT_EQ(BannerMargin(ScaleMode::Pixels), 20);
-    EXPECT_EQ(BannerMargin(ScaleMode::Twips), 280);
-    EXPECT_EQ(BannerMargin(ScaleMode::Points), 280);
-    EXPECT_EQ(BannerMargin(ScaleMode::User), 280);
 }

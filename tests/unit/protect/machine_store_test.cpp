@@ -43,7 +43,7 @@ MachineValue Value(MachineValue::Kind kind,
 
 }  // namespace
 
-TEST(MachineStore, ReadsOrFailsAsDocumented) {
+TEST(MachineStore, ReadsTextNumbersAndMissingValuesOrSaysWhyNot) {
     using Kind = MachineValue::Kind;
     struct Case {
         const char* name;

@@ -198,7 +198,9 @@ TEST_F(PasswordStoreTest, HashIsMadeBeforeAnythingIsWritten) {
     class FailingHasher final : public PasswordHasher {
     public:
         std::string RandomBytes(std::size_t) override { throw std::runtime_error("no CNG"); }
-        std::string DeriveKey(std::string_view, std::string_view, std::uint32_t,
+        std::string DeriveKey(std::string_view,
+                              std::string_view,
+                              std::uint32_t,
                               std::size_t) override {
             throw std::runtime_error("no CNG");
         }

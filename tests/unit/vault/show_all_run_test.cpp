@@ -16,14 +16,14 @@ const std::string kPhotos = "C:\\Data\\Photos";
 
 struct ShowAllCase {
     const char* name;
-    std::vector<StoredEntry> list;             // data.dat before the run
-    std::set<std::string> folders;             // on disk before the run
-    std::set<std::string> busy;                // folders that refuse to be renamed
+    std::vector<StoredEntry> list;  // data.dat before the run
+    std::set<std::string> folders;  // on disk before the run
+    std::set<std::string> busy;     // folders that refuse to be renamed
     bool listUnreadable = false;
     bool listUnwritable = false;
-    int hiddenBefore;                          // the exit code of /hiddencount before the run
+    int hiddenBefore;  // the exit code of /hiddencount before the run
     ShowAllOutcome outcome;
-    std::vector<std::string> statusesAfter;    // data.dat's status words after the run
+    std::vector<std::string> statusesAfter;  // data.dat's status words after the run
     std::set<std::string> foldersAfter;
     int exitCode;
     const char* summary;
@@ -33,26 +33,89 @@ TEST(ShowAllRunTest, RevealsEveryListedFolderAndSaysWhetherAnyIsLeft) {
     const std::string taxHidden = HiddenPathOf(kTax);
     const std::string photosHidden = HiddenPathOf(kPhotos);
     const ShowAllCase cases[] = {
-        {"two hidden", {{kTax, "Hidden"}, {kPhotos, "Hidden"}}, {taxHidden, photosHidden}, {},
-         false, false, 2, {true, 2, 2, 0}, {"Visible", "Visible"}, {kTax, kPhotos}, 0,
+        {"two hidden",
+         {{kTax, "Hidden"}, {kPhotos, "Hidden"}},
+         {taxHidden, photosHidden},
+         {},
+         false,
+         false,
+         2,
+         {true, 2, 2, 0},
+         {"Visible", "Visible"},
+         {kTax, kPhotos},
+         0,
          "Made 2 folders Visible; every listed folder is visible."},
         {"a batch cut short: listed Visible, renamed on disk",
-         {{kTax, "Visible"}, {kPhotos, "Visible"}}, {taxHidden, kPhotos}, {}, false, false,
-         1, {true, 2, 1, 0}, {"Visible", "Visible"}, {kTax, kPhotos}, 0,
+         {{kTax, "Visible"}, {kPhotos, "Visible"}},
+         {taxHidden, kPhotos},
+         {},
+         false,
+         false,
+         1,
+         {true, 2, 1, 0},
+         {"Visible", "Visible"},
+         {kTax, kPhotos},
+         0,
          "Made 1 folders Visible; every listed folder is visible."},
-        {"a folder held open", {{kTax, "Hidden"}, {kPhotos, "Hidden"}}, {taxHidden, photosHidden},
-         {photosHidden}, false, false, 2, {true, 2, 1, 1}, {"Visible", "Hidden"},
-         {kTax, photosHidden}, 1, "Made 1 folders Visible; 1 listed folders are still hidden."},
-        {"a folder on a drive that is not there", {{kTax, "Hidden"}}, {}, {}, false, false,
-         1, {true, 1, 0, 1}, {"Hidden"}, {}, 1,
-         "Made 0 folders Visible; 1 listed folders are still hidden."},
-        {"the list cannot be saved", {{kTax, "Hidden"}}, {taxHidden}, {}, false, true,
-         1, {true, 1, 1, 1}, {"Hidden"}, {kTax}, 1,
+        {"a folder held open",
+         {{kTax, "Hidden"}, {kPhotos, "Hidden"}},
+         {taxHidden, photosHidden},
+         {photosHidden},
+         false,
+         false,
+         2,
+         {true, 2, 1, 1},
+         {"Visible", "Hidden"},
+         {kTax, photosHidden},
+         1,
          "Made 1 folders Visible; 1 listed folders are still hidden."},
-        {"the list cannot be read", {{kTax, "Hidden"}}, {taxHidden}, {}, true, false,
-         255, {false, 0, 0, 0}, {"Hidden"}, {taxHidden}, 1,
+        {"a folder on a drive that is not there",
+         {{kTax, "Hidden"}},
+         {},
+         {},
+         false,
+         false,
+         1,
+         {true, 1, 0, 1},
+         {"Hidden"},
+         {},
+         1,
+         "Made 0 folders Visible; 1 listed folders are still hidden."},
+        {"the list cannot be saved",
+         {{kTax, "Hidden"}},
+         {taxHidden},
+         {},
+         false,
+         true,
+         1,
+         {true, 1, 1, 1},
+         {"Hidden"},
+         {kTax},
+         1,
+         "Made 1 folders Visible; 1 listed folders are still hidden."},
+        {"the list cannot be read",
+         {{kTax, "Hidden"}},
+         {taxHidden},
+         {},
+         true,
+         false,
+         255,
+         {false, 0, 0, 0},
+         {"Hidden"},
+         {taxHidden},
+         1,
          "The folder list could not be read: no folder was shown."},
-        {"no list at all", {}, {}, {}, false, false, 0, {true, 0, 0, 0}, {}, {}, 0,
+        {"no list at all",
+         {},
+         {},
+         {},
+         false,
+         false,
+         0,
+         {true, 0, 0, 0},
+         {},
+         {},
+         0,
          "Made 0 folders Visible; every listed folder is visible."},
     };
     for (const auto& c : cases) {

@@ -7,6 +7,7 @@
 #include "tests/support/latin1_code_page.h"
 #include "tests/support/memory_storage.h"
 #include "tests/support/scripted_prompter.h"
+#include "tests/support/vector_folder_list.h"
 #include "tests/support/vector_folder_rows.h"
 #include "vault/text_codec.h"
 
@@ -19,7 +20,7 @@ std::string Line(std::string_view decoded) {
 
 }  // namespace
 
-TEST(ListFileFormat, WritesTheDocumentedBytes) {
+TEST(ListFileFormat, WritesEntryLinesEncodedWithCrLf) {
     const std::string bytes = FormatListBytes({{{"C:\\a", "Hidden"}}, ""});
     EXPECT_EQ(bytes, "\xC3\xBA\xDC\xE1\xFC\xAA\xFC\xC8\xE9\xE4\xE4\xE5\xEE\r\n");
     EXPECT_EQ(FormatListBytes({}), "");
@@ -27,7 +28,7 @@ TEST(ListFileFormat, WritesTheDocumentedBytes) {
               "\xC0\r\n" + Line("a|*|b|*|c") + "\xC1\r\n");
 }
 
-TEST(ListFileFormat, ReadsLinesAsDocumented) {
+TEST(ListFileFormat, ReadsEntriesAndKeepsTheLinesItCannotRead) {
     struct Case {
         const char* name;
         std::string bytes;
@@ -45,8 +46,10 @@ TEST(ListFileFormat, ReadsLinesAsDocumented) {
         {"no separator kept before the next entry",
          Line("just a path") + Line("b|*|Hidden"),
          {{"b", "Hidden", "", Line("just a path")}}},
-        {"no separator kept at the end", Line("b|*|Hidden") + Line("C:\\a|-|Hidden"),
-         {{"b", "Hidden"}}, Line("C:\\a|-|Hidden")},
+        {"no separator kept at the end",
+         Line("b|*|Hidden") + Line("C:\\a|-|Hidden"),
+         {{"b", "Hidden"}},
+         Line("C:\\a|-|Hidden")},
         {"blank lines skipped", "\r\n\r\n" + Line("a|*|Visible") + "\r\n", {{"a", "Visible"}}},
         {"raw single space skipped", " \r\n" + Line("a|*|Visible"), {{"a", "Visible"}}},
         {"raw two spaces kept", "  \r\n", {}, "  \r\n"},
@@ -201,8 +204,7 @@ TEST_F(ListFileTest, DamagedLinesSurviveTwoSavesByteForByte) {
     rows.SetStatus(1, "Visible");
     EXPECT_TRUE(SaveList(rows, storage, codePage, prompter));
     EXPECT_EQ(storage.files["data.dat"], Line("C:\\a|*|Hidden") + Line("C:\\b|\xAA|Hidden") +
-                                             Line("C:\\c|*|Visible|*|extra") +
-                                             Line("tail junk"));
+                                             Line("C:\\c|*|Visible|*|extra") + Line("tail junk"));
 
     // Removing the entry a kept line stood before hands the line on to the next one.
     rows.Remove(0);
@@ -292,8 +294,9 @@ TEST_F(ListFileTest, EmptyListBesideAFullBackupAsksWhichToLoad) {
         EXPECT_EQ(list.Count(), c.expectedCount) << c.name;
         ASSERT_EQ(prompter.shown.size(), 1u) << c.name;
         EXPECT_EQ(prompter.shown[0].buttons, PromptButtons::YesNo);
-        EXPECT_NE(prompter.shown[0].text.find("holds no folders, but its backup copy lists 1 folders"),
-                  std::string::npos);
+        EXPECT_NE(
+            prompter.shown[0].text.find("holds no folders, but its backup copy lists 1 folders"),
+            std::string::npos);
         if (c.expectedCount == 1) {
             EXPECT_EQ(storage.files["data.dat"], backup) << c.name;
         } else {

@@ -205,10 +205,9 @@ TEST_F(ListCommandsTest, DroppedFoldersGoThroughAddsTestsInOrder) {
     prompter.answers = {PromptAnswer::Ok};  // the system warning for the third
     commands.AddDropped({"D:\\Private", "E:\\", "C:\\Windows\\Temp", "", "D:\\Tax"});
 
-    EXPECT_EQ(rows.entries,
-              (std::vector<FolderEntry>{Entry("D:\\Private", "Visible"),
-                                        Entry("C:\\Windows\\Temp", "Visible"),
-                                        Entry("D:\\Tax", "Visible")}));
+    EXPECT_EQ(rows.entries, (std::vector<FolderEntry>{Entry("D:\\Private", "Visible"),
+                                                      Entry("C:\\Windows\\Temp", "Visible"),
+                                                      Entry("D:\\Tax", "Visible")}));
     ASSERT_EQ(prompter.shown.size(), 2u);
     EXPECT_EQ(prompter.shown[0].text, "You cannot hide drives.");
     EXPECT_EQ(prompter.shown[1].title, "Critial Warning");
@@ -477,8 +476,8 @@ TEST_F(ListCommandsTest, DiskCheckCorrectsWordsTheDiskContradicts) {
                     Entry("C:\\stale", "Visible")};    // seen hidden, but shown since
     disk.folders = {"C:\\renamedHIDDEN123456", "C:\\back", "C:\\fineHIDDEN123456", "C:\\stale"};
     const std::map<std::string, FolderPresence> seen = {
-        {"C:\\renamed", {false, true}},   {"C:\\back", {true, false}},
-        {"C:\\fine", {false, true}},      {"E:\\unplugged", {false, false}},
+        {"C:\\renamed", {false, true}}, {"C:\\back", {true, false}},
+        {"C:\\fine", {false, true}},    {"E:\\unplugged", {false, false}},
         {"C:\\stale", {false, true}},
     };
     const auto corrected = commands.ApplyDiskCheck([&](const std::string& path) {
@@ -512,9 +511,9 @@ TEST_F(ListCommandsTest, FoundFoldersJoinTheListAsHiddenOnceEach) {
                                             "C:\\Outer\\Inner"};
     EXPECT_EQ(commands.AddFoundHidden(found),
               (std::vector<std::string>{"C:\\Diary", "C:\\Outer\\Inner"}));
-    EXPECT_EQ(rows.entries,
-              (std::vector<FolderEntry>{Entry("C:\\Listed", "Visible"), Entry("C:\\Diary", "Hidden"),
-                                        Entry("C:\\Outer\\Inner", "Hidden")}));
+    EXPECT_EQ(rows.entries, (std::vector<FolderEntry>{Entry("C:\\Listed", "Visible"),
+                                                      Entry("C:\\Diary", "Hidden"),
+                                                      Entry("C:\\Outer\\Inner", "Hidden")}));
     EXPECT_EQ(status.text, "Added 2 hidden folders to the list");
     ASSERT_EQ(Saved().size(), 3u);
     EXPECT_EQ(Saved()[2].status, "Hidden");
@@ -537,7 +536,8 @@ TEST_F(ListCommandsTest, FoundFolderTheListCannotStoreIsNamedNotAdded) {
     EXPECT_EQ(prompter.shown[0].title, appTitle);
     EXPECT_EQ(prompter.shown[0].text,
               "1 folders could not be added: the folder list cannot store the characters in "
-              "their names. Reveal them instead.\r\n\r\n" + cyrillic);
+              "their names. Reveal them instead.\r\n\r\n" +
+                  cyrillic);
     EXPECT_EQ(rows.entries, (std::vector<FolderEntry>{Entry("C:\\Diary", "Hidden")}));
 }
 
@@ -548,7 +548,8 @@ TEST_F(ListCommandsTest, RevealFoundShowsOuterFoldersFirstAndLeavesTheListAlone)
     public:
         explicit NestedDisk(SetDisk& inner) : m_inner(inner) {}
         Outcome RenameFolder(const std::string& from, const std::string& to) override {
-            if (from.starts_with("C:\\Outer\\") && m_inner.folders.contains("C:\\OuterHIDDEN123456")) {
+            if (from.starts_with("C:\\Outer\\") &&
+                m_inner.folders.contains("C:\\OuterHIDDEN123456")) {
                 return Outcome::Failure({76, "Path not found"});
             }
             return m_inner.RenameFolder(from, to);

@@ -1,9 +1,9 @@
-#include "vault/file_exists_win.h"
+#include "platform/file_exists_win.h"
 
 #include <windows.h>
 
+#include "platform/file_name.h"
 #include "platform/unique_resource_win.h"
-#include "vault/file_name.h"
 
 namespace {
 

@@ -84,7 +84,7 @@ TEST(SkinFrameLayout, LaysOutMenuBarItems) {
     ASSERT_EQ(items.size(), 4u);
     EXPECT_EQ(items[0], (PixelRect{4, 34, 34, 56}));
     EXPECT_EQ(items[1], (PixelRect{34, 34, 74, 56}));
-    EXPECT_EQ(items[2], (PixelRect{74, 34, 120, 56}));  // cut at the bar's edge
+    EXPECT_EQ(items[2], (PixelRect{74, 34, 120, 56}));   // cut at the bar's edge
     EXPECT_EQ(items[3], (PixelRect{120, 34, 120, 56}));  // no room left
     EXPECT_EQ(MenuBarItemAt(items, 4, 40), 0);
     EXPECT_EQ(MenuBarItemAt(items, 74, 40), 2);

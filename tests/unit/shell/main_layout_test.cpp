@@ -4,7 +4,7 @@
 
 namespace {
 
-// The design size: client 9900 x 7530 twips inside a frame, caption and menu bar.
+// The window's first size: client 9900 x 7530 twips inside a frame, caption and menu bar.
 MainLayoutInput DesignInput(bool banner) {
     return {9900 + 120, 7530 + 690, 975, 315, banner, 945, 6000};
 }

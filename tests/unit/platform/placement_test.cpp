@@ -9,11 +9,11 @@ TEST(Placement, NewWindowsLieWhollyInTheWorkArea) {
         PixelRect expected;
     };
     const Case cases[] = {
-        {20, 20, 660, 555, {20, 20, 680, 575}},          // fits: stays where it was wanted
-        {900, 500, 660, 555, {620, 305, 1280, 860}},     // runs off: moved back, same size
-        {-50, -10, 660, 555, {0, 0, 660, 555}},          // off the top left
-        {4, 4, 1320, 1110, {0, 0, 1280, 860}},           // 192 DPI on a small screen: shrunk
-        {4, 4, 1320, 500, {0, 4, 1280, 504}},            // too wide only
+        {20, 20, 660, 555, {20, 20, 680, 575}},       // fits: stays where it was wanted
+        {900, 500, 660, 555, {620, 305, 1280, 860}},  // runs off: moved back, same size
+        {-50, -10, 660, 555, {0, 0, 660, 555}},       // off the top left
+        {4, 4, 1320, 1110, {0, 0, 1280, 860}},        // 192 DPI on a small screen: shrunk
+        {4, 4, 1320, 500, {0, 4, 1280, 504}},         // too wide only
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FitInWorkArea(c.left, c.top, c.width, c.height, work), c.expected)

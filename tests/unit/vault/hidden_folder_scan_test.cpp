@@ -72,9 +72,12 @@ TEST(HiddenFolderScan, ProgressLineSaysOnlyWhatHappened) {
     const Case cases[] = {
         {ScanStage::Running, {0, 0, 0, 0}, "Scanning: 0 folders scanned, 0 found"},
         {ScanStage::Running, {1200, 3, 0, 0}, "Scanning: 1200 folders scanned, 3 found"},
-        {ScanStage::Finished, {5120, 2, 1, 0},
+        {ScanStage::Finished,
+         {5120, 2, 1, 0},
          "Finished: 5120 folders scanned, 2 found, 1 already in the list"},
-        {ScanStage::Stopped, {77, 0, 0, 4}, "Stopped: 77 folders scanned, 0 found, 4 could not be read"},
+        {ScanStage::Stopped,
+         {77, 0, 0, 4},
+         "Stopped: 77 folders scanned, 0 found, 4 could not be read"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ScanProgressText(c.stage, c.tally), c.text);

@@ -1,4 +1,5 @@
 #pragma once
+// The last component of a path.
 
 #include <string_view>
 
