@@ -16,6 +16,7 @@ target_sources(murkwell_platform PRIVATE
     platform/gdi_win.cpp
     platform/message_box_win.cpp
     platform/program_folder_win.cpp
+    platform/registry_key_win.cpp
     platform/system_error_win.cpp
     platform/text_win.cpp
     platform/window_win.cpp
@@ -33,6 +34,7 @@ target_sources(murkwell_present PRIVATE
     present/banner_win.cpp
     present/browser_window_win.cpp
     present/button_pictures_win.cpp
+    present/control_colors_win.cpp
     present/help_launcher_win.cpp
     present/picture_box_win.cpp
     present/product_info_win.cpp

@@ -2,14 +2,20 @@
 // Owns one reference to a COM object.
 
 #include <ole2.h>
+#include <shtypes.h>
 #include <unknwn.h>
 
+#include <string>
 #include <utility>
+
+#include "platform/unique_resource_win.h"
 
 template <class Interface>
 class ComPtr {
 public:
     ComPtr() = default;
+    // Takes over a reference the caller holds (a new object's first one).
+    explicit ComPtr(Interface* adopted) : m_pointer(adopted) {}
     ~ComPtr() { Reset(); }
     ComPtr(ComPtr&& other) noexcept : m_pointer(std::exchange(other.m_pointer, nullptr)) {}
     ComPtr& operator=(ComPtr&& other) noexcept {
@@ -58,3 +64,27 @@ public:
 private:
     bool m_initialized;
 };
+
+struct BstrTraits {
+    using Handle = BSTR;
+    static Handle None() { return nullptr; }
+    static void Close(Handle handle) { ::SysFreeString(handle); }
+};
+using UniqueBstr = UniqueResource<BstrTraits>;
+
+inline UniqueBstr MakeBstr(const std::wstring& text) {
+    return UniqueBstr(::SysAllocStringLen(text.data(), static_cast<UINT>(text.size())));
+}
+inline std::wstring BstrText(const UniqueBstr& text) {
+    return text ? std::wstring(text.Get(), ::SysStringLen(text.Get())) : std::wstring();
+}
+
+// Memory the shell hands out with CoTaskMemAlloc: strings and item ID lists.
+template <class Pointer>
+struct CoTaskMemoryTraits {
+    using Handle = Pointer;
+    static Handle None() { return nullptr; }
+    static void Close(Handle handle) { ::CoTaskMemFree(handle); }
+};
+using UniqueCoTaskString = UniqueResource<CoTaskMemoryTraits<PWSTR>>;
+using UniqueIdList = UniqueResource<CoTaskMemoryTraits<PIDLIST_ABSOLUTE>>;

@@ -1,4 +1,5 @@
 #include "platform/message_box_win.h"
+#include "platform/unique_resource_win.h"
 
 #include "platform/callback_guard_win.h"
 
@@ -41,26 +42,25 @@ UINT IconStyle(PromptIcon icon) {
 
 // The box being shown on this thread is placed over the middle of the window that asked, once,
 // when it first becomes active: the system would put it in the middle of the screen.
-thread_local HHOOK tCentringHook = nullptr;
+thread_local UniqueHook tCentringHook;
 
 LRESULT CALLBACK CentreWhenActivated(int code, WPARAM wParam, LPARAM lParam) {
     return GuardCallback(
         "the message box placement",
         [&]() -> LRESULT {
-            const HHOOK hook = tCentringHook;
+            const HHOOK hook = tCentringHook.Get();
             if (code == HCBT_ACTIVATE) {
                 const HWND box = reinterpret_cast<HWND>(wParam);
                 wchar_t className[16] = {};
                 ::GetClassNameW(box, className, static_cast<int>(std::size(className)));
                 if (::lstrcmpW(className, L"#32770") == 0) {
-                    ::UnhookWindowsHookEx(hook);
-                    tCentringHook = nullptr;
+                    tCentringHook.Reset();
                     CenterOnOwner(box);
                 }
             }
             return ::CallNextHookEx(hook, code, wParam, lParam);
         },
-        [&] { return ::CallNextHookEx(tCentringHook, code, wParam, lParam); });
+        [&] { return ::CallNextHookEx(nullptr, code, wParam, lParam); });
 }
 
 PromptAnswer AnswerOf(int result) {
@@ -91,14 +91,11 @@ PromptAnswer MessageBoxPrompter::Ask(const std::string& text,
     // Without an owner the box must still hold every window of the program, not float free.
     const UINT modality = m_owner ? MB_APPLMODAL : MB_TASKMODAL;
     if (m_owner && !tCentringHook) {
-        tCentringHook =
-            ::SetWindowsHookExW(WH_CBT, CentreWhenActivated, nullptr, ::GetCurrentThreadId());
+        tCentringHook.Reset(
+            ::SetWindowsHookExW(WH_CBT, CentreWhenActivated, nullptr, ::GetCurrentThreadId()));
     }
     const int result = ::MessageBoxW(m_owner, Widen(text).c_str(), Widen(title).c_str(),
                                      ButtonStyle(buttons) | IconStyle(icon) | modality);
-    if (tCentringHook) {  // the box never became active
-        ::UnhookWindowsHookEx(tCentringHook);
-        tCentringHook = nullptr;
-    }
+    tCentringHook.Reset();  // when the box never became active
     return AnswerOf(result);
 }

@@ -10,6 +10,11 @@ struct RuntimeError {
     std::string description;
 };
 
+// How a message shows an error: "Error <number>", a line break, then its description.
+inline std::string ErrorLines(const RuntimeError& error) {
+    return "Error " + std::to_string(error.number) + "\r\n" + error.description;
+}
+
 class [[nodiscard]] Outcome {
 public:
     static Outcome Success() { return Outcome(); }

@@ -2,17 +2,21 @@
 
 #include <windows.h>
 
-std::wstring ProgramFolder() {
+std::wstring ProgramPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
             ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length < path.size()) {
             path.resize(length);
-            break;
+            return path;
         }
-        path.resize(path.size() * 2);
+        path.resize(path.size() * 2);  // a long path: ask again with room for it
     }
+}
+
+std::wstring ProgramFolder() {
+    const std::wstring path = ProgramPath();
     const auto lastBackslash = path.rfind(L'\\');
     return lastBackslash == std::wstring::npos ? std::wstring() : path.substr(0, lastBackslash);
 }

@@ -1,7 +1,10 @@
 #pragma once
+// Where the running program lives.
 
 #include <string>
 
+// The running executable's full path.
+std::wstring ProgramPath();
 // The folder that holds the running executable, without a trailing backslash.
 std::wstring ProgramFolder();
 

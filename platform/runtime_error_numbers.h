@@ -3,4 +3,7 @@
 
 #include <cstdint>
 
+// The numbers the program names itself.
+inline constexpr int kOutOfMemoryNumber = 7;
+
 int RuntimeErrorNumberFor(std::uint32_t win32Error);

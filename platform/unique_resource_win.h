@@ -122,3 +122,57 @@ struct ImageListTraits {
     static void Close(Handle handle) { ::ImageList_Destroy(handle); }
 };
 using UniqueImageList = UniqueResource<ImageListTraits>;
+
+struct HookTraits {
+    using Handle = HHOOK;
+    static Handle None() { return nullptr; }
+    static void Close(Handle handle) { ::UnhookWindowsHookEx(handle); }
+};
+using UniqueHook = UniqueResource<HookTraits>;
+
+struct MenuTraits {
+    using Handle = HMENU;
+    static Handle None() { return nullptr; }
+    static void Close(Handle handle) { ::DestroyMenu(handle); }
+};
+using UniqueMenu = UniqueResource<MenuTraits>;  // a menu no window owns (popup menus)
+
+// A window's device context from GetDC (or, for the whole window with its frame,
+// GetWindowDC), released to that window.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window, bool wholeWindow = false)
+        : m_window(window), m_dc(wholeWindow ? ::GetWindowDC(window) : ::GetDC(window)) {}
+    ~WindowDc() {
+        if (m_dc) {
+            ::ReleaseDC(m_window, m_dc);
+        }
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+
+    HDC Get() const { return m_dc; }
+    explicit operator bool() const { return m_dc != nullptr; }
+
+private:
+    HWND m_window;
+    HDC m_dc;
+};
+
+// Selects a GDI object into a device context for as long as it lives, then puts the one it
+// replaced back. Declared after the object it selects, so that it lets go first.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(::SelectObject(dc, object)) {}
+    ~SelectedObject() {
+        if (m_previous) {
+            ::SelectObject(m_dc, m_previous);
+        }
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC m_dc;
+    HGDIOBJ m_previous;
+};

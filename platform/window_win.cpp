@@ -171,3 +171,8 @@ RECT PlaceInPixels(int left, int top, int width, int height, int dpi) {
     return {TwipsToPixels(left, dpi), TwipsToPixels(top, dpi), TwipsToPixels(left + width, dpi),
             TwipsToPixels(top + height, dpi)};
 }
+
+void MoveInTwips(HWND control, int left, int top, int width, int height, int dpi) {
+    ::MoveWindow(control, TwipsToPixels(left, dpi), TwipsToPixels(top, dpi),
+                 TwipsToPixels(width, dpi), TwipsToPixels(height, dpi), TRUE);
+}

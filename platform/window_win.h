@@ -59,6 +59,8 @@ SizeInTwips OuterSizeInTwips(HWND window, int dpi);
 
 // A control's place given in twips (left, top, width, height), in pixels at `dpi`.
 RECT PlaceInPixels(int left, int top, int width, int height, int dpi);
+// Moves a control to a place given in twips, each length turned into pixels on its own.
+void MoveInTwips(HWND control, int left, int top, int width, int height, int dpi);
 
 // The outer size, in pixels at `dpi`, of a window of this style whose client area is
 // `client` twips.

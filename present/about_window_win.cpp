@@ -1,6 +1,7 @@
 #include "present/about_window_win.h"
 
 #include "platform/callback_guard_win.h"
+#include "platform/unique_resource_win.h"
 
 #include <commctrl.h>
 
@@ -174,14 +175,13 @@ void AboutWindow::PaintArtwork(HDC dc) const {
     // The product's folder, half veiled, as on the start-up window.
     const int unit = ::MulDiv(5, dpi, USER_DEFAULT_SCREEN_DPI);
     DrawVeiledFolder(dc, 3 * unit, 2 * unit, unit);
-    UniqueFont tagline = CreateUiFont(L"Verdana", 110, FW_BOLD, dpi);
-    const HGDIOBJ previous = ::SelectObject(dc, tagline.Get());
+    const UniqueFont tagline = CreateUiFont(L"Verdana", 110, FW_BOLD, dpi);
+    const SelectedObject selected(dc, tagline.Get());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, kArtworkText);
     RECT text{17 * unit, art.top, art.right - 2 * unit, art.bottom};
     ::DrawTextW(dc, L"Folders out of sight, back on demand", -1, &text,
                 DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
-    ::SelectObject(dc, previous);
 }
 
 LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

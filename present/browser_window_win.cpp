@@ -177,7 +177,6 @@ void BrowserWindow::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 void BrowserWindow::Load() {
-    m_productInfo = LoadProductInfo();
     // The second panel, with its settings left alone.
     RECT client{};
     ::GetClientRect(Handle(), &client);
@@ -214,7 +213,7 @@ void BrowserWindow::LayoutBrowser() {
     input.webViewTop = kWebView.top;
     const BrowserLayout layout = ::LayoutBrowser(input);
 
-    const int panel = static_cast<int>(std::lround(layout.statusPanelWidth * dpi / 1440.0));
+    const int panel = TwipsToPixels(layout.statusPanelWidth, dpi);
     int parts[2] = {0, 0};
     ::SendMessageW(m_statusBar, SB_GETPARTS, 2, reinterpret_cast<LPARAM>(parts));
     if (parts[0] != panel || parts[1] != 2 * panel) {

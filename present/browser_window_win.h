@@ -12,7 +12,8 @@
 class BrowserWindow final : public Window {
 public:
     // `closed` runs as the window closes: the program may end with it.
-    explicit BrowserWindow(std::function<void()> closed) : m_closed(std::move(closed)) {}
+    BrowserWindow(const ProductInfo& productInfo, std::function<void()> closed)
+        : m_productInfo(productInfo), m_closed(std::move(closed)) {}
 
     // Makes the window and runs its load: it opens on the website, maximised.
     bool Create();
@@ -41,8 +42,8 @@ private:
                                            UINT_PTR id,
                                            DWORD_PTR data);
 
+    const ProductInfo& m_productInfo;
     std::function<void()> m_closed;
-    ProductInfo m_productInfo;
     WebView m_webView;
     UniqueFont m_font;
     UniqueIcon m_pictures[5];

@@ -20,13 +20,11 @@ struct Canvas {
 };
 
 void Fill(const Canvas& canvas, COLORREF colour, const POINT* points, int count) {
-    UniqueBrush brush(::CreateSolidBrush(colour));
-    UniquePen pen(::CreatePen(PS_SOLID, 1, colour));
-    const HGDIOBJ previousBrush = ::SelectObject(canvas.dc, brush.Get());
-    const HGDIOBJ previousPen = ::SelectObject(canvas.dc, pen.Get());
+    const UniqueBrush brush(::CreateSolidBrush(colour));
+    const UniquePen pen(::CreatePen(PS_SOLID, 1, colour));
+    const SelectedObject selectedBrush(canvas.dc, brush.Get());
+    const SelectedObject selectedPen(canvas.dc, pen.Get());
     ::Polygon(canvas.dc, points, count);
-    ::SelectObject(canvas.dc, previousPen);
-    ::SelectObject(canvas.dc, previousBrush);
 }
 
 void Arrow(const Canvas& canvas, bool right, COLORREF colour, int offsetX, int offsetY) {
@@ -61,27 +59,27 @@ void Draw(const Canvas& canvas, ButtonPicture picture) {
             break;
         }
         case ButtonPicture::Refresh: {
-            UniquePen pen(::CreatePen(PS_SOLID, canvas.S(3), kInk));
-            const HGDIOBJ previousPen = ::SelectObject(dc, pen.Get());
-            const HGDIOBJ previousBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
-            // Three quarters of a circle, open at the top right, where the arrow head sits.
-            // Arc runs counter-clockwise, so it starts at the top and ends at the right.
-            ::Arc(dc, canvas.S(4), canvas.S(4), canvas.S(20), canvas.S(20), canvas.S(14),
-                  canvas.S(3), canvas.S(20), canvas.S(8));
-            ::SelectObject(dc, previousBrush);
-            ::SelectObject(dc, previousPen);
+            {
+                const UniquePen pen(::CreatePen(PS_SOLID, canvas.S(3), kInk));
+                const SelectedObject selectedPen(dc, pen.Get());
+                const SelectedObject selectedBrush(dc, ::GetStockObject(NULL_BRUSH));
+                // Three quarters of a circle, open at the top right, where the arrow head sits.
+                // Arc runs counter-clockwise, so it starts at the top and ends at the right.
+                ::Arc(dc, canvas.S(4), canvas.S(4), canvas.S(20), canvas.S(20), canvas.S(14),
+                      canvas.S(3), canvas.S(20), canvas.S(8));
+            }
             const POINT head[] = {canvas.P(13, 1), canvas.P(21, 3), canvas.P(15, 9)};
             Fill(canvas, kInk, head, 3);
             break;
         }
         case ButtonPicture::Go: {
-            UniqueBrush brush(::CreateSolidBrush(kInk));
-            UniquePen pen(::CreatePen(PS_SOLID, 1, kInk));
-            const HGDIOBJ previousBrush = ::SelectObject(dc, brush.Get());
-            const HGDIOBJ previousPen = ::SelectObject(dc, pen.Get());
-            ::RoundRect(dc, 0, 0, canvas.S(46), canvas.S(16), canvas.S(16), canvas.S(16));
-            ::SelectObject(dc, previousPen);
-            ::SelectObject(dc, previousBrush);
+            {
+                const UniqueBrush brush(::CreateSolidBrush(kInk));
+                const UniquePen pen(::CreatePen(PS_SOLID, 1, kInk));
+                const SelectedObject selectedBrush(dc, brush.Get());
+                const SelectedObject selectedPen(dc, pen.Get());
+                ::RoundRect(dc, 0, 0, canvas.S(46), canvas.S(16), canvas.S(16), canvas.S(16));
+            }
             const POINT arrow[] = {canvas.P(14, 6), canvas.P(26, 6),  canvas.P(26, 3),
                                    canvas.P(33, 8), canvas.P(26, 13), canvas.P(26, 10),
                                    canvas.P(14, 10)};
@@ -111,14 +109,16 @@ UniqueIcon MakeButtonPicture(ButtonPicture picture, int dpi) {
     if (!colour || !bits) {
         return {};
     }
-    UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
-    const HGDIOBJ previous = ::SelectObject(dc.Get(), colour.Get());
-    const RECT all{0, 0, width, height};
-    ::SetBkColor(dc.Get(), kKey);
-    ::ExtTextOutW(dc.Get(), 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
-    Draw({dc.Get(), width, designWidth}, picture);
-    ::GdiFlush();
-    ::SelectObject(dc.Get(), previous);
+    {
+        // The bitmap is let go of before its pixels are read and it becomes an icon.
+        const UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+        const SelectedObject selected(dc.Get(), colour.Get());
+        const RECT all{0, 0, width, height};
+        ::SetBkColor(dc.Get(), kKey);
+        ::ExtTextOutW(dc.Get(), 0, 0, ETO_OPAQUE, &all, nullptr, 0, nullptr);
+        Draw({dc.Get(), width, designWidth}, picture);
+        ::GdiFlush();
+    }
 
     // GDI leaves alpha at zero: the key colour becomes transparent, everything else opaque.
     // The mask says the same for whoever draws without alpha: set bits are transparent.

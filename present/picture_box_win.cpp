@@ -2,7 +2,7 @@
 
 #include "platform/callback_guard_win.h"
 
-#include "present/skin_form_win.h"
+#include "present/control_colors_win.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/program_folder_win.h"
 #include "platform/text_win.h"
 
 namespace {
@@ -22,9 +23,7 @@ std::string VersionString(const std::vector<char>& block, const wchar_t* name) {
 }  // namespace
 
 ProductInfo LoadProductInfo() {
-    wchar_t path[MAX_PATH * 4] = {};
-    ::GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-    return LoadProductInfoFrom(path);
+    return LoadProductInfoFrom(ProgramPath());
 }
 
 ProductInfo LoadProductInfoFrom(const std::wstring& executablePath) {

@@ -4,13 +4,14 @@
 
 #include <commctrl.h>
 
+#include <memory>
 #include <string>
 
 #include "platform/gdi_win.h"
 #include "platform/text_win.h"
 #include "platform/unique_resource_win.h"
 #include "platform/window_win.h"
-#include "present/skin_form_win.h"
+#include "present/control_colors_win.h"
 #include "present/skin_win.h"
 
 namespace {
@@ -29,13 +30,11 @@ struct ControlState {
 };
 
 void RoundBox(HDC dc, const RECT& rect, COLORREF fill, COLORREF edge, int radius, int width) {
-    UniquePen pen(::CreatePen(PS_INSIDEFRAME, width, edge));
-    UniqueBrush brush(::CreateSolidBrush(fill));
-    const HGDIOBJ previousPen = ::SelectObject(dc, pen.Get());
-    const HGDIOBJ previousBrush = ::SelectObject(dc, brush.Get());
+    const UniquePen pen(::CreatePen(PS_INSIDEFRAME, width, edge));
+    const UniqueBrush brush(::CreateSolidBrush(fill));
+    const SelectedObject selectedPen(dc, pen.Get());
+    const SelectedObject selectedBrush(dc, brush.Get());
     ::RoundRect(dc, rect.left, rect.top, rect.right, rect.bottom, radius, radius);
-    ::SelectObject(dc, previousBrush);
-    ::SelectObject(dc, previousPen);
 }
 
 HFONT FontOf(HWND control) {
@@ -92,7 +91,7 @@ void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& 
     }
     const auto picture = static_cast<HICON>(::GetPropW(button, kPictureProperty));
     const std::wstring caption = TextOfWindow(button);
-    const HGDIOBJ previousFont = ::SelectObject(dc, FontOf(button));
+    const SelectedObject selectedFont(dc, FontOf(button));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, enabled ? colours.text : colours.disabledText);
     int pictureWidth = 0;
@@ -123,7 +122,6 @@ void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& 
                      pictureWidth, pictureHeight, 0, nullptr, DI_NORMAL);
         RECT text{left + pictureWidth + 2 * unit, content.top, content.right, content.bottom};
         ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_LEFT | DT_VCENTER);
-        ::SelectObject(dc, previousFont);
         return;
     }
     // The picture sits above the caption, made smaller where the button is short; where even a
@@ -144,7 +142,6 @@ void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& 
         ::DrawTextW(dc, caption.c_str(), -1, &content,
                     DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS);
     }
-    ::SelectObject(dc, previousFont);
 }
 
 void PaintCheckBox(HWND checkBox, HDC dc, const RECT& area, const ControlState& state) {
@@ -171,9 +168,9 @@ void PaintCheckBox(HWND checkBox, HDC dc, const RECT& area, const ControlState& 
     }
     RoundBox(dc, box, fill, edge, ScaleToWindow(4, checkBox), unit);
     if (check == BST_CHECKED || check == BST_INDETERMINATE) {
-        UniquePen pen(
+        const UniquePen pen(
             ::CreatePen(PS_SOLID, 2 * unit, enabled ? colours.accentText : colours.disabledText));
-        const HGDIOBJ previousPen = ::SelectObject(dc, pen.Get());
+        const SelectedObject selectedPen(dc, pen.Get());
         const int s = size;
         if (check == BST_CHECKED) {
             const POINT tick[] = {{box.left + s * 3 / 14, box.top + s * 7 / 14},
@@ -184,12 +181,11 @@ void PaintCheckBox(HWND checkBox, HDC dc, const RECT& area, const ControlState& 
             ::MoveToEx(dc, box.left + s / 4, box.top + s / 2, nullptr);
             ::LineTo(dc, box.right - s / 4, box.top + s / 2);
         }
-        ::SelectObject(dc, previousPen);
     }
 
     RECT text{box.right + ScaleToWindow(6, checkBox), area.top, area.right, area.bottom};
     const std::wstring caption = TextOfWindow(checkBox);
-    const HGDIOBJ previousFont = ::SelectObject(dc, FontOf(checkBox));
+    const SelectedObject selectedFont(dc, FontOf(checkBox));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, enabled ? colours.text : colours.disabledText);
     const UINT hidePrefix =
@@ -206,12 +202,11 @@ void PaintCheckBox(HWND checkBox, HDC dc, const RECT& area, const ControlState& 
         ::SetTextColor(dc, colours.text);
         ::DrawFocusRect(dc, &focus);
     }
-    ::SelectObject(dc, previousFont);
 }
 
 void PaintGroupBox(HWND group, HDC dc, const RECT& area, const ControlState& state) {
     const SkinPalette& colours = state.skin->Palette();
-    const HGDIOBJ previousFont = ::SelectObject(dc, FontOf(group));
+    const SelectedObject selectedFont(dc, FontOf(group));
     TEXTMETRICW metrics{};
     ::GetTextMetricsW(dc, &metrics);
     const int unit = std::max(1, ScaleToWindow(1, group));
@@ -231,7 +226,6 @@ void PaintGroupBox(HWND group, HDC dc, const RECT& area, const ControlState& sta
         ::SetTextColor(dc, colours.skinLabelText);
         ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_LEFT | DT_TOP);
     }
-    ::SelectObject(dc, previousFont);
 }
 
 void Paint(HWND control, HDC dc, const ControlState& state) {
@@ -241,9 +235,9 @@ void Paint(HWND control, HDC dc, const ControlState& state) {
         return;
     }
     // Drawn off screen first so that a state change never flickers.
-    UniqueMemoryDc memory(::CreateCompatibleDC(dc));
-    UniqueBitmap bitmap(::CreateCompatibleBitmap(dc, area.right, area.bottom));
-    const HGDIOBJ previous = ::SelectObject(memory.Get(), bitmap.Get());
+    const UniqueMemoryDc memory(::CreateCompatibleDC(dc));
+    const UniqueBitmap bitmap(::CreateCompatibleBitmap(dc, area.right, area.bottom));
+    const SelectedObject selected(memory.Get(), bitmap.Get());
     switch (state.kind) {
         case Kind::PushButton:
             PaintPushButton(control, memory.Get(), area, state);
@@ -256,7 +250,6 @@ void Paint(HWND control, HDC dc, const ControlState& state) {
             break;
     }
     ::BitBlt(dc, 0, 0, area.right, area.bottom, memory.Get(), 0, 0, SRCCOPY);
-    ::SelectObject(memory.Get(), previous);
 }
 
 void Repaint(HWND control) {
@@ -325,7 +318,10 @@ LRESULT CALLBACK ControlSubclassProc(HWND control,
                     ::RemoveWindowSubclass(control, ControlSubclassProc, kControlSubclassId);
                     ::RemovePropW(control, kLookProperty);
                     ::RemovePropW(control, kPictureProperty);
-                    delete &state;
+                    {
+                        // The state was the subclass's; it goes with the control.
+                        const std::unique_ptr<ControlState> owned(&state);
+                    }
                     break;
             }
             return ::DefSubclassProc(control, message, wParam, lParam);
@@ -350,10 +346,11 @@ void AttachSkinControl(HWND control, const Skin& skin) {
     } else {
         return;
     }
-    auto* state = new ControlState{&skin, kind};
+    auto state = std::make_unique<ControlState>(ControlState{&skin, kind});
     ::SetPropW(control, kLookProperty, reinterpret_cast<HANDLE>(1));
+    // The subclass owns the state from here; WM_NCDESTROY lets it go.
     ::SetWindowSubclass(control, ControlSubclassProc, kControlSubclassId,
-                        reinterpret_cast<DWORD_PTR>(state));
+                        reinterpret_cast<DWORD_PTR>(state.release()));
     ::InvalidateRect(control, nullptr, TRUE);
 }
 

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "present/control_colors_win.h"
 #include "present/skin_form_win.h"
 #include "present/skin_frame_win.h"
 #include "present/skin_win.h"
@@ -40,7 +41,7 @@ DialogWatchProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PT
                     const auto back = skin->Colour(2), text = skin->Colour(3),
                                panel = skin->Colour(4);
                     ColorControls(dialog, *back, *text, *panel);
-                    skin->Apply(dialog);
+                    ApplySkin(dialog, *skin);
                 }
                 return result;
             }
@@ -74,14 +75,11 @@ void SkinEngine::Start() {
     if (m_hook || !m_skin) {
         return;
     }
-    m_hook = ::SetWindowsHookExW(WH_CBT, CbtProc, nullptr, ::GetCurrentThreadId());
+    m_hook.Reset(::SetWindowsHookExW(WH_CBT, CbtProc, nullptr, ::GetCurrentThreadId()));
 }
 
 void SkinEngine::Stop() {
-    if (m_hook) {
-        ::UnhookWindowsHookEx(m_hook);
-        m_hook = nullptr;
-    }
+    m_hook.Reset();
 }
 
 LRESULT CALLBACK SkinEngine::CbtProc(int code, WPARAM wParam, LPARAM lParam) {

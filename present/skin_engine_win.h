@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "platform/unique_resource_win.h"
+
 class Skin;
 
 class SkinEngine {
@@ -16,14 +18,14 @@ public:
     void HandSkin(const Skin& skin);
     void Start();
     void Stop();
-    bool Running() const { return m_hook != nullptr; }
+    bool Running() const { return static_cast<bool>(m_hook); }
 
 private:
     SkinEngine() = default;
     static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
 
     const Skin* m_skin = nullptr;
-    HHOOK m_hook = nullptr;
+    UniqueHook m_hook;
 };
 
 // The start-up steps: make the engine if needed, hand it the skin, start it.

@@ -4,29 +4,15 @@
 
 #include <windows.h>
 
-#include <cstdint>
-#include <optional>
-#include <string>
-#include <vector>
+class Skin;
 
-// The kind of control, by the names the skin's rules use ("CommandButton", "TextBox", "Label",
-// "PictureBox" ...). Unknown kinds give their window class name.
-std::string ControlTypeName(HWND control);
+// Gives the window the skin's frame and its controls the skin's look. Controls created later
+// keep the standard look.
+void ApplySkin(HWND window, const Skin& skin);
 
-// The colours ColorControls gave a control; nothing where it gave none.
-std::optional<COLORREF> ControlBackColor(HWND control);
-std::optional<COLORREF> ControlForeColor(HWND control);
-
-// Every control of the window, nested ones included, in the window's order.
-std::vector<HWND> ControlsOf(HWND window);
-
-// Skins the window with the program's skin. Does nothing before there is one.
+// Colours the window's controls, then skins it with the program's skin. Does nothing before
+// there is one.
 void SkinForm(HWND window);
-
-void ColorControls(HWND window,
-                   std::uint32_t backColour,
-                   std::uint32_t textColour,
-                   std::uint32_t panelColour);
 
 // Covers each plain label that shares the template skin label's container with a new skin label
 // of the same place, size, font, caption and visibility. The window must carry the template.

@@ -5,13 +5,14 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/gdi_win.h"
 #include "platform/unique_resource_win.h"
 #include "present/artwork_win.h"
-#include "present/skin_form_win.h"
+#include "present/control_colors_win.h"
 #include "present/skin_frame_layout.h"
 #include "present/skin_win.h"
 
@@ -22,7 +23,7 @@ constexpr UINT_PTR kFrameSubclassId = 0x4D465231;  // "MFR1"
 
 struct FrameState {
     const Skin* skin = nullptr;
-    HMENU menu = nullptr;  // the menu bar, drawn by the skin; the window no longer holds it
+    UniqueMenu menu;  // the menu bar, drawn by the skin; the window no longer holds it
     FrameFeatures features;
     bool hasCaption = false;
     bool active = true;
@@ -75,9 +76,9 @@ std::wstring MenuItemText(HMENU menu, int index) {
 // Lays the menu bar's items out with the menu font selected into `dc`.
 std::vector<PixelRect> LayOutMenuItems(HWND window, const FrameState& state, HDC dc) {
     std::vector<int> widths;
-    for (int i = 0; state.menu && i < ::GetMenuItemCount(state.menu); ++i) {
+    for (int i = 0; state.menu && i < ::GetMenuItemCount(state.menu.Get()); ++i) {
         RECT measure{};
-        ::DrawTextW(dc, MenuItemText(state.menu, i).c_str(), -1, &measure,
+        ::DrawTextW(dc, MenuItemText(state.menu.Get(), i).c_str(), -1, &measure,
                     DT_SINGLELINE | DT_CALCRECT);
         widths.push_back(measure.right - measure.left);
     }
@@ -87,12 +88,10 @@ std::vector<PixelRect> LayOutMenuItems(HWND window, const FrameState& state, HDC
 // The items as last drawn; laid out now if the bar has not been drawn yet.
 const std::vector<PixelRect>& MenuItemsOf(HWND window, FrameState& state) {
     if (state.menu && state.menuItems.empty()) {
-        const HDC dc = ::GetWindowDC(window);
-        UniqueFont font = NonClientFont(window, true);
-        const HGDIOBJ previous = ::SelectObject(dc, font.Get());
-        state.menuItems = LayOutMenuItems(window, state, dc);
-        ::SelectObject(dc, previous);
-        ::ReleaseDC(window, dc);
+        const WindowDc dc(window, true);
+        const UniqueFont font = NonClientFont(window, true);
+        const SelectedObject selected(dc.Get(), font.Get());
+        state.menuItems = LayOutMenuItems(window, state, dc.Get());
     }
     return state.menuItems;
 }
@@ -106,9 +105,9 @@ void DrawCaptionGlyph(HDC dc,
     const int half = 5 * unit;
     const int cx = (button.left + button.right) / 2;
     const int cy = (button.top + button.bottom) / 2;
-    UniquePen pen(::CreatePen(PS_SOLID, unit, colour));
-    const HGDIOBJ previousPen = ::SelectObject(dc, pen.Get());
-    const HGDIOBJ previousBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+    const UniquePen pen(::CreatePen(PS_SOLID, unit, colour));
+    const SelectedObject selectedPen(dc, pen.Get());
+    const SelectedObject selectedBrush(dc, ::GetStockObject(NULL_BRUSH));
     switch (part) {
         case FramePart::MinimizeButton:
             ::MoveToEx(dc, cx - half, cy, nullptr);
@@ -136,8 +135,6 @@ void DrawCaptionGlyph(HDC dc,
         default:
             break;
     }
-    ::SelectObject(dc, previousBrush);
-    ::SelectObject(dc, previousPen);
 }
 
 void PaintFrame(HWND window, FrameState& state) {
@@ -147,11 +144,12 @@ void PaintFrame(HWND window, FrameState& state) {
         return;
     }
     const FrameLayout layout = LayoutOf(window, state);
-    const HDC windowDc = ::GetWindowDC(window);
+    const WindowDc frameDc(window, true);
+    const HDC windowDc = frameDc.Get();
     // Drawn off screen, then copied around the client area in one go: no flicker.
     UniqueMemoryDc dc(::CreateCompatibleDC(windowDc));
     UniqueBitmap bitmap(::CreateCompatibleBitmap(windowDc, size.cx, size.cy));
-    const HGDIOBJ previousBitmap = ::SelectObject(dc.Get(), bitmap.Get());
+    const SelectedObject selectedBitmap(dc.Get(), bitmap.Get());
     const HDC paint = dc.Get();
 
     const COLORREF frameColour = state.active ? colours.captionActive : colours.captionInactive;
@@ -174,8 +172,8 @@ void PaintFrame(HWND window, FrameState& state) {
             const int top = (layout.caption.top + layout.caption.bottom - 10 * folderUnit) / 2;
             DrawVeiledFolder(paint, left, top, folderUnit);
         }
-        UniqueFont font = NonClientFont(window, false);
-        const HGDIOBJ previousFont = ::SelectObject(paint, font.Get());
+        const UniqueFont font = NonClientFont(window, false);
+        const SelectedObject selectedFont(paint, font.Get());
         ::SetBkMode(paint, TRANSPARENT);
         ::SetTextColor(paint, state.active ? colours.captionText : colours.captionTextInactive);
         wchar_t title[256] = {};
@@ -185,7 +183,6 @@ void PaintFrame(HWND window, FrameState& state) {
             state.features.systemButton ? ScaleToWindow(2, window) : ScaleToWindow(10, window);
         ::DrawTextW(paint, title, -1, &titleRect,
                     DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
-        ::SelectObject(paint, previousFont);
 
         const bool zoomed = ::IsZoomed(window) != FALSE;
         for (const auto& [part, rect] :
@@ -214,8 +211,8 @@ void PaintFrame(HWND window, FrameState& state) {
         FillSolid(paint, bar, colours.menuBar);
         const RECT line{bar.left, bar.bottom - unit, bar.right, bar.bottom};
         FillSolid(paint, line, colours.menuBarLine);
-        UniqueFont font = NonClientFont(window, true);
-        const HGDIOBJ previousFont = ::SelectObject(paint, font.Get());
+        const UniqueFont font = NonClientFont(window, true);
+        const SelectedObject selectedFont(paint, font.Get());
         ::SetBkMode(paint, TRANSPARENT);
         state.menuItems = LayOutMenuItems(window, state, paint);
         const auto& items = state.menuItems;
@@ -229,10 +226,9 @@ void PaintFrame(HWND window, FrameState& state) {
                 FillSolid(paint, item, colours.menuHot);
             }
             ::SetTextColor(paint, open ? colours.accentText : colours.menuText);
-            ::DrawTextW(paint, MenuItemText(state.menu, static_cast<int>(i)).c_str(), -1, &item,
-                        DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+            ::DrawTextW(paint, MenuItemText(state.menu.Get(), static_cast<int>(i)).c_str(), -1,
+                        &item, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
         }
-        ::SelectObject(paint, previousFont);
     }
 
     // Copy everything but the client area, which the window paints itself.
@@ -244,8 +240,6 @@ void PaintFrame(HWND window, FrameState& state) {
     ::OffsetRect(&client, -windowRect.left, -windowRect.top);
     ::ExcludeClipRect(windowDc, client.left, client.top, client.right, client.bottom);
     ::BitBlt(windowDc, 0, 0, size.cx, size.cy, paint, 0, 0, SRCCOPY);
-    ::SelectObject(paint, previousBitmap);
-    ::ReleaseDC(window, windowDc);
 }
 
 FramePart PartAt(HWND window, const FrameState& state, POINT screen) {
@@ -336,7 +330,7 @@ struct MenuBarTracking {
     FrameState* state = nullptr;
     std::vector<PixelRect> items;
     int next = -1;
-    HHOOK hook = nullptr;
+    UniqueHook hook;
 };
 MenuBarTracking* gTracking = nullptr;
 
@@ -381,8 +375,8 @@ void OpenMenuBar(HWND window, FrameState& state, int item, bool fromKeyboard) {
     tracking.window = window;
     tracking.state = &state;
     tracking.items = MenuItemsOf(window, state);
-    tracking.hook =
-        ::SetWindowsHookExW(WH_MSGFILTER, MenuFilterProc, nullptr, ::GetCurrentThreadId());
+    tracking.hook.Reset(
+        ::SetWindowsHookExW(WH_MSGFILTER, MenuFilterProc, nullptr, ::GetCurrentThreadId()));
     gTracking = &tracking;
     while (item >= 0 && item < static_cast<int>(tracking.items.size())) {
         tracking.next = -1;
@@ -394,14 +388,12 @@ void OpenMenuBar(HWND window, FrameState& state, int item, bool fromKeyboard) {
         if (fromKeyboard) {
             ::PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);  // select the first item
         }
-        ::TrackPopupMenu(::GetSubMenu(state.menu, item), TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y,
-                         0, window, nullptr);
+        ::TrackPopupMenu(::GetSubMenu(state.menu.Get(), item), TPM_LEFTALIGN | TPM_TOPALIGN, at.x,
+                         at.y, 0, window, nullptr);
         item = tracking.next;
     }
     gTracking = nullptr;
-    if (tracking.hook) {
-        ::UnhookWindowsHookEx(tracking.hook);
-    }
+    tracking.hook.Reset();
     state.openMenuItem = -1;
     PaintFrame(window, state);
 }
@@ -431,7 +423,7 @@ int MenuItemForAccessKey(HMENU menu, wchar_t key) {
 // Alt and a letter typed in a control reach the system's menu handling, never this window: the
 // keys for the skin's menu bar (and Alt+Space for the window menu) are taken on their way to
 // the control and handed to the window they belong to.
-HHOOK gAccessKeyHook = nullptr;
+UniqueHook gAccessKeyHook;
 int gWatchedFrames = 0;
 
 LRESULT CALLBACK AccessKeyHookProc(int code, WPARAM wParam, LPARAM lParam) {
@@ -446,7 +438,7 @@ LRESULT CALLBACK AccessKeyHookProc(int code, WPARAM wParam, LPARAM lParam) {
                     static_cast<const FrameState*>(::GetPropW(root, kFrameProperty));
                 const auto key = static_cast<wchar_t>(message->wParam);
                 if (root != message->hwnd && state &&
-                    (key == L' ' || MenuItemForAccessKey(state->menu, key) >= 0)) {
+                    (key == L' ' || MenuItemForAccessKey(state->menu.Get(), key) >= 0)) {
                     ::PostMessageW(root, WM_SYSCOMMAND, SC_KEYMENU, key);
                     message->message = WM_NULL;
                 }
@@ -458,11 +450,10 @@ LRESULT CALLBACK AccessKeyHookProc(int code, WPARAM wParam, LPARAM lParam) {
 
 void WatchAccessKeys(bool attach) {
     if (attach && gWatchedFrames++ == 0) {
-        gAccessKeyHook =
-            ::SetWindowsHookExW(WH_GETMESSAGE, AccessKeyHookProc, nullptr, ::GetCurrentThreadId());
-    } else if (!attach && --gWatchedFrames == 0 && gAccessKeyHook) {
-        ::UnhookWindowsHookEx(gAccessKeyHook);
-        gAccessKeyHook = nullptr;
+        gAccessKeyHook.Reset(
+            ::SetWindowsHookExW(WH_GETMESSAGE, AccessKeyHookProc, nullptr, ::GetCurrentThreadId()));
+    } else if (!attach && --gWatchedFrames == 0) {
+        gAccessKeyHook.Reset();
     }
 }
 
@@ -637,7 +628,7 @@ LRESULT CALLBACK FrameSubclassProc(HWND window,
                         const auto key = static_cast<wchar_t>(lParam);
                         if (key == L' ') {
                             ShowSystemMenu(window, state);
-                        } else if (const int item = MenuItemForAccessKey(state.menu, key);
+                        } else if (const int item = MenuItemForAccessKey(state.menu.Get(), key);
                                    item >= 0) {
                             OpenMenuBar(window, state, item, true);
                         }
@@ -700,10 +691,10 @@ LRESULT CALLBACK FrameSubclassProc(HWND window,
                     ::RemoveWindowSubclass(window, FrameSubclassProc, kFrameSubclassId);
                     ::RemovePropW(window, kFrameProperty);
                     WatchAccessKeys(false);
-                    if (state.menu) {
-                        ::DestroyMenu(state.menu);
+                    {
+                        // The state was the subclass's; it goes with the window, menu and all.
+                        const std::unique_ptr<FrameState> owned(&state);
                     }
-                    delete &state;
                     return ::DefSubclassProc(window, message, wParam, lParam);
             }
             return ::DefSubclassProc(window, message, wParam, lParam);
@@ -720,7 +711,8 @@ void AttachSkinFrame(HWND window, const Skin& skin) {
     RECT client{};
     ::GetClientRect(window, &client);
     const LONG style = ::GetWindowLongW(window, GWL_STYLE);
-    auto* state = new FrameState;
+    auto owned = std::make_unique<FrameState>();
+    FrameState* state = owned.get();
     state->skin = &skin;
     state->hasCaption = (style & WS_CAPTION) == WS_CAPTION;
     state->features.systemButton = (style & WS_SYSMENU) != 0;
@@ -728,7 +720,7 @@ void AttachSkinFrame(HWND window, const Skin& skin) {
     state->features.maximizeButton = (style & WS_MAXIMIZEBOX) != 0;
     state->features.resizable = (style & WS_THICKFRAME) != 0;
     state->active = ::GetActiveWindow() == window;
-    state->menu = ::GetMenu(window);
+    state->menu.Reset(::GetMenu(window));
     if (state->menu) {
         ::SetMenu(window, nullptr);  // the skin draws the menu bar from here on
     }
@@ -741,8 +733,9 @@ void AttachSkinFrame(HWND window, const Skin& skin) {
             ~(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
     ::SetPropW(window, kFrameProperty, state);
     WatchAccessKeys(true);
+    // The subclass owns the state from here; WM_NCDESTROY lets it go.
     ::SetWindowSubclass(window, FrameSubclassProc, kFrameSubclassId,
-                        reinterpret_cast<DWORD_PTR>(state));
+                        reinterpret_cast<DWORD_PTR>(owned.release()));
     ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ResizeToKeepClient(window, {client.right, client.bottom});

@@ -8,3 +8,6 @@ class Skin;
 
 // Takes over the window's frame. The client area keeps its size.
 void AttachSkinFrame(HWND window, const Skin& skin);
+
+// True when the window wears the skin's frame.
+bool HasSkinFrame(HWND window);

@@ -1,6 +1,7 @@
 #include "present/skin_label_win.h"
 
 #include "platform/callback_guard_win.h"
+#include "platform/unique_resource_win.h"
 
 namespace {
 
@@ -54,12 +55,13 @@ LRESULT CALLBACK SkinLabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
                     }
                     ::SetBkMode(dc, TRANSPARENT);
                     const auto font = reinterpret_cast<HFONT>(::GetWindowLongPtrW(hwnd, kFontSlot));
-                    const HGDIOBJ previous =
-                        ::SelectObject(dc, font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
-                    wchar_t text[512] = {};
-                    ::GetWindowTextW(hwnd, text, static_cast<int>(std::size(text)));
-                    ::DrawTextW(dc, text, -1, &client, DT_WORDBREAK | DT_LEFT | DT_NOPREFIX);
-                    ::SelectObject(dc, previous);
+                    {
+                        const SelectedObject selected(
+                            dc, font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
+                        wchar_t text[512] = {};
+                        ::GetWindowTextW(hwnd, text, static_cast<int>(std::size(text)));
+                        ::DrawTextW(dc, text, -1, &client, DT_WORDBREAK | DT_LEFT | DT_NOPREFIX);
+                    }
                     if (message == WM_PAINT) {
                         ::EndPaint(hwnd, &paint);
                     }

@@ -1,11 +1,5 @@
 #include "present/skin_win.h"
 
-#include <vector>
-
-#include "present/skin_controls_win.h"
-#include "present/skin_form_win.h"
-#include "present/skin_frame_win.h"
-
 const Skin* gSkin = nullptr;
 
 namespace {
@@ -49,12 +43,6 @@ const SkinPalette& BuiltInSkinPalette() {
     return kMurkwellSkin;
 }
 
-Skin::~Skin() {
-    for (const auto& [colour, brush] : m_brushes) {
-        ::DeleteObject(brush);
-    }
-}
-
 std::optional<std::uint32_t> Skin::Colour(int property) const {
     switch (property) {
         case 2:
@@ -68,17 +56,10 @@ std::optional<std::uint32_t> Skin::Colour(int property) const {
     }
 }
 
-void Skin::Apply(HWND window) const {
-    for (const HWND child : ControlsOf(window)) {
-        AttachSkinControl(child, *this);
-    }
-    AttachSkinFrame(window, *this);
-}
-
 HBRUSH Skin::Brush(COLORREF colour) const {
     auto& brush = m_brushes[colour];
     if (!brush) {
-        brush = ::CreateSolidBrush(colour);
+        brush.Reset(::CreateSolidBrush(colour));
     }
-    return brush;
+    return brush.Get();
 }

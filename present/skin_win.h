@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 
+#include "platform/unique_resource_win.h"
 #include "present/skin_rules.h"
 
 struct SkinPalette {
@@ -47,15 +48,10 @@ public:
     explicit Skin(const SkinPalette& palette) : m_palette(palette) {}
     Skin(const Skin&) = delete;
     Skin& operator=(const Skin&) = delete;
-    ~Skin();
 
     // The colour the windows ask for by number: 2 (buttons and lists), 3 (list text), 4
     // (picture boxes). Nothing for any other number.
     std::optional<std::uint32_t> Colour(int property) const;
-
-    // Gives the window the skin's frame and its controls the skin's look. Controls created
-    // later keep the standard look.
-    void Apply(HWND window) const;
 
     const SkinPalette& Palette() const { return m_palette; }
     // A solid brush of the colour, kept for the skin's life.
@@ -63,7 +59,7 @@ public:
 
 private:
     SkinPalette m_palette;
-    mutable std::map<COLORREF, HBRUSH> m_brushes;
+    mutable std::map<COLORREF, UniqueBrush> m_brushes;  // made on first use, kept for the run
 };
 
 // The skin built into the program.
@@ -71,6 +67,3 @@ const SkinPalette& BuiltInSkinPalette();
 
 // The skin every window is skinned with; set once the start-up window holds it.
 extern const Skin* gSkin;
-
-// True when the window wears the skin's frame.
-bool HasSkinFrame(HWND window);

@@ -36,24 +36,6 @@ const AtlHost& Atl() {
     return host;
 }
 
-class Bstr {
-public:
-    explicit Bstr(const std::wstring& text)
-        : m_value(::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
-    Bstr() = default;
-    ~Bstr() { ::SysFreeString(m_value); }
-    Bstr(const Bstr&) = delete;
-    Bstr& operator=(const Bstr&) = delete;
-    BSTR Get() const { return m_value; }
-    BSTR* Put() { return &m_value; }
-    std::wstring Text() const {
-        return m_value ? std::wstring(m_value, ::SysStringLen(m_value)) : L"";
-    }
-
-private:
-    BSTR m_value = nullptr;
-};
-
 }  // namespace
 
 // Receives the control's events and hands the two the program uses to the window.
@@ -136,7 +118,7 @@ private:
 
 WebView::~WebView() {
     if (m_sink) {
-        m_sink->Disconnect();
+        static_cast<EventSink*>(m_sink.Get())->Disconnect();
         if (m_browser && m_cookie) {
             ComPtr<IConnectionPointContainer> container;
             ComPtr<IConnectionPoint> point;
@@ -146,7 +128,6 @@ WebView::~WebView() {
                 point->Unadvise(m_cookie);
             }
         }
-        m_sink->Release();
     }
 }
 
@@ -167,12 +148,12 @@ bool WebView::Create(HWND parent, int id, const RECT& rect, bool visible, Events
         return false;
     }
     m_browser->put_Silent(VARIANT_TRUE);  // no script error boxes over the program
-    m_sink = new EventSink(std::move(events));
+    m_sink = ComPtr<IDispatch>(new EventSink(std::move(events)));
     ComPtr<IConnectionPointContainer> container;
     ComPtr<IConnectionPoint> point;
     if (SUCCEEDED(m_browser->QueryInterface(IID_IConnectionPointContainer, container.PutVoid())) &&
         SUCCEEDED(container->FindConnectionPoint(DIID_DWebBrowserEvents2, point.Put()))) {
-        point->Advise(m_sink, &m_cookie);
+        point->Advise(m_sink.Get(), &m_cookie);
     }
     return true;
 }
@@ -181,7 +162,7 @@ HRESULT WebView::Navigate(const std::wstring& address) {
     if (!m_browser) {
         return E_NOINTERFACE;
     }
-    Bstr url(address);
+    const UniqueBstr url = MakeBstr(address);
     VARIANT empty;
     ::VariantInit(&empty);
     return m_browser->Navigate(url.Get(), &empty, &empty, &empty, &empty);
@@ -204,17 +185,17 @@ HRESULT WebView::Refresh() {
 }
 
 std::wstring WebView::LocationUrl() const {
-    Bstr url;
+    UniqueBstr url;
     if (!m_browser || FAILED(m_browser->get_LocationURL(url.Put()))) {
         return {};
     }
-    return url.Text();
+    return BstrText(url);
 }
 
 std::wstring WebView::LocationName() const {
-    Bstr name;
+    UniqueBstr name;
     if (!m_browser || FAILED(m_browser->get_LocationName(name.Put()))) {
         return {};
     }
-    return name.Text();
+    return BstrText(name);
 }

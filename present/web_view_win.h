@@ -44,6 +44,6 @@ private:
 
     HWND m_host = nullptr;  // destroyed with its parent
     ComPtr<IWebBrowser2> m_browser;
-    EventSink* m_sink = nullptr;
+    ComPtr<IDispatch> m_sink;  // an EventSink: ours, and the control's while it is connected
     DWORD m_cookie = 0;
 };

@@ -1,5 +1,7 @@
 #include "protect/machine_store.h"
 
+#include "platform/trimmed.h"
+
 #include "protect/settings_keys.h"
 
 namespace {
@@ -9,25 +11,17 @@ constexpr std::uint32_t kEmptySection = 0x800403E9;
 constexpr std::uint32_t kEmptyKey = 0x800403EA;
 constexpr std::uint32_t kRegistryErrorBase = 0x800407D0;
 
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace
 
 std::string MachineKeyPath(std::string_view company,
                            std::string_view application,
                            std::string_view section) {
     std::string path = "SOFTWARE\\";
-    path += Trimmed(company);
+    path += Trimmed(company, " ");
     path += '\\';
-    path += Trimmed(application);
+    path += Trimmed(application, " ");
     path += '\\';
-    path += Trimmed(section);
+    path += Trimmed(section, " ");
     return path;
 }
 
@@ -37,13 +31,13 @@ MachineSettingResult GetMachineSetting(MachineRegistry& registry,
                                        std::string_view section,
                                        std::string_view key,
                                        std::string_view defaultValue) {
-    if (Trimmed(application).empty()) {
+    if (Trimmed(application, " ").empty()) {
         return {{}, MachineSettingError{kEmptyAppName, "AppName may not be empty"}};
     }
-    if (Trimmed(section).empty()) {
+    if (Trimmed(section, " ").empty()) {
         return {{}, MachineSettingError{kEmptySection, "Section may not be empty"}};
     }
-    if (Trimmed(key).empty()) {
+    if (Trimmed(key, " ").empty()) {
         return {{}, MachineSettingError{kEmptyKey, "Key may not be empty"}};
     }
     const MachineValue found = registry.Read(MachineKeyPath(company, application, section), key);

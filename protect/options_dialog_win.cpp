@@ -91,15 +91,13 @@ void OptionsDialog::OnOk() {
     // Untouched boxes keep the password; both cleared remove it. A legacy password is
     // replaced by its hash whenever the boxes hold a real one. The hash is made first: if the
     // system cannot make it, nothing at all is saved and the dialog stays open.
-    PasswordChange passwordChange;
-    try {
-        passwordChange = m_passwordEdited && first != kPasswordPlaceholder
-                             ? m_passwords.PlanReplace(Narrow(first))
-                             : m_passwords.PlanUpgrade();
-    } catch (const std::exception& failure) {
+    const PasswordChange passwordChange = m_passwordEdited && first != kPasswordPlaceholder
+                                              ? m_passwords.PlanReplace(Narrow(first))
+                                              : m_passwords.PlanUpgrade();
+    if (passwordChange.kind == PasswordChange::Kind::Failed) {
         MessageBoxPrompter(Handle()).Ask(
             "The options could not be saved, because the password could not be protected:\r\n\r\n" +
-                std::string(failure.what()) + "\r\n\r\nNothing has been changed.",
+                passwordChange.failure + "\r\n\r\nNothing has been changed.",
             "Error", PromptButtons::Ok, PromptIcon::Error);
         return;
     }

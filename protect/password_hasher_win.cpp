@@ -4,7 +4,9 @@
 
 #include <bcrypt.h>
 
-#include <stdexcept>
+#include <utility>
+
+#include "platform/unique_resource_win.h"
 
 namespace {
 
@@ -16,12 +18,10 @@ struct Cng {
     decltype(&::BCryptGenRandom) genRandom = nullptr;
     decltype(&::BCryptDeriveKeyPBKDF2) deriveKey = nullptr;
 
-    static const Cng& Get() {
+    // Null when the system has no such cryptography.
+    static const Cng* Get() {
         static const Cng cng = Load();
-        if (!cng.deriveKey) {
-            throw std::runtime_error("the system's cryptography is not available");
-        }
-        return cng;
+        return cng.deriveKey ? &cng : nullptr;
     }
 
 private:
@@ -45,40 +45,45 @@ private:
     }
 };
 
-class AlgorithmHandle {
-public:
-    AlgorithmHandle() {
-        if (!BCRYPT_SUCCESS(Cng::Get().openAlgorithm(&m_handle, BCRYPT_SHA256_ALGORITHM, nullptr,
-                                                     BCRYPT_ALG_HANDLE_HMAC_FLAG))) {
-            throw std::runtime_error("SHA-256 is not available");
-        }
-    }
-    ~AlgorithmHandle() { Cng::Get().closeAlgorithm(m_handle, 0); }
-    AlgorithmHandle(const AlgorithmHandle&) = delete;
-    AlgorithmHandle& operator=(const AlgorithmHandle&) = delete;
-    BCRYPT_ALG_HANDLE Get() const { return m_handle; }
-
-private:
-    BCRYPT_ALG_HANDLE m_handle = nullptr;
+// Only ever made once Cng::Get() has answered: the library is there to close it.
+struct AlgorithmTraits {
+    using Handle = BCRYPT_ALG_HANDLE;
+    static Handle None() { return nullptr; }
+    static void Close(Handle handle) { Cng::Get()->closeAlgorithm(handle, 0); }
 };
+using UniqueAlgorithm = UniqueResource<AlgorithmTraits>;
+
+constexpr char kNoCryptography[] = "the system's cryptography is not available";
 
 }  // namespace
 
-std::string CngPasswordHasher::RandomBytes(std::size_t count) {
-    std::string bytes(count, '\0');
-    if (!BCRYPT_SUCCESS(Cng::Get().genRandom(nullptr, reinterpret_cast<PUCHAR>(bytes.data()),
-                                             static_cast<ULONG>(count),
-                                             BCRYPT_USE_SYSTEM_PREFERRED_RNG))) {
-        throw std::runtime_error("no random bytes");
+CryptoBytes CngPasswordHasher::RandomBytes(std::size_t count) {
+    const Cng* cng = Cng::Get();
+    if (!cng) {
+        return CryptoBytes::Failed(kNoCryptography);
     }
-    return bytes;
+    std::string bytes(count, '\0');
+    if (!BCRYPT_SUCCESS(cng->genRandom(nullptr, reinterpret_cast<PUCHAR>(bytes.data()),
+                                       static_cast<ULONG>(count),
+                                       BCRYPT_USE_SYSTEM_PREFERRED_RNG))) {
+        return CryptoBytes::Failed("no random bytes");
+    }
+    return CryptoBytes::Of(std::move(bytes));
 }
 
-std::string CngPasswordHasher::DeriveKey(std::string_view password,
+CryptoBytes CngPasswordHasher::DeriveKey(std::string_view password,
                                          std::string_view salt,
                                          std::uint32_t iterations,
                                          std::size_t keyLength) {
-    AlgorithmHandle algorithm;
+    const Cng* cng = Cng::Get();
+    if (!cng) {
+        return CryptoBytes::Failed(kNoCryptography);
+    }
+    UniqueAlgorithm algorithm;
+    if (!BCRYPT_SUCCESS(cng->openAlgorithm(algorithm.Put(), BCRYPT_SHA256_ALGORITHM, nullptr,
+                                           BCRYPT_ALG_HANDLE_HMAC_FLAG))) {
+        return CryptoBytes::Failed("SHA-256 is not available");
+    }
     std::string key(keyLength, '\0');
     // CNG wants non-null pointers even for empty input.
     static UCHAR empty = 0;
@@ -86,11 +91,11 @@ std::string CngPasswordHasher::DeriveKey(std::string_view password,
         password.empty() ? &empty : reinterpret_cast<PUCHAR>(const_cast<char*>(password.data()));
     auto* saltBytes =
         salt.empty() ? &empty : reinterpret_cast<PUCHAR>(const_cast<char*>(salt.data()));
-    if (!BCRYPT_SUCCESS(Cng::Get().deriveKey(
+    if (!BCRYPT_SUCCESS(cng->deriveKey(
             algorithm.Get(), passwordBytes, static_cast<ULONG>(password.size()), saltBytes,
             static_cast<ULONG>(salt.size()), iterations, reinterpret_cast<PUCHAR>(key.data()),
             static_cast<ULONG>(keyLength), 0))) {
-        throw std::runtime_error("PBKDF2 failed");
+        return CryptoBytes::Failed("PBKDF2 failed");
     }
-    return key;
+    return CryptoBytes::Of(std::move(key));
 }

@@ -5,8 +5,8 @@
 
 class CngPasswordHasher final : public PasswordHasher {
 public:
-    std::string RandomBytes(std::size_t count) override;
-    std::string DeriveKey(std::string_view password,
+    CryptoBytes RandomBytes(std::size_t count) override;
+    CryptoBytes DeriveKey(std::string_view password,
                           std::string_view salt,
                           std::uint32_t iterations,
                           std::size_t keyLength) override;

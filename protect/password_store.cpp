@@ -75,11 +75,17 @@ bool ConstantTimeEquals(std::string_view a, std::string_view b) {
     return difference == 0;
 }
 
-std::string HashPassword(std::string_view password, PasswordHasher& hasher) {
-    const std::string salt = hasher.RandomBytes(kSaltBytes);
-    const std::string key = hasher.DeriveKey(password, salt, kPasswordIterations, kKeyBytes);
-    return std::string(kScheme) + "$" + std::to_string(kPasswordIterations) + "$" + ToHex(salt) +
-           "$" + ToHex(key);
+CryptoBytes HashPassword(std::string_view password, PasswordHasher& hasher) {
+    const CryptoBytes salt = hasher.RandomBytes(kSaltBytes);
+    if (!salt.bytes) {
+        return salt;
+    }
+    const CryptoBytes key = hasher.DeriveKey(password, *salt.bytes, kPasswordIterations, kKeyBytes);
+    if (!key.bytes) {
+        return key;
+    }
+    return CryptoBytes::Of(std::string(kScheme) + "$" + std::to_string(kPasswordIterations) + "$" +
+                           ToHex(*salt.bytes) + "$" + ToHex(*key.bytes));
 }
 
 namespace {
@@ -124,9 +130,9 @@ bool VerifyPasswordHash(std::string_view password,
     if (!parsed) {
         return false;  // fail closed
     }
-    return ConstantTimeEquals(
-        hasher.DeriveKey(password, parsed->salt, parsed->iterations, parsed->key.size()),
-        parsed->key);
+    const CryptoBytes key =
+        hasher.DeriveKey(password, parsed->salt, parsed->iterations, parsed->key.size());
+    return key.bytes && ConstantTimeEquals(*key.bytes, parsed->key);  // fail closed
 }
 
 std::optional<std::string> PasswordStore::LegacyPassword() const {
@@ -177,7 +183,11 @@ PasswordChange PasswordStore::PlanReplace(std::string_view password) const {
     if (password.empty()) {
         return {PasswordChange::Kind::Remove, {}};
     }
-    return {PasswordChange::Kind::Store, HashPassword(password, m_hasher)};
+    CryptoBytes hash = HashPassword(password, m_hasher);
+    if (!hash.bytes) {
+        return {PasswordChange::Kind::Failed, {}, std::move(hash.failure)};
+    }
+    return {PasswordChange::Kind::Store, std::move(*hash.bytes)};
 }
 
 PasswordChange PasswordStore::PlanUpgrade() const {
@@ -194,6 +204,7 @@ PasswordChange PasswordStore::PlanUpgrade() const {
 void PasswordStore::Apply(const PasswordChange& change) {
     switch (change.kind) {
         case PasswordChange::Kind::Keep:
+        case PasswordChange::Kind::Failed:
             return;
         case PasswordChange::Kind::Remove:
             m_settings.Remove(settings::kPasswordHash);

@@ -8,16 +8,27 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/code_page.h"
 #include "protect/settings_store.h"
 
-// PBKDF2-HMAC-SHA256 and random bytes, from the platform.
+// Bytes from the system's cryptography, or why it could not give them.
+struct CryptoBytes {
+    std::optional<std::string> bytes;
+    std::string failure;  // when there are no bytes
+
+    static CryptoBytes Of(std::string value) { return {std::move(value), {}}; }
+    static CryptoBytes Failed(std::string why) { return {std::nullopt, std::move(why)}; }
+};
+
+// PBKDF2-HMAC-SHA256 and random bytes, from the platform. A system without them is an ordinary
+// failure, answered with a reason, not an exception.
 class PasswordHasher {
 public:
     virtual ~PasswordHasher() = default;
-    virtual std::string RandomBytes(std::size_t count) = 0;
-    virtual std::string DeriveKey(std::string_view password,
+    virtual CryptoBytes RandomBytes(std::size_t count) = 0;
+    virtual CryptoBytes DeriveKey(std::string_view password,
                                   std::string_view salt,
                                   std::uint32_t iterations,
                                   std::size_t keyLength) = 0;
@@ -37,12 +48,14 @@ enum class StoredPassword {
 // What the options dialog's Ok writes for the password, worked out (and hashed) before any
 // setting is written, so that a failure leaves every setting as it was.
 struct PasswordChange {
-    enum class Kind { Keep, Remove, Store } kind = Kind::Keep;
+    // Failed: the password could not be hashed (`failure` says why); nothing may be written.
+    enum class Kind { Keep, Remove, Store, Failed } kind = Kind::Keep;
     std::string hash;
+    std::string failure = {};
 };
 
-// "pbkdf2-sha256$<iterations>$<salt, hex>$<key, hex>"
-std::string HashPassword(std::string_view password, PasswordHasher& hasher);
+// "pbkdf2-sha256$<iterations>$<salt, hex>$<key, hex>", or why it could not be made.
+CryptoBytes HashPassword(std::string_view password, PasswordHasher& hasher);
 // Whether `stored` is a hash in the program's own form, with a round count within bounds.
 bool IsOwnPasswordHash(std::string_view stored);
 // False for anything not in the program's own form: a damaged hash never matches.

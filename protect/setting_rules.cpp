@@ -1,20 +1,9 @@
 #include "protect/setting_rules.h"
 
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-}  // namespace
+#include "platform/trimmed.h"
 
 bool ReadsAsOne(std::string_view text) {
-    std::string_view number = Trimmed(text);
+    std::string_view number = Trimmed(text, " \t");
     if (!number.empty() && number.front() == '+') {
         number.remove_prefix(1);
     }

@@ -2,55 +2,40 @@
 
 #include <windows.h>
 
+#include "platform/registry_key_win.h"
 #include "platform/text_win.h"
-#include "platform/unique_resource_win.h"
 
 UserSettings::UserSettings(std::string_view companyName, std::string_view applicationName)
     : m_keyPath(L"Software\\" + Widen(companyName) + L"\\" + Widen(applicationName) +
                 L"\\Settings") {}
 
 std::string UserSettings::Read(std::string_view key, std::string_view defaultValue) const {
-    UniqueRegistryKey settings;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, m_keyPath.c_str(), 0, KEY_QUERY_VALUE, settings.Put()) !=
-        ERROR_SUCCESS) {
+    RegistryKey settings;
+    if (settings.Open(HKEY_CURRENT_USER, m_keyPath, KEY_QUERY_VALUE) != ERROR_SUCCESS) {
         return std::string(defaultValue);
     }
     const std::wstring name = Widen(key);
     DWORD type = 0;
     DWORD size = 0;
-    if (::RegQueryValueExW(settings.Get(), name.c_str(), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ)) {
+    std::wstring value;
+    if (settings.QueryType(name, type, size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ) ||
+        settings.ReadText(name, size, value) != ERROR_SUCCESS) {
         return std::string(defaultValue);
-    }
-    std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
-    if (::RegQueryValueExW(settings.Get(), name.c_str(), nullptr, &type,
-                           reinterpret_cast<BYTE*>(value.data()), &size) != ERROR_SUCCESS) {
-        return std::string(defaultValue);
-    }
-    value.resize(size / sizeof(wchar_t));
-    while (!value.empty() && value.back() == L'\0') {
-        value.pop_back();
     }
     return Narrow(value);
 }
 
 void UserSettings::Write(std::string_view key, std::string_view value) {
-    UniqueRegistryKey settings;
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, m_keyPath.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                          nullptr, settings.Put(), nullptr) != ERROR_SUCCESS) {
-        return;
+    RegistryKey settings;
+    if (settings.Create(HKEY_CURRENT_USER, m_keyPath, KEY_SET_VALUE) == ERROR_SUCCESS) {
+        (void)settings.WriteText(Widen(key), Widen(value));
     }
-    const std::wstring text = Widen(value);
-    ::RegSetValueExW(settings.Get(), Widen(key).c_str(), 0, REG_SZ,
-                     reinterpret_cast<const BYTE*>(text.c_str()),
-                     static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
 void UserSettings::Remove(std::string_view key) {
-    UniqueRegistryKey settings;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, m_keyPath.c_str(), 0, KEY_SET_VALUE, settings.Put()) ==
-        ERROR_SUCCESS) {
-        ::RegDeleteValueW(settings.Get(), Widen(key).c_str());
+    RegistryKey settings;
+    if (settings.Open(HKEY_CURRENT_USER, m_keyPath, KEY_SET_VALUE) == ERROR_SUCCESS) {
+        (void)settings.DeleteValue(Widen(key));
     }
 }

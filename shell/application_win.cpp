@@ -97,7 +97,8 @@ void Application::LoadStartup() {
 
 void Application::PrepareMainWindow() {
     try {
-        m_mainWindow = std::make_unique<MainWindow>(m_productInfo, m_settings, *this);
+        m_mainWindow =
+            std::make_unique<MainWindow>(m_productInfo, m_settings, *this, m_programFolder);
         (void)m_mainWindow->Build();  // on failure, CreateMainWindow tries again and ends
     } catch (const std::exception&) {
         m_mainWindow.reset();  // CreateMainWindow starts afresh and reports what fails
@@ -109,7 +110,8 @@ void Application::CreateMainWindow() {
     // one-copy lock with no window, and every later copy would end silently.
     try {
         if (!m_mainWindow) {
-            m_mainWindow = std::make_unique<MainWindow>(m_productInfo, m_settings, *this);
+            m_mainWindow =
+                std::make_unique<MainWindow>(m_productInfo, m_settings, *this, m_programFolder);
         }
         if (!m_mainWindow->Create()) {
             EndProgram();  // the list could not be read, and the user has been told
@@ -186,7 +188,7 @@ void Application::MainWindowClosing() {
 
 void Application::OpenWebsite() {
     if (!m_browser) {
-        m_browser = std::make_unique<BrowserWindow>([this] {
+        m_browser = std::make_unique<BrowserWindow>(m_productInfo, [this] {
             if (gEndWhenBrowserCloses) {
                 EndProgram();  // the main window went first: this was the last window
             }

@@ -140,22 +140,27 @@ void FolderListView::SetDpi(int dpi) {
     m_dpi = dpi;
     const int size = ::MulDiv(16, dpi, 96);
     UniqueImageList pictures(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 3, 0));
-    const HDC screen = ::GetDC(nullptr);
-    UniqueMemoryDc dc(::CreateCompatibleDC(screen));
-    UniqueBitmap strip(::CreateCompatibleBitmap(screen, size * 3, size));
-    ::ReleaseDC(nullptr, screen);
+    UniqueMemoryDc dc;
+    UniqueBitmap strip;
+    {
+        const WindowDc screen(nullptr);
+        dc.Reset(::CreateCompatibleDC(screen.Get()));
+        strip.Reset(::CreateCompatibleBitmap(screen.Get(), size * 3, size));
+    }
     if (!pictures || !dc || !strip) {
         return;
     }
     constexpr COLORREF kClear = RGB(0xFF, 0x00, 0xFF);
-    const HGDIOBJ previous = ::SelectObject(dc.Get(), strip.Get());
-    const RECT all{0, 0, size * 3, size};
-    FillSolid(dc.Get(), all, kClear);
-    for (const FolderLook look : {FolderLook::Plain, FolderLook::Veiled, FolderLook::Faded}) {
-        const int left = static_cast<int>(look) * size;
-        DrawFolderIcon(dc.Get(), {left, 0, left + size, size}, look);
+    {
+        // The strip is let go of before the image list takes its pictures.
+        const SelectedObject selected(dc.Get(), strip.Get());
+        const RECT all{0, 0, size * 3, size};
+        FillSolid(dc.Get(), all, kClear);
+        for (const FolderLook look : {FolderLook::Plain, FolderLook::Veiled, FolderLook::Faded}) {
+            const int left = static_cast<int>(look) * size;
+            DrawFolderIcon(dc.Get(), {left, 0, left + size, size}, look);
+        }
     }
-    ::SelectObject(dc.Get(), previous);
     ::ImageList_AddMasked(pictures.Get(), strip.Get(), kClear);
     // The list owns the one it shows; the one it gives back is ours to let go.
     UniqueImageList replaced(reinterpret_cast<HIMAGELIST>(::SendMessageW(
@@ -318,17 +323,15 @@ std::wstring FolderListView::ShortenedPath(int row, const std::wstring& path) co
             std::max(0, static_cast<int>(label.right - label.left) - ::MulDiv(12, m_dpi, 96));
     }
     const int width = m_labelWidth;
-    const HDC dc = ::GetDC(m_hwnd);
-    const HGDIOBJ previous =
-        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0)));
-    std::wstring shortened = ShortenInTheMiddle(path, width, [dc](const std::wstring& text) {
+    const WindowDc list(m_hwnd);
+    const HDC dc = list.Get();
+    const SelectedObject selected(
+        dc, reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0)));
+    return ShortenInTheMiddle(path, width, [dc](const std::wstring& text) {
         SIZE size{};
         ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
         return static_cast<int>(size.cx);
     });
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(m_hwnd, dc);
-    return shortened;
 }
 
 void FolderListView::DrawEmptyHint(HDC dc) const {
@@ -338,13 +341,12 @@ void FolderListView::DrawEmptyHint(HDC dc) const {
     ::GetWindowRect(reinterpret_cast<HWND>(::SendMessageW(m_hwnd, LVM_GETHEADER, 0, 0)), &header);
     area.top += header.bottom - header.top;
     area.bottom = area.top + (area.bottom - area.top) / 2;  // in the upper half, where eyes go
-    const HGDIOBJ previous =
-        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0)));
+    const SelectedObject selected(
+        dc, reinterpret_cast<HFONT>(::SendMessageW(m_hwnd, WM_GETFONT, 0, 0)));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
     ::DrawTextW(dc, kEmptyListHint, -1, &area,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-    ::SelectObject(dc, previous);
 }
 
 std::optional<std::size_t> FolderListView::Selected() const {

@@ -8,16 +8,6 @@
 
 namespace {
 
-struct CoTaskString {
-    wchar_t* text = nullptr;
-    ~CoTaskString() { ::CoTaskMemFree(text); }
-};
-
-struct CoTaskIdList {
-    PIDLIST_ABSOLUTE list = nullptr;
-    ~CoTaskIdList() { ::CoTaskMemFree(list); }
-};
-
 int CALLBACK StartInFolder(HWND dialog, UINT message, LPARAM, LPARAM startFolder) {
     if (message == BFFM_INITIALIZED) {
         ::SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, startFolder);
@@ -55,10 +45,10 @@ bool SystemFolderPicker::TryModernDialog(std::wstring& chosen) {
         return true;  // cancelled
     }
     ComPtr<IShellItem> result;
-    CoTaskString path;
+    UniqueCoTaskString path;
     if (SUCCEEDED(dialog->GetResult(result.Put())) &&
-        SUCCEEDED(result->GetDisplayName(SIGDN_FILESYSPATH, &path.text)) && path.text) {
-        chosen = path.text;
+        SUCCEEDED(result->GetDisplayName(SIGDN_FILESYSPATH, path.Put())) && path) {
+        chosen = path.Get();
     }
     return true;
 }
@@ -69,13 +59,12 @@ std::wstring SystemFolderPicker::ClassicDialog() {
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE | BIF_EDITBOX | BIF_VALIDATE;
     browse.lpfn = StartInFolder;
     browse.lParam = reinterpret_cast<LPARAM>(m_startFolder.c_str());
-    CoTaskIdList chosen;
-    chosen.list = ::SHBrowseForFolderW(&browse);
-    if (!chosen.list) {
+    const UniqueIdList chosen(::SHBrowseForFolderW(&browse));
+    if (!chosen) {
         return {};
     }
     wchar_t path[MAX_PATH] = {};
-    if (!::SHGetPathFromIDListW(chosen.list, path)) {
+    if (!::SHGetPathFromIDListW(chosen.Get(), path)) {
         return {};
     }
     return path;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "shell/main_window_ids.h"
+#include "vault/folder_entry.h"
 
 struct MenuItemText {
     int index;
@@ -97,10 +98,10 @@ struct RepairMenuState {
 };
 
 inline RepairMenuState RepairMenuFor(std::string_view status, RepairMenuState previous) {
-    if (status == "Hidden") {
+    if (status == kStatusHidden) {
         return {true, false};
     }
-    if (status == "Visible") {
+    if (status == kStatusVisible) {
         return {false, true};
     }
     return previous;

@@ -9,6 +9,7 @@
 #include "platform/gdi_win.h"
 #include "platform/program_folder_win.h"
 #include "platform/twips.h"
+#include "platform/unique_resource_win.h"
 #include "present/artwork_win.h"
 #include "present/banner_win.h"
 #include "present/product_info_win.h"
@@ -48,22 +49,20 @@ constexpr const wchar_t* kButtonCaptions[6] = {L"Add",  L"Remove ", L"Hide",
 // The last button of the bar: its caption names the website and its width follows the window.
 constexpr std::size_t kWebsiteButton = 5;
 
-void MoveInTwips(HWND control, int left, int top, int width, int height, int dpi) {
-    ::MoveWindow(control, TwipsToPixels(left, dpi), TwipsToPixels(top, dpi),
-                 TwipsToPixels(width, dpi), TwipsToPixels(height, dpi), TRUE);
-}
-
 }  // namespace
 
 void StatusBarLine::SetText(const std::string& text) {
     ::SendMessageW(m_statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
-MainWindow::MainWindow(ProductInfo& productInfo, SettingsStore& settings, ProgramHost& host)
+MainWindow::MainWindow(ProductInfo& productInfo,
+                       SettingsStore& settings,
+                       ProgramHost& host,
+                       const std::wstring& programFolder)
     : m_productInfo(productInfo),
       m_settings(settings),
       m_host(host),
-      m_programFolder(ProgramFolder()),
+      m_programFolder(programFolder),
       m_programFolderUtf8(Narrow(m_programFolder)),
       m_appHider(m_stealthPlatform, gAppTitle) {}
 
@@ -177,7 +176,6 @@ bool MainWindow::Load() {
         return false;
     }
 
-    m_productInfo = LoadProductInfo();
     ::SetWindowTextW(Handle(), Widen(MainWindowCaption(m_productInfo)).c_str());
     ::SetWindowTextW(m_buttons[kWebsiteButton],
                      Widen("Visit " + m_productInfo.websiteAddress).c_str());
@@ -202,8 +200,8 @@ void MainWindow::ReportListNotRead(const RuntimeError& error) {
                        "Error", PromptButtons::Ok, PromptIcon::Error);
         return;
     }
-    m_prompter.Ask("The folder list could not be read from:\r\n\r\n" + path + "\r\n\r\nError " +
-                       std::to_string(error.number) + "\r\n" + error.description +
+    m_prompter.Ask("The folder list could not be read from:\r\n\r\n" + path + "\r\n\r\n" +
+                       ErrorLines(error) +
                        "\r\n\r\nClose any program that might be using it, then start " +
                        m_productInfo.productName + " again.",
                    "Error", PromptButtons::Ok, PromptIcon::Error);
@@ -684,10 +682,9 @@ void MainWindow::ShowRepairMenu(POINT screenPoint) {
         return;
     }
     m_repairMenu = RepairMenuFor(m_list.At(*selected).status, m_repairMenu);
-    const HMENU menu = CreateRepairMenu(m_repairMenu);
-    const UINT chosen = ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x,
+    const UniqueMenu menu(CreateRepairMenu(m_repairMenu));
+    const UINT chosen = ::TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x,
                                          screenPoint.y, 0, Handle(), nullptr);
-    ::DestroyMenu(menu);
     if (chosen) {
         OnCommand(static_cast<int>(chosen));
     }
@@ -697,7 +694,7 @@ void MainWindow::PaintBanner(const DRAWITEMSTRUCT& item) const {
     const HDC dc = item.hDC;
     const RECT area = item.rcItem;
     DrawArtworkGround(dc, area, true);
-    const HGDIOBJ previous = ::SelectObject(dc, m_bannerFont.Get());
+    const SelectedObject selected(dc, m_bannerFont.Get());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, kArtworkText);
     RECT text = area;
@@ -705,7 +702,6 @@ void MainWindow::PaintBanner(const DRAWITEMSTRUCT& item) const {
     const std::wstring caption =
         Widen(m_productInfo.productName) + L"  \u2014  folders out of sight";
     ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
-    ::SelectObject(dc, previous);
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

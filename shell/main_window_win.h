@@ -42,7 +42,11 @@ private:
 
 class MainWindow final : public Window, public GuardedWindow, public HotkeyHandler {
 public:
-    MainWindow(ProductInfo& productInfo, SettingsStore& settings, ProgramHost& host);
+    // `programFolder`: where the program and its list live.
+    MainWindow(ProductInfo& productInfo,
+               SettingsStore& settings,
+               ProgramHost& host,
+               const std::wstring& programFolder);
     ~MainWindow() override;
 
     // Creates the window and its controls, hidden and empty: work that can be done while the

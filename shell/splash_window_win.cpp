@@ -69,11 +69,13 @@ void SplashWindow::Paint(HDC dc, const RECT& area) const {
     UniqueFont subtitle = CreateUiFont(L"Verdana", 110, FW_NORMAL, dpi);
     RECT text{folderLeft + 15 * unit, folderTop - unit, area.right - 2 * unit,
               folderTop + 7 * unit};
-    HGDIOBJ previous = ::SelectObject(dc, title.Get());
-    ::SetTextColor(dc, kArtworkText);
-    ::DrawTextW(dc, Widen(m_productInfo->productName).c_str(), -1, &text,
-                DT_SINGLELINE | DT_BOTTOM | DT_LEFT | DT_NOPREFIX);
-    ::SelectObject(dc, subtitle.Get());
+    {
+        const SelectedObject selected(dc, title.Get());
+        ::SetTextColor(dc, kArtworkText);
+        ::DrawTextW(dc, Widen(m_productInfo->productName).c_str(), -1, &text,
+                    DT_SINGLELINE | DT_BOTTOM | DT_LEFT | DT_NOPREFIX);
+    }
+    const SelectedObject selected(dc, subtitle.Get());
     ::SetTextColor(dc, RGB(0xB9, 0xD6, 0xDC));
     text.top = text.bottom + unit / 2;
     text.bottom = text.top + 3 * unit;
@@ -86,7 +88,6 @@ void SplashWindow::Paint(HDC dc, const RECT& area) const {
                                 Widen(m_productInfo->companyName);
     ::DrawTextW(dc, credit.c_str(), -1, &footer,
                 DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
-    ::SelectObject(dc, previous);
 }
 
 LRESULT SplashWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

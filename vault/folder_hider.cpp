@@ -15,8 +15,7 @@ void ReportInUse(Prompter& prompter, const std::string& path) {
 }
 
 void ReportError(Prompter& prompter, const RuntimeError& error) {
-    prompter.Ask("Error " + std::to_string(error.number) + "\r\n" + error.description,
-                 std::string(kErrorTitle), PromptButtons::Ok, PromptIcon::None);
+    prompter.Ask(ErrorLines(error), std::string(kErrorTitle), PromptButtons::Ok, PromptIcon::None);
 }
 
 }  // namespace

@@ -197,10 +197,6 @@ void Fill(FolderList& list, StoredList&& stored, const CodePage& codePage) {
     list.SetKeptTail(std::move(stored.keptTail));
 }
 
-std::string ErrorLines(const RuntimeError& error) {
-    return "Error " + std::to_string(error.number) + "\r\n" + error.description;
-}
-
 std::string FolderCount(std::size_t count) {
     return std::to_string(count) + " folders";
 }

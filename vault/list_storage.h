@@ -6,8 +6,9 @@
 #include <string_view>
 
 #include "platform/outcome.h"
+#include "platform/runtime_error_numbers.h"
 
-inline constexpr int kFileTooLargeError = 7;  // the classic "Out of memory"
+inline constexpr int kFileTooLargeError = kOutOfMemoryNumber;
 
 class ListStorage {
 public:

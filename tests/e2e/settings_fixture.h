@@ -73,7 +73,7 @@ protected:
     void SetPassword(const std::string& password) {
         CngPasswordHasher hasher;
         SetString(HKEY_CURRENT_USER, kUserKeyPath, L"pwhash",
-                  Widen(HashPassword(password, hasher)));
+                  Widen(HashPassword(password, hasher).bytes.value()));
     }
     void Launch() {
         program = std::make_unique<ProgramRun>(programFolder);

@@ -46,7 +46,8 @@ protected:
     RECT ChildRect(int id) const { return RectIn(::GetDlgItem(m_window, id), m_window); }
 
     int m_closed = 0;
-    BrowserWindow m_browser{[this] { ++m_closed; }};
+    ProductInfo m_productInfo = LoadProductInfo();
+    BrowserWindow m_browser{m_productInfo, [this] { ++m_closed; }};
     HWND m_window = nullptr;
 };
 

@@ -30,16 +30,19 @@ TEST(CngPasswordHasher, DerivesTheStandardPbkdf2Bytes) {
         return bytes;
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(hasher.DeriveKey(c.password, fromHex(c.saltHex), c.iterations, 32),
+        EXPECT_EQ(hasher.DeriveKey(c.password, fromHex(c.saltHex), c.iterations, 32).bytes,
                   fromHex(c.keyHex))
             << c.password;
     }
-    const std::string a = hasher.RandomBytes(16);
-    const std::string b = hasher.RandomBytes(16);
-    EXPECT_EQ(a.size(), 16u);
-    EXPECT_NE(a, b);
+    const auto a = hasher.RandomBytes(16).bytes;
+    const auto b = hasher.RandomBytes(16).bytes;
+    ASSERT_TRUE(a && b);
+    EXPECT_EQ(a->size(), 16u);
+    EXPECT_NE(*a, *b);
     // The stored hash of a real password verifies with the real hasher.
-    const std::string stored = HashPassword("caf\xC3\xA9", hasher);
+    const CryptoBytes hashed = HashPassword("caf\xC3\xA9", hasher);
+    ASSERT_TRUE(hashed.bytes) << hashed.failure;
+    const std::string stored = *hashed.bytes;
     EXPECT_TRUE(VerifyPasswordHash("caf\xC3\xA9", stored, hasher));
     EXPECT_FALSE(VerifyPasswordHash("cafe", stored, hasher));
 }

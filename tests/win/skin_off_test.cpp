@@ -8,10 +8,12 @@
 #include <string>
 
 #include "present/about_window_win.h"
+#include "present/control_colors_win.h"
 #include "present/product_info_win.h"
 #include "present/skin_controls_win.h"
 #include "present/skin_engine_win.h"
 #include "present/skin_form_win.h"
+#include "present/skin_frame_win.h"
 #include "present/skin_win.h"
 
 TEST(SkinOff, WindowsKeepTheStandardLookAndNoEngineIsMade) {

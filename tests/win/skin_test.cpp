@@ -10,10 +10,12 @@
 #include <vector>
 
 #include "platform/window_win.h"
+#include "present/control_colors_win.h"
 #include "present/picture_box_win.h"
 #include "present/skin_controls_win.h"
 #include "present/skin_engine_win.h"
 #include "present/skin_form_win.h"
+#include "present/skin_frame_win.h"
 #include "present/skin_label_win.h"
 #include "present/skin_win.h"
 #include "tests/win/window_test_support.h"

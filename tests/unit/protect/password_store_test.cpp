@@ -17,10 +17,10 @@ public:
     int derivations = 0;
     unsigned char nextSalt = 1;
 
-    std::string RandomBytes(std::size_t count) override {
-        return std::string(count, static_cast<char>(nextSalt++));
+    CryptoBytes RandomBytes(std::size_t count) override {
+        return CryptoBytes::Of(std::string(count, static_cast<char>(nextSalt++)));
     }
-    std::string DeriveKey(std::string_view password,
+    CryptoBytes DeriveKey(std::string_view password,
                           std::string_view salt,
                           std::uint32_t iterations,
                           std::size_t keyLength) override {
@@ -39,7 +39,7 @@ public:
             state = (state ^ i) * 1099511628211ull;
             key += static_cast<char>(state >> 56);
         }
-        return key;
+        return CryptoBytes::Of(key);
     }
 };
 
@@ -197,20 +197,27 @@ TEST_F(PasswordStoreTest, LegacyPasswordThatCannotBeDecodedOpensNothing) {
 TEST_F(PasswordStoreTest, HashIsMadeBeforeAnythingIsWritten) {
     class FailingHasher final : public PasswordHasher {
     public:
-        std::string RandomBytes(std::size_t) override { throw std::runtime_error("no CNG"); }
-        std::string DeriveKey(std::string_view,
+        CryptoBytes RandomBytes(std::size_t) override { return CryptoBytes::Failed("no CNG"); }
+        CryptoBytes DeriveKey(std::string_view,
                               std::string_view,
                               std::uint32_t,
                               std::size_t) override {
-            throw std::runtime_error("no CNG");
+            return CryptoBytes::Failed("no CNG");
         }
     } failing;
     PasswordStore failingStore{settings, failing, codePage};
     settings.Write("crpw", ToggleHighBit("old"));
-    EXPECT_THROW((void)failingStore.PlanReplace("new"), std::runtime_error);
+    const PasswordChange change = failingStore.PlanReplace("new");
+    EXPECT_EQ(change.kind, PasswordChange::Kind::Failed);
+    EXPECT_EQ(change.failure, "no CNG");
+    failingStore.Apply(change);  // a failed plan writes nothing
     EXPECT_EQ(settings.Read("crpw", ""), ToggleHighBit("old"));
     EXPECT_EQ(settings.Read("pwhash", ""), "");
     EXPECT_EQ(failingStore.PlanReplace("").kind, PasswordChange::Kind::Remove);
+    // A stored hash cannot be checked without the hasher: nothing matches it.
+    StandInHasher working;
+    settings.Write("pwhash", *HashPassword("new", working).bytes);
+    EXPECT_FALSE(failingStore.Matches("new"));
 }
 
 TEST(ConstantTimeEquals, ComparesWholeStrings) {
