@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "platform/gdi_win.h"
+#include "platform/twips.h"
+#include "platform/unique_resource_win.h"
 
 void DrawArtworkGround(HDC dc, const RECT& area, bool horizontal) {
     FillGradient(dc, area, kArtworkDark, kArtworkLight, horizontal);
@@ -28,4 +30,19 @@ void DrawFolderIcon(HDC dc, const RECT& box, FolderLook look) {
                         box.top + shape.bottom};
         ::FillRect(dc, &area, brush.Get());
     }
+}
+
+void DrawBannerArtwork(HDC dc,
+                       const RECT& area,
+                       const std::wstring& productName,
+                       HFONT font,
+                       int dpi) {
+    DrawArtworkGround(dc, area, true);
+    const SelectedObject selected(dc, font);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, kArtworkText);
+    RECT text = area;
+    text.left += TwipsToPixels(240, dpi);
+    const std::wstring caption = productName + L"  \u2014  folders out of sight";
+    ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
 }

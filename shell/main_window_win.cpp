@@ -64,7 +64,7 @@ MainWindow::MainWindow(ProductInfo& productInfo,
       m_host(host),
       m_programFolder(programFolder),
       m_programFolderUtf8(Narrow(m_programFolder)),
-      m_appHider(m_stealthPlatform, gAppTitle) {}
+      m_stealth(m_prompter, gAppTitle) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -232,8 +232,8 @@ void MainWindow::FinishLoad() {
         m_settings.Write(settings::kShowHelp, settings::kOff);
     }
     // The hotkeys come first so that stealth mode can check that its way back is there.
-    RegisterHotkeys();
-    if (!gStartInStealth || !EnterStealth()) {
+    m_stealth.RegisterHotkeys(Handle());
+    if (!gStartInStealth || !m_stealth.Enter(Handle(), m_productInfo.productName)) {
         ::ShowWindow(Handle(), m_startMaximised ? SW_SHOWMAXIMIZED : SW_SHOW);
         ::UpdateWindow(Handle());
         ::SetForegroundWindow(Handle());
@@ -299,45 +299,15 @@ void MainWindow::ShowWebBanner() {
                ScaleMode::Twips, Dpi());
 }
 
-void MainWindow::RegisterHotkeys() {
-    for (const auto& hotkey : kHotkeys) {
-        const bool registered =
-            ::RegisterHotKey(Handle(), hotkey.id, hotkey.modifiers, hotkey.key) != FALSE;
-        if (hotkey.id == kLeaveStealthHotkey.id) {
-            m_leaveStealthRegistered = registered;
-        }
-    }
-}
-
-bool MainWindow::EnterStealth() {
-    if (!m_leaveStealthRegistered) {
-        if (!m_toldStealthKeyTaken) {
-            m_toldStealthKeyTaken = true;  // once a run: every later try would say the same
-            m_prompter.Ask(
-                "CTRL + SHIFT + ALT + M is already used by another program, so " +
-                    m_productInfo.productName +
-                    " cannot go into stealth mode: there would be no way to bring it back.\r\n\r\n"
-                    "The window stays on screen. To use stealth mode, close the program that holds "
-                    "CTRL + SHIFT + ALT + M and start " +
-                    m_productInfo.productName + " again.",
-                gAppTitle, PromptButtons::Ok, PromptIcon::Warning);
-        }
-        return false;
-    }
-    ::ShowWindow(Handle(), SW_HIDE);
-    (void)m_appHider.HideApplication();
-    return true;
-}
-
 void MainWindow::OnMinimized() {
     if (!ReadsAsOne(m_settings.Read(settings::kStealthMin, settings::kOff))) {
         return;  // an ordinary minimised window
     }
-    EnterStealth();
+    m_stealth.Enter(Handle(), m_productInfo.productName);
 }
 
 void MainWindow::ResumeStart() {
-    (void)m_appHider.ShowApplication(gAppTitle);
+    m_stealth.Leave();
     ::ShowWindow(Handle(), SW_RESTORE);
     ::ShowWindow(Handle(), SW_SHOW);
     ::SetWindowTextW(Handle(), Widen(MainWindowCaption(m_productInfo)).c_str());
@@ -409,9 +379,7 @@ void MainWindow::Unload() {
     m_diskCheck.Stop();
     RemoveHotkeyHook(Handle());
     m_host.MainWindowClosing();
-    for (const auto& hotkey : kHotkeys) {
-        ::UnregisterHotKey(Handle(), hotkey.id);
-    }
+    m_stealth.UnregisterHotkeys(Handle());
     if (m_host.BrowserShowing()) {
         gEndWhenBrowserCloses = true;  // the browser window ends the program when it closes
         return;
@@ -690,20 +658,6 @@ void MainWindow::ShowRepairMenu(POINT screenPoint) {
     }
 }
 
-void MainWindow::PaintBanner(const DRAWITEMSTRUCT& item) const {
-    const HDC dc = item.hDC;
-    const RECT area = item.rcItem;
-    DrawArtworkGround(dc, area, true);
-    const SelectedObject selected(dc, m_bannerFont.Get());
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, kArtworkText);
-    RECT text = area;
-    text.left += TwipsToPixels(240, Dpi());
-    const std::wstring caption =
-        Widen(m_productInfo.productName) + L"  \u2014  folders out of sight";
-    ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
-}
-
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
@@ -779,7 +733,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_DRAWITEM:
             if (wParam == IDC_PIC_BANNER) {
-                PaintBanner(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+                const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+                DrawBannerArtwork(item.hDC, item.rcItem, Widen(m_productInfo.productName),
+                                  m_bannerFont.Get(), Dpi());
                 return TRUE;
             }
             break;

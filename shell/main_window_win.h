@@ -13,9 +13,7 @@
 #include "platform/window_win.h"
 #include "present/product_info.h"
 #include "present/web_view_win.h"
-#include "protect/app_hider.h"
 #include "protect/settings_store.h"
-#include "protect/stealth_platform_win.h"
 #include "shell/batch_progress_win.h"
 #include "shell/disk_check_win.h"
 #include "shell/folder_drop_target_win.h"
@@ -26,6 +24,7 @@
 #include "shell/path_rules_win.h"
 #include "shell/program_host.h"
 #include "shell/startup_trace_win.h"
+#include "shell/stealth_mode_win.h"
 #include "shell/window_geometry.h"
 #include "vault/folder_disk_win.h"
 #include "vault/list_commands.h"
@@ -84,7 +83,6 @@ private:
     void ShowRepairMenu(POINT screenPoint);
     // A visible folder opens in Explorer; a hidden or missing one only beeps.
     void OpenFolderAt(std::size_t index);
-    void PaintBanner(const DRAWITEMSTRUCT& item) const;
     void ShowWebBanner();
     void KeepColumnWidths();
     // Folders dropped on the window are added once the drop has ended, one by one as Add does.
@@ -95,9 +93,7 @@ private:
     void StartDiskCheck();
     void OnDiskChecked();
     void ReportListNotRead(const RuntimeError& error);
-    void RegisterHotkeys();
     // Stealth mode needs the way back: without CTRL+SHIFT+ALT+M it is refused, and said once.
-    bool EnterStealth();
     void OnMinimized();
     // The size, place and maximised state the user left the window in, from the last run.
     void RestoreGeometry();
@@ -120,13 +116,11 @@ private:
     HWND m_cancelBatch = nullptr;
     FolderListView m_list;
     RepairMenuState m_repairMenu;
-    Win32StealthPlatform m_stealthPlatform;
-    AppHider m_appHider;
-    bool m_leaveStealthRegistered = false;
     StartupTrace m_startupTrace;
 
     StatusBarLine m_statusLine;
     MessageBoxPrompter m_prompter;
+    StealthMode m_stealth;  // after the prompter it speaks through
     Win32FolderDisk m_disk;
     SystemCodePage m_codePage;
     Win32PathRules m_pathRules;
@@ -139,7 +133,6 @@ private:
     bool m_diskCheckWaiting = false;  // the look at the disk came back during one
     bool m_closeAfterBatch = false;   // the window was closed during one
     bool m_loaded = false;            // the list read and the window placed
-    bool m_toldStealthKeyTaken = false;
     bool m_startMaximised = false;
     // The column widths the user dragged (twips), kept over resizes and restarts.
     std::optional<ColumnWidths> m_userColumns;

@@ -8,7 +8,7 @@
 #include "platform/window_win.h"
 #include "present/product_info.h"
 #include "present/skin_win.h"
-#include "shell/program_host.h"
+#include "protect/guarded_window.h"
 #include "shell/startup_pause.h"
 
 class SplashWindow final : public Window, public GuardedWindow {
