@@ -43,6 +43,7 @@ target_sources(murkwell_present PRIVATE
     present/skin_form_win.cpp
     present/skin_frame_win.cpp
     present/skin_label_win.cpp
+    present/skin_menu_bar_win.cpp
     present/skin_win.cpp
     present/web_view_win.cpp
 )

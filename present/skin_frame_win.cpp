@@ -14,6 +14,7 @@
 #include "present/artwork_win.h"
 #include "present/control_colors_win.h"
 #include "present/skin_frame_layout.h"
+#include "present/skin_menu_bar_win.h"
 #include "present/skin_win.h"
 
 namespace {
@@ -66,23 +67,10 @@ UniqueFont NonClientFont(HWND window, bool menu) {
                             menu ? FW_NORMAL : FW_BOLD);
 }
 
-std::wstring MenuItemText(HMENU menu, int index) {
-    wchar_t text[128] = {};
-    ::GetMenuStringW(menu, static_cast<UINT>(index), text, static_cast<int>(std::size(text)),
-                     MF_BYPOSITION);
-    return text;
-}
-
 // Lays the menu bar's items out with the menu font selected into `dc`.
 std::vector<PixelRect> LayOutMenuItems(HWND window, const FrameState& state, HDC dc) {
-    std::vector<int> widths;
-    for (int i = 0; state.menu && i < ::GetMenuItemCount(state.menu.Get()); ++i) {
-        RECT measure{};
-        ::DrawTextW(dc, MenuItemText(state.menu.Get(), i).c_str(), -1, &measure,
-                    DT_SINGLELINE | DT_CALCRECT);
-        widths.push_back(measure.right - measure.left);
-    }
-    return LayOutMenuBar(LayoutOf(window, state).menuBar, widths, ScaleToWindow(9, window));
+    return LayOutMenuItems(state.menu.Get(), LayoutOf(window, state).menuBar, dc,
+                           ScaleToWindow(9, window));
 }
 
 // The items as last drawn; laid out now if the bar has not been drawn yet.
@@ -323,138 +311,24 @@ void ShowSystemMenu(HWND window, const FrameState& state) {
     }
 }
 
-// While a menu of the bar is open, Left and Right and the mouse over another item of the bar
-// move to the neighbouring menu, as they do on the system's menu bar.
-struct MenuBarTracking {
-    HWND window = nullptr;
-    FrameState* state = nullptr;
-    std::vector<PixelRect> items;
-    int next = -1;
-    UniqueHook hook;
-};
-MenuBarTracking* gTracking = nullptr;
-
-LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam) {
-    return GuardCallback(
-        "the menu bar's keys",
-        [&]() -> LRESULT {
-            auto* message = reinterpret_cast<MSG*>(lParam);
-            if (code == MSGF_MENU && gTracking && message) {
-                const int count = static_cast<int>(gTracking->items.size());
-                const int open = gTracking->state->openMenuItem;
-                if (message->message == WM_KEYDOWN &&
-                    (message->wParam == VK_LEFT || message->wParam == VK_RIGHT)) {
-                    // The bar's menus have no cascading submenus, so the keys are free for this.
-                    if (count > 1) {
-                        gTracking->next =
-                            (open + (message->wParam == VK_RIGHT ? 1 : count - 1)) % count;
-                        ::EndMenu();
-                        return TRUE;
-                    }
-                }
-                if (message->message == WM_MOUSEMOVE) {
-                    RECT windowRect{};
-                    ::GetWindowRect(gTracking->window, &windowRect);
-                    const POINT at{GET_X_LPARAM(message->lParam), GET_Y_LPARAM(message->lParam)};
-                    const int item = MenuBarItemAt(gTracking->items, at.x - windowRect.left,
-                                                   at.y - windowRect.top);
-                    if (item >= 0 && item != open) {
-                        gTracking->next = item;
-                        ::EndMenu();
-                        return TRUE;
-                    }
-                }
-            }
-            return ::CallNextHookEx(nullptr, code, wParam, lParam);
-        },
-        [&] { return ::CallNextHookEx(nullptr, code, wParam, lParam); });
-}
-
 void OpenMenuBar(HWND window, FrameState& state, int item, bool fromKeyboard) {
-    MenuBarTracking tracking;
-    tracking.window = window;
-    tracking.state = &state;
-    tracking.items = MenuItemsOf(window, state);
-    tracking.hook.Reset(
-        ::SetWindowsHookExW(WH_MSGFILTER, MenuFilterProc, nullptr, ::GetCurrentThreadId()));
-    gTracking = &tracking;
-    while (item >= 0 && item < static_cast<int>(tracking.items.size())) {
-        tracking.next = -1;
-        state.openMenuItem = item;
-        state.hotMenuItem = -1;
-        PaintFrame(window, state);
-        const POINT at =
-            ScreenPointOf(window, tracking.items[static_cast<std::size_t>(item)], true);
-        if (fromKeyboard) {
-            ::PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);  // select the first item
-        }
-        ::TrackPopupMenu(::GetSubMenu(state.menu.Get(), item), TPM_LEFTALIGN | TPM_TOPALIGN, at.x,
-                         at.y, 0, window, nullptr);
-        item = tracking.next;
-    }
-    gTracking = nullptr;
-    tracking.hook.Reset();
-    state.openMenuItem = -1;
-    PaintFrame(window, state);
+    TrackMenuBar(window, state.menu.Get(), MenuItemsOf(window, state), item, fromKeyboard,
+                 [&](int open) {
+                     if (open >= 0) {
+                         state.hotMenuItem = -1;
+                     }
+                     state.openMenuItem = open;
+                     PaintFrame(window, state);
+                 });
 }
 
-wchar_t UpperCase(wchar_t letter) {
-    wchar_t text[2] = {letter, 0};
-    ::CharUpperBuffW(text, 1);
-    return text[0];
-}
-
-int MenuItemForAccessKey(HMENU menu, wchar_t key) {
-    if (!menu) {
-        return -1;
+bool SkinnedMenuOf(HWND root, HMENU& menu) {
+    const auto* state = static_cast<const FrameState*>(::GetPropW(root, kFrameProperty));
+    if (!state) {
+        return false;
     }
-    const wchar_t wanted = UpperCase(key);
-    for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
-        const std::wstring text = MenuItemText(menu, i);
-        const auto amp = text.find(L'&');
-        if (amp != std::wstring::npos && amp + 1 < text.size() &&
-            UpperCase(text[amp + 1]) == wanted) {
-            return i;
-        }
-    }
-    return -1;
-}
-
-// Alt and a letter typed in a control reach the system's menu handling, never this window: the
-// keys for the skin's menu bar (and Alt+Space for the window menu) are taken on their way to
-// the control and handed to the window they belong to.
-UniqueHook gAccessKeyHook;
-int gWatchedFrames = 0;
-
-LRESULT CALLBACK AccessKeyHookProc(int code, WPARAM wParam, LPARAM lParam) {
-    return GuardCallback(
-        "the menu bar's access keys",
-        [&]() -> LRESULT {
-            auto* message = reinterpret_cast<MSG*>(lParam);
-            if (code == HC_ACTION && wParam == PM_REMOVE && message &&
-                message->message == WM_SYSCHAR && message->hwnd) {
-                const HWND root = ::GetAncestor(message->hwnd, GA_ROOT);
-                const auto* state =
-                    static_cast<const FrameState*>(::GetPropW(root, kFrameProperty));
-                const auto key = static_cast<wchar_t>(message->wParam);
-                if (root != message->hwnd && state &&
-                    (key == L' ' || MenuItemForAccessKey(state->menu.Get(), key) >= 0)) {
-                    ::PostMessageW(root, WM_SYSCOMMAND, SC_KEYMENU, key);
-                    message->message = WM_NULL;
-                }
-            }
-            return ::CallNextHookEx(nullptr, code, wParam, lParam);
-        },
-        [&] { return ::CallNextHookEx(nullptr, code, wParam, lParam); });
-}
-
-void WatchAccessKeys(bool attach) {
-    if (attach && gWatchedFrames++ == 0) {
-        gAccessKeyHook.Reset(
-            ::SetWindowsHookExW(WH_GETMESSAGE, AccessKeyHookProc, nullptr, ::GetCurrentThreadId()));
-    } else if (!attach && --gWatchedFrames == 0) {
-        gAccessKeyHook.Reset();
-    }
+    menu = state->menu.Get();
+    return true;
 }
 
 // Follows a press on a caption button until the mouse is let go; true when it is let go on it.
@@ -690,7 +564,7 @@ LRESULT CALLBACK FrameSubclassProc(HWND window,
                 case WM_NCDESTROY:
                     ::RemoveWindowSubclass(window, FrameSubclassProc, kFrameSubclassId);
                     ::RemovePropW(window, kFrameProperty);
-                    WatchAccessKeys(false);
+                    WatchAccessKeys(false, SkinnedMenuOf);
                     {
                         // The state was the subclass's; it goes with the window, menu and all.
                         const std::unique_ptr<FrameState> owned(&state);
@@ -732,7 +606,7 @@ void AttachSkinFrame(HWND window, const Skin& skin) {
         ::GetWindowLongW(window, GWL_EXSTYLE) &
             ~(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
     ::SetPropW(window, kFrameProperty, state);
-    WatchAccessKeys(true);
+    WatchAccessKeys(true, SkinnedMenuOf);
     // The subclass owns the state from here; WM_NCDESTROY lets it go.
     ::SetWindowSubclass(window, FrameSubclassProc, kFrameSubclassId,
                         reinterpret_cast<DWORD_PTR>(owned.release()));
