@@ -75,6 +75,7 @@ target_sources(murkwell_shell PRIVATE
     shell/splash_window_win.cpp
     shell/startup_trace_win.cpp
     shell/stealth_mode_win.cpp
+    shell/window_geometry_win.cpp
 )
 # Everything below the shell, for the test programs of those layers.
 add_library(murkwell_win INTERFACE)

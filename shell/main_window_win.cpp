@@ -26,6 +26,7 @@
 #include "shell/main_window_ids.h"
 #include "shell/program_globals.h"
 #include "shell/window_geometry.h"
+#include "shell/window_geometry_win.h"
 #include "vault/list_file.h"
 
 namespace {
@@ -96,7 +97,7 @@ bool MainWindow::Create() {
         ::DestroyWindow(Handle());
         return false;
     }
-    RestoreGeometry();
+    m_startMaximised = RestoreWindowGeometry(Handle(), m_settings);
     // Once the skin has its frame: at a high DPI on a small screen the design size is too big,
     // and a screen may have gone since the last run.
     FitInWorkArea(Handle());
@@ -342,40 +343,10 @@ void MainWindow::OnHotkey(WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void MainWindow::RestoreGeometry() {
-    const auto saved = ParseWindowGeometry(m_settings.Read(kWindowPlacementKey, ""));
-    if (!saved) {
-        return;  // the design size, where the system puts new windows
-    }
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof(placement);
-    ::GetWindowPlacement(Handle(), &placement);
-    placement.rcNormalPosition = {saved->left, saved->top, saved->right, saved->bottom};
-    placement.showCmd = SW_HIDE;  // shown by FinishLoad, or not at all in stealth mode
-    ::SetWindowPlacement(Handle(), &placement);
-    m_startMaximised = saved->maximised;
-}
-
-void MainWindow::SaveGeometry() {
-    if (!m_loaded) {
-        return;  // never placed: the size and place kept from the last run still hold
-    }
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof(placement);
-    if (!::GetWindowPlacement(Handle(), &placement)) {
-        return;
-    }
-    const RECT& normal = placement.rcNormalPosition;
-    const bool maximised =
-        placement.showCmd == SW_SHOWMAXIMIZED ||
-        (placement.showCmd == SW_SHOWMINIMIZED && (placement.flags & WPF_RESTORETOMAXIMIZED));
-    m_settings.Write(
-        kWindowPlacementKey,
-        FormatWindowGeometry({normal.left, normal.top, normal.right, normal.bottom, maximised}));
-}
-
 void MainWindow::Unload() {
-    SaveGeometry();
+    if (m_loaded) {  // else never placed: the size and place kept from the last run still hold
+        SaveWindowGeometry(Handle(), m_settings);
+    }
     m_diskCheck.Stop();
     RemoveHotkeyHook(Handle());
     m_host.MainWindowClosing();

@@ -96,8 +96,6 @@ private:
     // Stealth mode needs the way back: without CTRL+SHIFT+ALT+M it is refused, and said once.
     void OnMinimized();
     // The size, place and maximised state the user left the window in, from the last run.
-    void RestoreGeometry();
-    void SaveGeometry();
     void Unload();
 
     ProductInfo& m_productInfo;
