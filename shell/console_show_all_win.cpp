@@ -81,40 +81,41 @@ bool PasswordGiven(UserSettings& settings, const std::string& appTitle) {
     return gate.opened;
 }
 
+// What both switches work with: the console they were started from and the program's list.
+struct ConsoleListRun {
+    ConsoleListRun() { ::AttachConsole(ATTACH_PARENT_PROCESS); }  // none from a window: fine
+
+    ConsoleOutput out{STD_OUTPUT_HANDLE};
+    ConsoleOutput errors{STD_ERROR_HANDLE};
+    const ProductInfo product = LoadProductInfo();
+    const std::wstring folder = ProgramFolder();
+    FolderListStorage storage{folder};
+    Win32FolderDisk disk;
+    SystemCodePage codePage;
+    ConsolePrompter prompter{errors};
+};
+
 }  // namespace
 
 int RunShowAll() {
-    ::AttachConsole(ATTACH_PARENT_PROCESS);  // none when started from a window: fine
-    ConsoleOutput out(STD_OUTPUT_HANDLE);
-    ConsoleOutput errors(STD_ERROR_HANDLE);
-    const ProductInfo product = LoadProductInfo();
-    UserSettings settings(product.companyName, product.productName);
-    if (!PasswordGiven(settings, product.productName)) {
-        errors.WriteLine(L"The password was not given: no folder was shown.");
+    ConsoleListRun run;
+    UserSettings settings(run.product.companyName, run.product.productName);
+    if (!PasswordGiven(settings, run.product.productName)) {
+        run.errors.WriteLine(L"The password was not given: no folder was shown.");
         return kShowAllNoPassword;
     }
-    const std::wstring folder = ProgramFolder();
-    FolderListStorage storage(folder);
-    Win32FolderDisk disk;
-    SystemCodePage codePage;
-    ConsolePrompter prompter(errors);
-    const ShowAllOutcome outcome = ShowEveryListedFolder(storage, disk, codePage, prompter,
-                                                         Narrow(folder), product.productName);
-    out.WriteLine(Widen(ShowAllSummary(outcome)));
+    const ShowAllOutcome outcome =
+        ShowEveryListedFolder(run.storage, run.disk, run.codePage, run.prompter, Narrow(run.folder),
+                              run.product.productName);
+    run.out.WriteLine(Widen(ShowAllSummary(outcome)));
     return ShowAllExitCode(outcome);
 }
 
 int RunHiddenCount() {
-    ::AttachConsole(ATTACH_PARENT_PROCESS);
-    ConsoleOutput out(STD_OUTPUT_HANDLE);
-    ConsoleOutput errors(STD_ERROR_HANDLE);
-    const ProductInfo product = LoadProductInfo();
-    FolderListStorage storage(ProgramFolder());
-    Win32FolderDisk disk;
-    SystemCodePage codePage;
-    ConsolePrompter prompter(errors);
-    const auto count = CountListedHidden(storage, disk, codePage, prompter, product.productName);
-    out.WriteLine(count ? std::to_wstring(*count) + L" listed folders are hidden."
-                        : L"The folder list could not be read.");
+    ConsoleListRun run;
+    const auto count = CountListedHidden(run.storage, run.disk, run.codePage, run.prompter,
+                                         run.product.productName);
+    run.out.WriteLine(count ? std::to_wstring(*count) + L" listed folders are hidden."
+                            : L"The folder list could not be read.");
     return HiddenCountExitCode(count);
 }
