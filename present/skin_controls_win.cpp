@@ -111,8 +111,31 @@ void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& 
     RECT measure{0, 0, content.right - content.left, 0};
     ::DrawTextW(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
     const int textHeight = caption.empty() ? 0 : measure.bottom;
-    // A wide, low button takes its picture beside the caption when it fits whole there.
-    const int besideWidth = pictureWidth + (caption.empty() ? 0 : 2 * unit + measure.right);
+    // A wide, low button takes its picture beside the caption, made smaller where the button is
+    // a few pixels short of it (the rounding at some DPIs).
+    const int besideText = caption.empty() ? 0 : 2 * unit + measure.right;
+    if (picture && pictureHeight > 0 &&
+        pictureHeight + (textHeight ? textHeight + unit : 0) > content.bottom - content.top) {
+        const int roomWidth = (content.right - content.left) - besideText;
+        const int roomHeight = content.bottom - content.top;
+        int besidePictureWidth = pictureWidth;
+        int besidePictureHeight = pictureHeight;
+        if (besidePictureWidth > roomWidth) {
+            besidePictureHeight =
+                ::MulDiv(besidePictureHeight, std::max(roomWidth, 0), besidePictureWidth);
+            besidePictureWidth = std::max(roomWidth, 0);
+        }
+        if (besidePictureHeight > roomHeight) {
+            besidePictureWidth =
+                ::MulDiv(besidePictureWidth, std::max(roomHeight, 0), besidePictureHeight);
+            besidePictureHeight = std::max(roomHeight, 0);
+        }
+        if (besidePictureHeight >= pictureHeight * 3 / 4) {
+            pictureWidth = besidePictureWidth;
+            pictureHeight = besidePictureHeight;
+        }
+    }
+    const int besideWidth = pictureWidth + besideText;
     if (picture &&
         pictureHeight + (textHeight ? textHeight + unit : 0) > content.bottom - content.top &&
         pictureHeight <= content.bottom - content.top &&
