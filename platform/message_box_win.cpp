@@ -44,23 +44,22 @@ UINT IconStyle(PromptIcon icon) {
 // when it first becomes active: the system would put it in the middle of the screen.
 thread_local UniqueHook tCentringHook;
 
+LRESULT CentreMessageBox(int code, WPARAM wParam, LPARAM lParam) {
+    const HHOOK hook = tCentringHook.Get();
+    if (code == HCBT_ACTIVATE) {
+        const HWND box = reinterpret_cast<HWND>(wParam);
+        wchar_t className[16] = {};
+        ::GetClassNameW(box, className, static_cast<int>(std::size(className)));
+        if (::lstrcmpW(className, L"#32770") == 0) {
+            tCentringHook.Reset();
+            CenterOnOwner(box);
+        }
+    }
+    return ::CallNextHookEx(hook, code, wParam, lParam);
+}
+
 LRESULT CALLBACK CentreWhenActivated(int code, WPARAM wParam, LPARAM lParam) {
-    return GuardCallback(
-        "the message box placement",
-        [&]() -> LRESULT {
-            const HHOOK hook = tCentringHook.Get();
-            if (code == HCBT_ACTIVATE) {
-                const HWND box = reinterpret_cast<HWND>(wParam);
-                wchar_t className[16] = {};
-                ::GetClassNameW(box, className, static_cast<int>(std::size(className)));
-                if (::lstrcmpW(className, L"#32770") == 0) {
-                    tCentringHook.Reset();
-                    CenterOnOwner(box);
-                }
-            }
-            return ::CallNextHookEx(hook, code, wParam, lParam);
-        },
-        [&] { return ::CallNextHookEx(nullptr, code, wParam, lParam); });
+    return GuardHookProc("the message box placement", CentreMessageBox, code, wParam, lParam);
 }
 
 PromptAnswer AnswerOf(int result) {

@@ -39,36 +39,42 @@ constexpr Placed kLabels[] = {kProductLabel, kVersionCaption, kVersionLabel,
                               kOwnerCaption, kCompanyLabel,   kWebsiteCaption,
                               kWebsiteLabel, kNotice,         kCloseButton};
 
+LRESULT CALLBACK WebsiteLinkProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
 // The website's address is a link: it opens the built-in browser on the website.
+LRESULT WebsiteLinkMessage(HWND label,
+                           UINT message,
+                           WPARAM wParam,
+                           LPARAM lParam,
+                           UINT_PTR id,
+                           DWORD_PTR) {
+    switch (message) {
+        case WM_NCHITTEST:
+            // A label lets clicks through to its window; a link takes them.
+            return HTCLIENT;
+        case WM_SETCURSOR:
+            ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+            return TRUE;
+        case WM_LBUTTONUP:
+            ::PostMessageW(::GetParent(label), WM_COMMAND,
+                           MAKEWPARAM(kWebsiteLabel.id, STN_CLICKED),
+                           reinterpret_cast<LPARAM>(label));
+            return 0;
+        case WM_NCDESTROY:
+            ::RemoveWindowSubclass(label, WebsiteLinkProc, id);
+            break;
+    }
+    return ::DefSubclassProc(label, message, wParam, lParam);
+}
+
 LRESULT CALLBACK WebsiteLinkProc(HWND label,
                                  UINT message,
                                  WPARAM wParam,
                                  LPARAM lParam,
                                  UINT_PTR id,
                                  DWORD_PTR data) {
-    return GuardCallback(
-        "the website link",
-        [&]() -> LRESULT {
-            switch (message) {
-                case WM_NCHITTEST:
-                    // A label lets clicks through to its window; a link takes them.
-                    return HTCLIENT;
-                case WM_SETCURSOR:
-                    ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
-                    return TRUE;
-                case WM_LBUTTONUP:
-                    ::PostMessageW(::GetParent(label), WM_COMMAND,
-                                   MAKEWPARAM(kWebsiteLabel.id, STN_CLICKED),
-                                   reinterpret_cast<LPARAM>(label));
-                    return 0;
-                case WM_NCDESTROY:
-                    ::RemoveWindowSubclass(label, WebsiteLinkProc, id);
-                    break;
-            }
-            (void)data;
-            return ::DefSubclassProc(label, message, wParam, lParam);
-        },
-        [&] { return ::DefSubclassProc(label, message, wParam, lParam); });
+    return GuardSubclassProc("the website link", WebsiteLinkMessage, label, message, wParam, lParam,
+                             id, data);
 }
 
 }  // namespace

@@ -247,35 +247,39 @@ void BrowserWindow::OnDownloadComplete() {
     ::SetWindowTextW(Handle(), (name.empty() ? url : name).c_str());
 }
 
-LRESULT CALLBACK BrowserWindow::AddressBoxProc(HWND edit,
+LRESULT BrowserWindow::AddressBoxMessage(HWND edit,
+                                         UINT message,
+                                         WPARAM wParam,
+                                         LPARAM lParam,
+                                         UINT_PTR,
+                                         DWORD_PTR data) {
+    switch (message) {
+        case WM_GETDLGCODE:
+            // Enter belongs to the address box, not to the window's keyboard handling.
+            if (lParam && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN) {
+                return ::DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
+            }
+            break;
+        case WM_CHAR:
+            if (wParam == VK_RETURN) {
+                reinterpret_cast<BrowserWindow*>(data)->Go();  // and the key goes on as typed
+            }
+            break;
+        case WM_NCDESTROY:
+            ::RemoveWindowSubclass(edit, AddressBoxProc, kAddressSubclassId);
+            break;
+    }
+    return ::DefSubclassProc(edit, message, wParam, lParam);
+}
+
+LRESULT CALLBACK BrowserWindow::AddressBoxProc(HWND window,
                                                UINT message,
                                                WPARAM wParam,
                                                LPARAM lParam,
-                                               UINT_PTR,
+                                               UINT_PTR id,
                                                DWORD_PTR data) {
-    return GuardCallback(
-        "the address box",
-        [&]() -> LRESULT {
-            switch (message) {
-                case WM_GETDLGCODE:
-                    // Enter belongs to the address box, not to the window's keyboard handling.
-                    if (lParam && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN) {
-                        return ::DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
-                    }
-                    break;
-                case WM_CHAR:
-                    if (wParam == VK_RETURN) {
-                        reinterpret_cast<BrowserWindow*>(data)
-                            ->Go();  // and the key goes on as typed
-                    }
-                    break;
-                case WM_NCDESTROY:
-                    ::RemoveWindowSubclass(edit, AddressBoxProc, kAddressSubclassId);
-                    break;
-            }
-            return ::DefSubclassProc(edit, message, wParam, lParam);
-        },
-        [&] { return ::DefSubclassProc(edit, message, wParam, lParam); });
+    return GuardSubclassProc("the address box", AddressBoxMessage, window, message, wParam, lParam,
+                             id, data);
 }
 
 LRESULT BrowserWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -41,6 +41,13 @@ private:
                                            LPARAM lParam,
                                            UINT_PTR id,
                                            DWORD_PTR data);
+    // Enter in the address box goes to the address typed.
+    static LRESULT AddressBoxMessage(HWND edit,
+                                     UINT message,
+                                     WPARAM wParam,
+                                     LPARAM lParam,
+                                     UINT_PTR id,
+                                     DWORD_PTR data);
 
     const ProductInfo& m_productInfo;
     std::function<void()> m_closed;

@@ -6,35 +6,34 @@
 
 namespace {
 
-LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardCallback(
-        "a picture box",
-        [&]() -> LRESULT {
-            switch (message) {
-                case WM_ERASEBKGND: {
-                    RECT client{};
-                    ::GetClientRect(hwnd, &client);
-                    const auto back = ControlBackColor(hwnd);
-                    const HDC dc = reinterpret_cast<HDC>(wParam);
-                    if (back) {
-                        ::SetBkColor(dc, *back);
-                        ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
-                    } else {
-                        ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
-                    }
-                    return 1;
-                }
-                case WM_COMMAND:
-                case WM_NOTIFY:
-                case WM_DRAWITEM:
-                case WM_CTLCOLORSTATIC:
-                case WM_CTLCOLOREDIT:
-                case WM_CTLCOLORBTN:
-                    return ::SendMessageW(::GetParent(hwnd), message, wParam, lParam);
+LRESULT PictureBoxMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND: {
+            RECT client{};
+            ::GetClientRect(hwnd, &client);
+            const auto back = ControlBackColor(hwnd);
+            const HDC dc = reinterpret_cast<HDC>(wParam);
+            if (back) {
+                ::SetBkColor(dc, *back);
+                ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, nullptr, 0, nullptr);
+            } else {
+                ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
             }
-            return ::DefWindowProcW(hwnd, message, wParam, lParam);
-        },
-        [&] { return ::DefWindowProcW(hwnd, message, wParam, lParam); });
+            return 1;
+        }
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_DRAWITEM:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORBTN:
+            return ::SendMessageW(::GetParent(hwnd), message, wParam, lParam);
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK PictureBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardWindowProc("a picture box", PictureBoxMessage, hwnd, message, wParam, lParam);
 }
 
 }  // namespace

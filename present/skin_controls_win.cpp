@@ -10,6 +10,7 @@
 #include "platform/gdi_win.h"
 #include "platform/text_win.h"
 #include "platform/unique_resource_win.h"
+#include "platform/window_states_win.h"
 #include "platform/window_win.h"
 #include "present/control_colors_win.h"
 #include "present/skin_win.h"
@@ -28,6 +29,7 @@ struct ControlState {
     bool hot = false;
     bool trackingLeave = false;
 };
+thread_local WindowStates<ControlState> tControls;
 
 void RoundBox(HDC dc, const RECT& rect, COLORREF fill, COLORREF edge, int radius, int width) {
     const UniquePen pen(::CreatePen(PS_INSIDEFRAME, width, edge));
@@ -279,77 +281,85 @@ void Repaint(HWND control) {
     ::RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
+LRESULT CALLBACK ControlSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+LRESULT ControlMessage(HWND control,
+                       UINT message,
+                       WPARAM wParam,
+                       LPARAM lParam,
+                       UINT_PTR id,
+                       DWORD_PTR) {
+    ControlState* found = tControls.Find(control);
+    if (!found) {
+        return ::DefSubclassProc(control, message, wParam, lParam);
+    }
+    ControlState& state = *found;
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            const HDC dc = ::BeginPaint(control, &paint);
+            Paint(control, dc, state);
+            ::EndPaint(control, &paint);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Paint(control, reinterpret_cast<HDC>(wParam), state);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_MOUSEMOVE:
+            if (!state.hot && state.kind != Kind::GroupBox) {
+                state.hot = true;
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, control, 0};
+                state.trackingLeave = ::TrackMouseEvent(&track) != FALSE;
+                Repaint(control);
+            }
+            break;
+        case WM_MOUSELEAVE:
+            state.hot = false;
+            state.trackingLeave = false;
+            Repaint(control);
+            break;
+        // The button draws itself straight away on these; the skin draws over it at once.
+        case BM_SETSTATE:
+        case BM_SETCHECK:
+        case BM_SETSTYLE:
+        case BM_CLICK:
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_ENABLE:
+        case WM_SETTEXT:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_LBUTTONUP:
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+        case WM_CAPTURECHANGED:
+        case WM_UPDATEUISTATE: {
+            const LRESULT result = ::DefSubclassProc(control, message, wParam, lParam);
+            if (::IsWindow(control)) {
+                Repaint(control);
+            }
+            return result;
+        }
+        case WM_NCDESTROY:
+            ::RemoveWindowSubclass(control, ControlSubclassProc, id);
+            ::RemovePropW(control, kLookProperty);
+            ::RemovePropW(control, kPictureProperty);
+            tControls.Forget(control);
+            break;
+    }
+    return ::DefSubclassProc(control, message, wParam, lParam);
+}
+
 LRESULT CALLBACK ControlSubclassProc(HWND control,
                                      UINT message,
                                      WPARAM wParam,
                                      LPARAM lParam,
-                                     UINT_PTR,
+                                     UINT_PTR id,
                                      DWORD_PTR data) {
-    return GuardCallback(
-        "a skinned control",
-        [&]() -> LRESULT {
-            auto& state = *reinterpret_cast<ControlState*>(data);
-            switch (message) {
-                case WM_PAINT: {
-                    PAINTSTRUCT paint;
-                    const HDC dc = ::BeginPaint(control, &paint);
-                    Paint(control, dc, state);
-                    ::EndPaint(control, &paint);
-                    return 0;
-                }
-                case WM_PRINTCLIENT:
-                    Paint(control, reinterpret_cast<HDC>(wParam), state);
-                    return 0;
-                case WM_ERASEBKGND:
-                    return 1;
-                case WM_MOUSEMOVE:
-                    if (!state.hot && state.kind != Kind::GroupBox) {
-                        state.hot = true;
-                        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, control, 0};
-                        state.trackingLeave = ::TrackMouseEvent(&track) != FALSE;
-                        Repaint(control);
-                    }
-                    break;
-                case WM_MOUSELEAVE:
-                    state.hot = false;
-                    state.trackingLeave = false;
-                    Repaint(control);
-                    break;
-                // The button draws itself straight away on these; the skin draws over it at once.
-                case BM_SETSTATE:
-                case BM_SETCHECK:
-                case BM_SETSTYLE:
-                case BM_CLICK:
-                case WM_SETFOCUS:
-                case WM_KILLFOCUS:
-                case WM_ENABLE:
-                case WM_SETTEXT:
-                case WM_LBUTTONDOWN:
-                case WM_LBUTTONDBLCLK:
-                case WM_LBUTTONUP:
-                case WM_KEYDOWN:
-                case WM_KEYUP:
-                case WM_CAPTURECHANGED:
-                case WM_UPDATEUISTATE: {
-                    const LRESULT result = ::DefSubclassProc(control, message, wParam, lParam);
-                    if (::IsWindow(control)) {
-                        Repaint(control);
-                    }
-                    return result;
-                }
-                case WM_NCDESTROY:
-                    ::RemoveWindowSubclass(control, ControlSubclassProc, kControlSubclassId);
-                    ::RemovePropW(control, kLookProperty);
-                    ::RemovePropW(control, kPictureProperty);
-                    {
-                        // The state was the subclass's; it goes with the control.
-                        const std::unique_ptr<ControlState> owned(&state);
-                    }
-                    break;
-            }
-            return ::DefSubclassProc(control, message, wParam, lParam);
-        },
-        [&] { return ::DefSubclassProc(control, message, wParam, lParam); });
+    return GuardSubclassProc("a skinned control", ControlMessage, control, message, wParam, lParam,
+                             id, data);
 }
 
 }  // namespace
@@ -369,11 +379,9 @@ void AttachSkinControl(HWND control, const Skin& skin) {
     } else {
         return;
     }
-    auto state = std::make_unique<ControlState>(ControlState{&skin, kind});
+    tControls.Adopt(control, std::make_unique<ControlState>(ControlState{&skin, kind}));
     ::SetPropW(control, kLookProperty, reinterpret_cast<HANDLE>(1));
-    // The subclass owns the state from here; WM_NCDESTROY lets it go.
-    ::SetWindowSubclass(control, ControlSubclassProc, kControlSubclassId,
-                        reinterpret_cast<DWORD_PTR>(state.release()));
+    ::SetWindowSubclass(control, ControlSubclassProc, kControlSubclassId, 0);
     ::InvalidateRect(control, nullptr, TRUE);
 }
 

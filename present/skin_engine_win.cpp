@@ -27,30 +27,40 @@ bool IsMessageBox(HWND dialog) {
     return text && ControlTypeName(text) == "Label";
 }
 
+LRESULT CALLBACK DialogWatchProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
 // Waits for the dialog's controls to exist, then skins it if it is a message box.
-LRESULT CALLBACK
-DialogWatchProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    return GuardCallback(
-        "the message box watch",
-        [&]() -> LRESULT {
-            if (message == WM_INITDIALOG) {
-                const LRESULT result = ::DefSubclassProc(dialog, message, wParam, lParam);
-                ::RemoveWindowSubclass(dialog, DialogWatchProc, kDialogWatchId);
-                const auto* skin = reinterpret_cast<const Skin*>(data);
-                if (skin && IsMessageBox(dialog)) {
-                    const auto back = skin->Colour(2), text = skin->Colour(3),
-                               panel = skin->Colour(4);
-                    ColorControls(dialog, *back, *text, *panel);
-                    ApplySkin(dialog, *skin);
-                }
-                return result;
-            }
-            if (message == WM_NCDESTROY) {
-                ::RemoveWindowSubclass(dialog, DialogWatchProc, kDialogWatchId);
-            }
-            return ::DefSubclassProc(dialog, message, wParam, lParam);
-        },
-        [&] { return ::DefSubclassProc(dialog, message, wParam, lParam); });
+LRESULT WatchDialog(HWND dialog,
+                    UINT message,
+                    WPARAM wParam,
+                    LPARAM lParam,
+                    UINT_PTR id,
+                    DWORD_PTR data) {
+    if (message == WM_INITDIALOG) {
+        const LRESULT result = ::DefSubclassProc(dialog, message, wParam, lParam);
+        ::RemoveWindowSubclass(dialog, DialogWatchProc, id);
+        const auto* skin = reinterpret_cast<const Skin*>(data);
+        if (skin && IsMessageBox(dialog)) {
+            const auto back = skin->Colour(2), text = skin->Colour(3), panel = skin->Colour(4);
+            ColorControls(dialog, *back, *text, *panel);
+            ApplySkin(dialog, *skin);
+        }
+        return result;
+    }
+    if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(dialog, DialogWatchProc, id);
+    }
+    return ::DefSubclassProc(dialog, message, wParam, lParam);
+}
+
+LRESULT CALLBACK DialogWatchProc(HWND dialog,
+                                 UINT message,
+                                 WPARAM wParam,
+                                 LPARAM lParam,
+                                 UINT_PTR id,
+                                 DWORD_PTR data) {
+    return GuardSubclassProc("the message box watch", WatchDialog, dialog, message, wParam, lParam,
+                             id, data);
 }
 
 }  // namespace
@@ -82,26 +92,25 @@ void SkinEngine::Stop() {
     m_hook.Reset();
 }
 
+LRESULT SkinEngine::WatchNewDialogs(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam);
+        const HWND window = reinterpret_cast<HWND>(wParam);
+        // Dialogs of the system's own dialog class; our template dialogs are skinned by
+        // their load and are left alone by the watch, which only takes message boxes.
+        wchar_t className[16] = {};
+        ::GetClassNameW(window, className, static_cast<int>(std::size(className)));
+        if (create && create->lpcs && !(create->lpcs->style & WS_CHILD) &&
+            ::lstrcmpW(className, L"#32770") == 0) {
+            ::SetWindowSubclass(window, DialogWatchProc, kDialogWatchId,
+                                reinterpret_cast<DWORD_PTR>(Instance().m_skin));
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 LRESULT CALLBACK SkinEngine::CbtProc(int code, WPARAM wParam, LPARAM lParam) {
-    return GuardCallback(
-        "the skin's window hook",
-        [&]() -> LRESULT {
-            if (code == HCBT_CREATEWND) {
-                const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam);
-                const HWND window = reinterpret_cast<HWND>(wParam);
-                // Dialogs of the system's own dialog class; our template dialogs are skinned by
-                // their load and are left alone by the watch, which only takes message boxes.
-                wchar_t className[16] = {};
-                ::GetClassNameW(window, className, static_cast<int>(std::size(className)));
-                if (create && create->lpcs && !(create->lpcs->style & WS_CHILD) &&
-                    ::lstrcmpW(className, L"#32770") == 0) {
-                    ::SetWindowSubclass(window, DialogWatchProc, kDialogWatchId,
-                                        reinterpret_cast<DWORD_PTR>(Instance().m_skin));
-                }
-            }
-            return ::CallNextHookEx(nullptr, code, wParam, lParam);
-        },
-        [&] { return ::CallNextHookEx(nullptr, code, wParam, lParam); });
+    return GuardHookProc("the skin's window hook", WatchNewDialogs, code, wParam, lParam);
 }
 
 void StartSkinEngine(const Skin& skin) {

@@ -23,6 +23,8 @@ public:
 private:
     SkinEngine() = default;
     static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
+    // Puts the message box watch on each top-level dialog as it is made.
+    static LRESULT WatchNewDialogs(int code, WPARAM wParam, LPARAM lParam);
 
     const Skin* m_skin = nullptr;
     UniqueHook m_hook;

@@ -11,6 +11,7 @@
 
 #include "platform/gdi_win.h"
 #include "platform/unique_resource_win.h"
+#include "platform/window_states_win.h"
 #include "present/artwork_win.h"
 #include "present/control_colors_win.h"
 #include "present/skin_frame_layout.h"
@@ -35,6 +36,7 @@ struct FrameState {
     int openMenuItem = -1;
     std::vector<PixelRect> menuItems;  // where the menu bar's items were last laid out
 };
+thread_local WindowStates<FrameState> tFrames;
 
 FrameMetrics MetricsOf(HWND window, const FrameState& state) {
     FrameMetrics metrics;
@@ -323,7 +325,7 @@ void OpenMenuBar(HWND window, FrameState& state, int item, bool fromKeyboard) {
 }
 
 bool SkinnedMenuOf(HWND root, HMENU& menu) {
-    const auto* state = static_cast<const FrameState*>(::GetPropW(root, kFrameProperty));
+    const FrameState* state = tFrames.Find(root);
     if (!state) {
         return false;
     }
@@ -377,203 +379,207 @@ void ResizeToKeepClient(HWND window, SIZE client) {
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+LRESULT CALLBACK FrameSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+LRESULT FrameMessage(HWND window,
+                     UINT message,
+                     WPARAM wParam,
+                     LPARAM lParam,
+                     UINT_PTR id,
+                     DWORD_PTR) {
+    FrameState* found = tFrames.Find(window);
+    if (!found) {
+        return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+    FrameState& state = *found;
+    const SkinPalette& colours = state.skin->Palette();
+    switch (message) {
+        case WM_NCCALCSIZE: {
+            auto* rect = reinterpret_cast<RECT*>(lParam);  // the first rectangle either way
+            const SIZE size{rect->right - rect->left, rect->bottom - rect->top};
+            const FrameLayout layout =
+                ComputeFrameLayout(size.cx, size.cy, MetricsOf(window, state), state.features);
+            const RECT origin = *rect;
+            rect->left = origin.left + layout.client.left;
+            rect->top = origin.top + layout.client.top;
+            rect->right = origin.left + layout.client.right;
+            rect->bottom = origin.top + layout.client.bottom;
+            return 0;
+        }
+        case WM_NCPAINT:
+            PaintFrame(window, state);
+            return 0;
+        case WM_NCACTIVATE:
+            state.active = wParam != FALSE;
+            PaintFrame(window, state);
+            return TRUE;
+        case WM_SETTEXT: {
+            const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+            PaintFrame(window, state);
+            return result;
+        }
+        case WM_NCHITTEST:
+            return HitCode(PartAt(window, state, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
+        case WM_NCMOUSEMOVE: {
+            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            const FramePart part = PartAt(window, state, at);
+            const FramePart hot =
+                (part == FramePart::MinimizeButton || part == FramePart::MaximizeButton ||
+                 part == FramePart::CloseButton)
+                    ? part
+                    : FramePart::Client;
+            int hotMenuItem = -1;
+            if (part == FramePart::MenuBar) {
+                RECT windowRect{};
+                ::GetWindowRect(window, &windowRect);
+                hotMenuItem = MenuBarItemAt(MenuItemsOf(window, state), at.x - windowRect.left,
+                                            at.y - windowRect.top);
+            }
+            if (hot != state.hot || hotMenuItem != state.hotMenuItem) {
+                state.hot = hot;
+                state.hotMenuItem = hotMenuItem;
+                PaintFrame(window, state);
+            }
+            if (!state.trackingLeave) {
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, window, 0};
+                state.trackingLeave = ::TrackMouseEvent(&track) != FALSE;
+            }
+            break;
+        }
+        case WM_NCMOUSELEAVE:
+            state.trackingLeave = false;
+            if (state.hot != FramePart::Client || state.hotMenuItem >= 0) {
+                state.hot = FramePart::Client;
+                state.hotMenuItem = -1;
+                PaintFrame(window, state);
+            }
+            return 0;
+        case WM_NCLBUTTONDOWN:
+        case WM_NCLBUTTONDBLCLK:
+            switch (wParam) {
+                case HTMINBUTTON:
+                case HTMAXBUTTON:
+                case HTCLOSE: {
+                    const FramePart part = wParam == HTCLOSE       ? FramePart::CloseButton
+                                           : wParam == HTMAXBUTTON ? FramePart::MaximizeButton
+                                                                   : FramePart::MinimizeButton;
+                    if (TrackCaptionButton(window, state, part)) {
+                        const WPARAM command =
+                            part == FramePart::CloseButton ? SC_CLOSE
+                            : part == FramePart::MinimizeButton
+                                ? SC_MINIMIZE
+                                : (::IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE);
+                        ::SendMessageW(window, WM_SYSCOMMAND, command, 0);
+                    }
+                    return 0;
+                }
+                case HTSYSMENU:
+                    if (message == WM_NCLBUTTONDBLCLK) {
+                        ::PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+                    } else {
+                        ShowSystemMenu(window, state);
+                    }
+                    return 0;
+                case HTMENU: {
+                    RECT windowRect{};
+                    ::GetWindowRect(window, &windowRect);
+                    const int item = MenuBarItemAt(MenuItemsOf(window, state),
+                                                   GET_X_LPARAM(lParam) - windowRect.left,
+                                                   GET_Y_LPARAM(lParam) - windowRect.top);
+                    ::SetForegroundWindow(window);
+                    OpenMenuBar(window, state, item, false);
+                    return 0;
+                }
+                default:
+                    break;
+            }
+            break;
+        case WM_NCRBUTTONUP:
+            if (wParam == HTCAPTION || wParam == HTSYSMENU) {
+                ShowSystemMenu(window, state);
+                return 0;
+            }
+            break;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_KEYMENU) {
+                const auto key = static_cast<wchar_t>(lParam);
+                if (key == L' ') {
+                    ShowSystemMenu(window, state);
+                } else if (const int item = MenuItemForAccessKey(state.menu.Get(), key);
+                           item >= 0) {
+                    OpenMenuBar(window, state, item, true);
+                }
+                return 0;
+            }
+            break;
+        case WM_GETMINMAXINFO: {
+            // Maximised, the window fills the work area: the frame's own border stays in
+            // view.
+            ::DefSubclassProc(window, message, wParam, lParam);
+            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+            MONITORINFO monitor{};
+            monitor.cbSize = sizeof(monitor);
+            if (::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
+                                  &monitor)) {
+                info->ptMaxPosition = {monitor.rcWork.left - monitor.rcMonitor.left,
+                                       monitor.rcWork.top - monitor.rcMonitor.top};
+                info->ptMaxSize = {monitor.rcWork.right - monitor.rcWork.left,
+                                   monitor.rcWork.bottom - monitor.rcWork.top};
+            }
+            return 0;
+        }
+        case WM_SIZE:
+        case WM_DPICHANGED: {
+            const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
+            ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+            return result;
+        }
+        case WM_ERASEBKGND: {
+            RECT client{};
+            ::GetClientRect(window, &client);
+            ::FillRect(reinterpret_cast<HDC>(wParam), &client, state.skin->Brush(colours.face));
+            return 1;
+        }
+        case WM_CTLCOLORDLG:
+            return reinterpret_cast<LRESULT>(state.skin->Brush(colours.face));
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN: {
+            const HDC dc = reinterpret_cast<HDC>(wParam);
+            const HWND control = reinterpret_cast<HWND>(lParam);
+            if (const auto back = ControlBackColor(control)) {
+                ::SetBkColor(dc, *back);
+                ::SetTextColor(dc, ControlForeColor(control).value_or(colours.text));
+                return reinterpret_cast<LRESULT>(state.skin->Brush(*back));
+            }
+            if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) {
+                break;  // an edit box the skin did not colour keeps the system's look
+            }
+            ::SetBkMode(dc, TRANSPARENT);
+            ::SetBkColor(dc, colours.face);
+            ::SetTextColor(
+                dc, ControlTypeName(control) == "SkinLabel" ? colours.skinLabelText : colours.text);
+            return reinterpret_cast<LRESULT>(state.skin->Brush(colours.face));
+        }
+        case WM_NCDESTROY:
+            ::RemoveWindowSubclass(window, FrameSubclassProc, id);
+            ::RemovePropW(window, kFrameProperty);
+            WatchAccessKeys(false, SkinnedMenuOf);
+            tFrames.Forget(window);  // the menu goes with it
+            return ::DefSubclassProc(window, message, wParam, lParam);
+    }
+    return ::DefSubclassProc(window, message, wParam, lParam);
+}
+
 LRESULT CALLBACK FrameSubclassProc(HWND window,
                                    UINT message,
                                    WPARAM wParam,
                                    LPARAM lParam,
-                                   UINT_PTR,
+                                   UINT_PTR id,
                                    DWORD_PTR data) {
-    return GuardCallback(
-        "the skin frame",
-        [&]() -> LRESULT {
-            auto& state = *reinterpret_cast<FrameState*>(data);
-            const SkinPalette& colours = state.skin->Palette();
-            switch (message) {
-                case WM_NCCALCSIZE: {
-                    auto* rect = reinterpret_cast<RECT*>(lParam);  // the first rectangle either way
-                    const SIZE size{rect->right - rect->left, rect->bottom - rect->top};
-                    const FrameLayout layout = ComputeFrameLayout(
-                        size.cx, size.cy, MetricsOf(window, state), state.features);
-                    const RECT origin = *rect;
-                    rect->left = origin.left + layout.client.left;
-                    rect->top = origin.top + layout.client.top;
-                    rect->right = origin.left + layout.client.right;
-                    rect->bottom = origin.top + layout.client.bottom;
-                    return 0;
-                }
-                case WM_NCPAINT:
-                    PaintFrame(window, state);
-                    return 0;
-                case WM_NCACTIVATE:
-                    state.active = wParam != FALSE;
-                    PaintFrame(window, state);
-                    return TRUE;
-                case WM_SETTEXT: {
-                    const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
-                    PaintFrame(window, state);
-                    return result;
-                }
-                case WM_NCHITTEST:
-                    return HitCode(
-                        PartAt(window, state, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
-                case WM_NCMOUSEMOVE: {
-                    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-                    const FramePart part = PartAt(window, state, at);
-                    const FramePart hot =
-                        (part == FramePart::MinimizeButton || part == FramePart::MaximizeButton ||
-                         part == FramePart::CloseButton)
-                            ? part
-                            : FramePart::Client;
-                    int hotMenuItem = -1;
-                    if (part == FramePart::MenuBar) {
-                        RECT windowRect{};
-                        ::GetWindowRect(window, &windowRect);
-                        hotMenuItem = MenuBarItemAt(MenuItemsOf(window, state),
-                                                    at.x - windowRect.left, at.y - windowRect.top);
-                    }
-                    if (hot != state.hot || hotMenuItem != state.hotMenuItem) {
-                        state.hot = hot;
-                        state.hotMenuItem = hotMenuItem;
-                        PaintFrame(window, state);
-                    }
-                    if (!state.trackingLeave) {
-                        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, window, 0};
-                        state.trackingLeave = ::TrackMouseEvent(&track) != FALSE;
-                    }
-                    break;
-                }
-                case WM_NCMOUSELEAVE:
-                    state.trackingLeave = false;
-                    if (state.hot != FramePart::Client || state.hotMenuItem >= 0) {
-                        state.hot = FramePart::Client;
-                        state.hotMenuItem = -1;
-                        PaintFrame(window, state);
-                    }
-                    return 0;
-                case WM_NCLBUTTONDOWN:
-                case WM_NCLBUTTONDBLCLK:
-                    switch (wParam) {
-                        case HTMINBUTTON:
-                        case HTMAXBUTTON:
-                        case HTCLOSE: {
-                            const FramePart part = wParam == HTCLOSE ? FramePart::CloseButton
-                                                   : wParam == HTMAXBUTTON
-                                                       ? FramePart::MaximizeButton
-                                                       : FramePart::MinimizeButton;
-                            if (TrackCaptionButton(window, state, part)) {
-                                const WPARAM command =
-                                    part == FramePart::CloseButton ? SC_CLOSE
-                                    : part == FramePart::MinimizeButton
-                                        ? SC_MINIMIZE
-                                        : (::IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE);
-                                ::SendMessageW(window, WM_SYSCOMMAND, command, 0);
-                            }
-                            return 0;
-                        }
-                        case HTSYSMENU:
-                            if (message == WM_NCLBUTTONDBLCLK) {
-                                ::PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-                            } else {
-                                ShowSystemMenu(window, state);
-                            }
-                            return 0;
-                        case HTMENU: {
-                            RECT windowRect{};
-                            ::GetWindowRect(window, &windowRect);
-                            const int item = MenuBarItemAt(MenuItemsOf(window, state),
-                                                           GET_X_LPARAM(lParam) - windowRect.left,
-                                                           GET_Y_LPARAM(lParam) - windowRect.top);
-                            ::SetForegroundWindow(window);
-                            OpenMenuBar(window, state, item, false);
-                            return 0;
-                        }
-                        default:
-                            break;
-                    }
-                    break;
-                case WM_NCRBUTTONUP:
-                    if (wParam == HTCAPTION || wParam == HTSYSMENU) {
-                        ShowSystemMenu(window, state);
-                        return 0;
-                    }
-                    break;
-                case WM_SYSCOMMAND:
-                    if ((wParam & 0xFFF0) == SC_KEYMENU) {
-                        const auto key = static_cast<wchar_t>(lParam);
-                        if (key == L' ') {
-                            ShowSystemMenu(window, state);
-                        } else if (const int item = MenuItemForAccessKey(state.menu.Get(), key);
-                                   item >= 0) {
-                            OpenMenuBar(window, state, item, true);
-                        }
-                        return 0;
-                    }
-                    break;
-                case WM_GETMINMAXINFO: {
-                    // Maximised, the window fills the work area: the frame's own border stays in
-                    // view.
-                    ::DefSubclassProc(window, message, wParam, lParam);
-                    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-                    MONITORINFO monitor{};
-                    monitor.cbSize = sizeof(monitor);
-                    if (::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
-                                          &monitor)) {
-                        info->ptMaxPosition = {monitor.rcWork.left - monitor.rcMonitor.left,
-                                               monitor.rcWork.top - monitor.rcMonitor.top};
-                        info->ptMaxSize = {monitor.rcWork.right - monitor.rcWork.left,
-                                           monitor.rcWork.bottom - monitor.rcWork.top};
-                    }
-                    return 0;
-                }
-                case WM_SIZE:
-                case WM_DPICHANGED: {
-                    const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
-                    ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
-                    return result;
-                }
-                case WM_ERASEBKGND: {
-                    RECT client{};
-                    ::GetClientRect(window, &client);
-                    ::FillRect(reinterpret_cast<HDC>(wParam), &client,
-                               state.skin->Brush(colours.face));
-                    return 1;
-                }
-                case WM_CTLCOLORDLG:
-                    return reinterpret_cast<LRESULT>(state.skin->Brush(colours.face));
-                case WM_CTLCOLORSTATIC:
-                case WM_CTLCOLOREDIT:
-                case WM_CTLCOLORLISTBOX:
-                case WM_CTLCOLORBTN: {
-                    const HDC dc = reinterpret_cast<HDC>(wParam);
-                    const HWND control = reinterpret_cast<HWND>(lParam);
-                    if (const auto back = ControlBackColor(control)) {
-                        ::SetBkColor(dc, *back);
-                        ::SetTextColor(dc, ControlForeColor(control).value_or(colours.text));
-                        return reinterpret_cast<LRESULT>(state.skin->Brush(*back));
-                    }
-                    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) {
-                        break;  // an edit box the skin did not colour keeps the system's look
-                    }
-                    ::SetBkMode(dc, TRANSPARENT);
-                    ::SetBkColor(dc, colours.face);
-                    ::SetTextColor(dc, ControlTypeName(control) == "SkinLabel"
-                                           ? colours.skinLabelText
-                                           : colours.text);
-                    return reinterpret_cast<LRESULT>(state.skin->Brush(colours.face));
-                }
-                case WM_NCDESTROY:
-                    ::RemoveWindowSubclass(window, FrameSubclassProc, kFrameSubclassId);
-                    ::RemovePropW(window, kFrameProperty);
-                    WatchAccessKeys(false, SkinnedMenuOf);
-                    {
-                        // The state was the subclass's; it goes with the window, menu and all.
-                        const std::unique_ptr<FrameState> owned(&state);
-                    }
-                    return ::DefSubclassProc(window, message, wParam, lParam);
-            }
-            return ::DefSubclassProc(window, message, wParam, lParam);
-        },
-        [&] { return ::DefSubclassProc(window, message, wParam, lParam); });
+    return GuardSubclassProc("the skin frame", FrameMessage, window, message, wParam, lParam, id,
+                             data);
 }
 
 }  // namespace
@@ -585,8 +591,7 @@ void AttachSkinFrame(HWND window, const Skin& skin) {
     RECT client{};
     ::GetClientRect(window, &client);
     const LONG style = ::GetWindowLongW(window, GWL_STYLE);
-    auto owned = std::make_unique<FrameState>();
-    FrameState* state = owned.get();
+    FrameState* state = &tFrames.Adopt(window, std::make_unique<FrameState>());
     state->skin = &skin;
     state->hasCaption = (style & WS_CAPTION) == WS_CAPTION;
     state->features.systemButton = (style & WS_SYSMENU) != 0;
@@ -605,11 +610,10 @@ void AttachSkinFrame(HWND window, const Skin& skin) {
         window, GWL_EXSTYLE,
         ::GetWindowLongW(window, GWL_EXSTYLE) &
             ~(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
-    ::SetPropW(window, kFrameProperty, state);
+    // A mark other programs can see too (the tests look for it).
+    ::SetPropW(window, kFrameProperty, reinterpret_cast<HANDLE>(1));
     WatchAccessKeys(true, SkinnedMenuOf);
-    // The subclass owns the state from here; WM_NCDESTROY lets it go.
-    ::SetWindowSubclass(window, FrameSubclassProc, kFrameSubclassId,
-                        reinterpret_cast<DWORD_PTR>(owned.release()));
+    ::SetWindowSubclass(window, FrameSubclassProc, kFrameSubclassId, 0);
     ::SetWindowPos(window, nullptr, 0, 0, 0, 0,
                    SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ResizeToKeepClient(window, {client.right, client.bottom});

@@ -7,70 +7,68 @@ namespace {
 
 constexpr int kFontSlot = 0;
 
-LRESULT CALLBACK SkinLabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return GuardCallback(
-        "a skin label",
-        [&]() -> LRESULT {
-            switch (message) {
-                case WM_SETFONT:
-                    ::SetWindowLongPtrW(hwnd, kFontSlot, static_cast<LONG_PTR>(wParam));
-                    if (LOWORD(lParam)) {
-                        ::InvalidateRect(hwnd, nullptr, TRUE);
-                    }
-                    return 0;
-                case WM_GETFONT:
-                    return ::GetWindowLongPtrW(hwnd, kFontSlot);
-                case WM_SETTEXT: {
-                    const LRESULT result = ::DefWindowProcW(hwnd, message, wParam, lParam);
-                    ::InvalidateRect(hwnd, nullptr, TRUE);
-                    return result;
-                }
-                case WM_ENABLE:
-                    ::InvalidateRect(hwnd, nullptr, TRUE);
-                    return 0;
-                case WM_NCHITTEST:
-                    return HTTRANSPARENT;  // a label takes no clicks
-                case WM_ERASEBKGND:
-                    return 1;
-                case WM_PRINTCLIENT:
-                case WM_PAINT: {
-                    PAINTSTRUCT paint{};
-                    const HDC dc = message == WM_PAINT ? ::BeginPaint(hwnd, &paint)
-                                                       : reinterpret_cast<HDC>(wParam);
-                    RECT client{};
-                    ::GetClientRect(hwnd, &client);
-                    // The window says how static text looks on it, as it does for plain labels.
-                    const HWND parent = ::GetParent(hwnd);
-                    ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-                    ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
-                    auto brush = reinterpret_cast<HBRUSH>(
-                        ::SendMessageW(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                       reinterpret_cast<LPARAM>(hwnd)));
-                    if (!brush) {
-                        brush = ::GetSysColorBrush(COLOR_BTNFACE);
-                    }
-                    ::FillRect(dc, &client, brush);
-                    if (!::IsWindowEnabled(hwnd)) {
-                        ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
-                    }
-                    ::SetBkMode(dc, TRANSPARENT);
-                    const auto font = reinterpret_cast<HFONT>(::GetWindowLongPtrW(hwnd, kFontSlot));
-                    {
-                        const SelectedObject selected(
-                            dc, font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
-                        wchar_t text[512] = {};
-                        ::GetWindowTextW(hwnd, text, static_cast<int>(std::size(text)));
-                        ::DrawTextW(dc, text, -1, &client, DT_WORDBREAK | DT_LEFT | DT_NOPREFIX);
-                    }
-                    if (message == WM_PAINT) {
-                        ::EndPaint(hwnd, &paint);
-                    }
-                    return 0;
-                }
+LRESULT SkinLabelMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SETFONT:
+            ::SetWindowLongPtrW(hwnd, kFontSlot, static_cast<LONG_PTR>(wParam));
+            if (LOWORD(lParam)) {
+                ::InvalidateRect(hwnd, nullptr, TRUE);
             }
-            return ::DefWindowProcW(hwnd, message, wParam, lParam);
-        },
-        [&] { return ::DefWindowProcW(hwnd, message, wParam, lParam); });
+            return 0;
+        case WM_GETFONT:
+            return ::GetWindowLongPtrW(hwnd, kFontSlot);
+        case WM_SETTEXT: {
+            const LRESULT result = ::DefWindowProcW(hwnd, message, wParam, lParam);
+            ::InvalidateRect(hwnd, nullptr, TRUE);
+            return result;
+        }
+        case WM_ENABLE:
+            ::InvalidateRect(hwnd, nullptr, TRUE);
+            return 0;
+        case WM_NCHITTEST:
+            return HTTRANSPARENT;  // a label takes no clicks
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PRINTCLIENT:
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            const HDC dc =
+                message == WM_PAINT ? ::BeginPaint(hwnd, &paint) : reinterpret_cast<HDC>(wParam);
+            RECT client{};
+            ::GetClientRect(hwnd, &client);
+            // The window says how static text looks on it, as it does for plain labels.
+            const HWND parent = ::GetParent(hwnd);
+            ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+            ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+            auto brush = reinterpret_cast<HBRUSH>(::SendMessageW(parent, WM_CTLCOLORSTATIC,
+                                                                 reinterpret_cast<WPARAM>(dc),
+                                                                 reinterpret_cast<LPARAM>(hwnd)));
+            if (!brush) {
+                brush = ::GetSysColorBrush(COLOR_BTNFACE);
+            }
+            ::FillRect(dc, &client, brush);
+            if (!::IsWindowEnabled(hwnd)) {
+                ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
+            }
+            ::SetBkMode(dc, TRANSPARENT);
+            const auto font = reinterpret_cast<HFONT>(::GetWindowLongPtrW(hwnd, kFontSlot));
+            {
+                const SelectedObject selected(dc, font ? font : ::GetStockObject(DEFAULT_GUI_FONT));
+                wchar_t text[512] = {};
+                ::GetWindowTextW(hwnd, text, static_cast<int>(std::size(text)));
+                ::DrawTextW(dc, text, -1, &client, DT_WORDBREAK | DT_LEFT | DT_NOPREFIX);
+            }
+            if (message == WM_PAINT) {
+                ::EndPaint(hwnd, &paint);
+            }
+            return 0;
+        }
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK SkinLabelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return GuardWindowProc("a skin label", SkinLabelMessage, hwnd, message, wParam, lParam);
 }
 
 }  // namespace

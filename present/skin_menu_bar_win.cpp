@@ -17,40 +17,38 @@ struct MenuBarTracking {
 };
 thread_local MenuBarTracking* tTracking = nullptr;
 
-LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam) {
-    return GuardCallback(
-        "the menu bar's keys",
-        [&]() -> LRESULT {
-            auto* message = reinterpret_cast<MSG*>(lParam);
-            if (code == MSGF_MENU && tTracking && message) {
-                const int count = static_cast<int>(tTracking->items.size());
-                const int open = tTracking->open;
-                if (message->message == WM_KEYDOWN &&
-                    (message->wParam == VK_LEFT || message->wParam == VK_RIGHT)) {
-                    // The bar's menus have no cascading submenus, so the keys are free for this.
-                    if (count > 1) {
-                        tTracking->next =
-                            (open + (message->wParam == VK_RIGHT ? 1 : count - 1)) % count;
-                        ::EndMenu();
-                        return TRUE;
-                    }
-                }
-                if (message->message == WM_MOUSEMOVE) {
-                    RECT windowRect{};
-                    ::GetWindowRect(tTracking->window, &windowRect);
-                    const POINT at{GET_X_LPARAM(message->lParam), GET_Y_LPARAM(message->lParam)};
-                    const int item = MenuBarItemAt(tTracking->items, at.x - windowRect.left,
-                                                   at.y - windowRect.top);
-                    if (item >= 0 && item != open) {
-                        tTracking->next = item;
-                        ::EndMenu();
-                        return TRUE;
-                    }
-                }
+LRESULT FilterMenuMessage(int code, WPARAM wParam, LPARAM lParam) {
+    auto* message = reinterpret_cast<MSG*>(lParam);
+    if (code == MSGF_MENU && tTracking && message) {
+        const int count = static_cast<int>(tTracking->items.size());
+        const int open = tTracking->open;
+        if (message->message == WM_KEYDOWN &&
+            (message->wParam == VK_LEFT || message->wParam == VK_RIGHT)) {
+            // The bar's menus have no cascading submenus, so the keys are free for this.
+            if (count > 1) {
+                tTracking->next = (open + (message->wParam == VK_RIGHT ? 1 : count - 1)) % count;
+                ::EndMenu();
+                return TRUE;
             }
-            return ::CallNextHookEx(nullptr, code, wParam, lParam);
-        },
-        [&] { return ::CallNextHookEx(nullptr, code, wParam, lParam); });
+        }
+        if (message->message == WM_MOUSEMOVE) {
+            RECT windowRect{};
+            ::GetWindowRect(tTracking->window, &windowRect);
+            const POINT at{GET_X_LPARAM(message->lParam), GET_Y_LPARAM(message->lParam)};
+            const int item =
+                MenuBarItemAt(tTracking->items, at.x - windowRect.left, at.y - windowRect.top);
+            if (item >= 0 && item != open) {
+                tTracking->next = item;
+                ::EndMenu();
+                return TRUE;
+            }
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam) {
+    return GuardHookProc("the menu bar's keys", FilterMenuMessage, code, wParam, lParam);
 }
 
 wchar_t UpperCase(wchar_t letter) {
@@ -67,25 +65,24 @@ struct AccessKeyWatch {
 };
 thread_local AccessKeyWatch tAccessKeys;
 
+LRESULT WatchAccessKey(int code, WPARAM wParam, LPARAM lParam) {
+    auto* message = reinterpret_cast<MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE && message && message->message == WM_SYSCHAR &&
+        message->hwnd && tAccessKeys.menuOf) {
+        const HWND root = ::GetAncestor(message->hwnd, GA_ROOT);
+        HMENU menu = nullptr;
+        const auto key = static_cast<wchar_t>(message->wParam);
+        if (root != message->hwnd && tAccessKeys.menuOf(root, menu) &&
+            (key == L' ' || MenuItemForAccessKey(menu, key) >= 0)) {
+            ::PostMessageW(root, WM_SYSCOMMAND, SC_KEYMENU, key);
+            message->message = WM_NULL;
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 LRESULT CALLBACK AccessKeyHookProc(int code, WPARAM wParam, LPARAM lParam) {
-    return GuardCallback(
-        "the menu bar's access keys",
-        [&]() -> LRESULT {
-            auto* message = reinterpret_cast<MSG*>(lParam);
-            if (code == HC_ACTION && wParam == PM_REMOVE && message &&
-                message->message == WM_SYSCHAR && message->hwnd && tAccessKeys.menuOf) {
-                const HWND root = ::GetAncestor(message->hwnd, GA_ROOT);
-                HMENU menu = nullptr;
-                const auto key = static_cast<wchar_t>(message->wParam);
-                if (root != message->hwnd && tAccessKeys.menuOf(root, menu) &&
-                    (key == L' ' || MenuItemForAccessKey(menu, key) >= 0)) {
-                    ::PostMessageW(root, WM_SYSCOMMAND, SC_KEYMENU, key);
-                    message->message = WM_NULL;
-                }
-            }
-            return ::CallNextHookEx(nullptr, code, wParam, lParam);
-        },
-        [&] { return ::CallNextHookEx(nullptr, code, wParam, lParam); });
+    return GuardHookProc("the menu bar's access keys", WatchAccessKey, code, wParam, lParam);
 }
 
 }  // namespace

@@ -82,36 +82,35 @@ public:
                                      EXCEPINFO*,
                                      UINT*) override {
         return GuardCallback(
-            "a web view event",
-            [&]() -> HRESULT {
-                switch (id) {
-                    case DISPID_STATUSTEXTCHANGE:
-                        if (m_events.statusTextChange && parameters && parameters->cArgs >= 1) {
-                            VARIANT text;
-                            ::VariantInit(&text);
-                            if (SUCCEEDED(::VariantChangeType(&text, &parameters->rgvarg[0], 0,
-                                                              VT_BSTR))) {
-                                m_events.statusTextChange(
-                                    text.bstrVal
-                                        ? std::wstring(text.bstrVal, ::SysStringLen(text.bstrVal))
-                                        : std::wstring());
-                            }
-                            ::VariantClear(&text);
-                        }
-                        return S_OK;
-                    case DISPID_DOWNLOADCOMPLETE:
-                        if (m_events.downloadComplete) {
-                            m_events.downloadComplete();
-                        }
-                        return S_OK;
-                    default:
-                        return S_OK;  // progress, download begin and the rest: not used
-                }
-            },
+            "a web view event", [&] { return OnEvent(id, parameters); },
             [] { return E_UNEXPECTED; });
     }
 
 private:
+    HRESULT OnEvent(DISPID id, const DISPPARAMS* parameters) {
+        switch (id) {
+            case DISPID_STATUSTEXTCHANGE:
+                if (m_events.statusTextChange && parameters && parameters->cArgs >= 1) {
+                    VARIANT text;
+                    ::VariantInit(&text);
+                    if (SUCCEEDED(::VariantChangeType(&text, &parameters->rgvarg[0], 0, VT_BSTR))) {
+                        m_events.statusTextChange(
+                            text.bstrVal ? std::wstring(text.bstrVal, ::SysStringLen(text.bstrVal))
+                                         : std::wstring());
+                    }
+                    ::VariantClear(&text);
+                }
+                return S_OK;
+            case DISPID_DOWNLOADCOMPLETE:
+                if (m_events.downloadComplete) {
+                    m_events.downloadComplete();
+                }
+                return S_OK;
+            default:
+                return S_OK;  // progress, download begin and the rest: not used
+        }
+    }
+
     Events m_events;
     ULONG m_references = 1;
 };

@@ -104,28 +104,33 @@ void FolderListView::CreateTooltip(HWND parent) {
     ::SendMessageW(m_tooltip, TTM_SETMAXTIPWIDTH, 0, ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
 }
 
-LRESULT CALLBACK FolderListView::MouseWatchProc(HWND hwnd,
+LRESULT FolderListView::WatchPointer(HWND hwnd,
+                                     UINT message,
+                                     WPARAM wParam,
+                                     LPARAM lParam,
+                                     UINT_PTR,
+                                     DWORD_PTR self) {
+    if (message == WM_MOUSEMOVE) {
+        auto& list = *reinterpret_cast<FolderListView*>(self);
+        const int row = list.RowUnderPointer();
+        if (row != list.m_tipRow) {
+            // Another row: the tip of the last one goes, and the new one's comes after the
+            // usual pause.
+            list.m_tipRow = row;
+            ::SendMessageW(list.m_tooltip, TTM_POP, 0, 0);
+        }
+    }
+    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FolderListView::MouseWatchProc(HWND window,
                                                 UINT message,
                                                 WPARAM wParam,
                                                 LPARAM lParam,
-                                                UINT_PTR,
+                                                UINT_PTR id,
                                                 DWORD_PTR self) {
-    return GuardCallback(
-        "the list's pointer watch",
-        [&]() -> LRESULT {
-            if (message == WM_MOUSEMOVE) {
-                auto& list = *reinterpret_cast<FolderListView*>(self);
-                const int row = list.RowUnderPointer();
-                if (row != list.m_tipRow) {
-                    // Another row: the tip of the last one goes, and the new one's comes after the
-                    // usual pause.
-                    list.m_tipRow = row;
-                    ::SendMessageW(list.m_tooltip, TTM_POP, 0, 0);
-                }
-            }
-            return ::DefSubclassProc(hwnd, message, wParam, lParam);
-        },
-        [&] { return ::DefSubclassProc(hwnd, message, wParam, lParam); });
+    return GuardSubclassProc("the list's pointer watch", WatchPointer, window, message, wParam,
+                             lParam, id, self);
 }
 
 int FolderListView::RowUnderPointer() const {

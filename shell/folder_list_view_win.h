@@ -84,6 +84,13 @@ private:
                                            LPARAM lParam,
                                            UINT_PTR id,
                                            DWORD_PTR self);
+    // A new row under the pointer takes its path's tip with it.
+    static LRESULT WatchPointer(HWND hwnd,
+                                UINT message,
+                                WPARAM wParam,
+                                LPARAM lParam,
+                                UINT_PTR id,
+                                DWORD_PTR self);
     void CreateTooltip(HWND parent);
     // The row under the mouse pointer, or -1.
     int RowUnderPointer() const;
