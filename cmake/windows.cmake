@@ -62,12 +62,15 @@ target_sources(murkwell_shell PRIVATE
     shell/console_scan_win.cpp
     shell/console_show_all_win.cpp
     shell/disk_check_win.cpp
+    shell/dropped_folders_win.cpp
     shell/find_hidden_dialog_win.cpp
     shell/folder_drop_target_win.cpp
     shell/folder_list_view_win.cpp
     shell/folder_picker_win.cpp
     shell/hidden_folder_search_win.cpp
     shell/hotkey_hook_win.cpp
+    shell/long_command_win.cpp
+    shell/main_controls_win.cpp
     shell/main_menu_win.cpp
     shell/main_window_win.cpp
     shell/path_rules_win.cpp

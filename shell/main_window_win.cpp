@@ -7,11 +7,8 @@
 #include <utility>
 
 #include "platform/gdi_win.h"
-#include "platform/program_folder_win.h"
 #include "platform/twips.h"
 #include "platform/unique_resource_win.h"
-#include "present/artwork_win.h"
-#include "present/banner_win.h"
 #include "present/product_info_win.h"
 #include "present/skin_form_win.h"
 #include "protect/hotkeys.h"
@@ -33,22 +30,6 @@ namespace {
 
 constexpr int kClientWidthTwips = 9900;
 constexpr int kClientHeightTwips = 7530;
-constexpr int kButtonBarHeightTwips = 975;
-constexpr int kButtonTopTwips = 60;
-constexpr int kButtonWidthTwips = 1155;
-constexpr int kButtonHeightTwips = 855;
-constexpr int kButtonPitchTwips = 1200;
-constexpr int kBannerLeftTwips = 60;
-constexpr int kBannerTopTwips = 1020;
-constexpr int kBannerWidthTwips = 7335;
-constexpr int kBannerHeightTwips = 945;
-
-constexpr int kButtonIds[6] = {IDC_CMD_ADD,  IDC_CMD_DEL,     IDC_CMD_HIDE,
-                               IDC_CMD_SHOW, IDC_CMD_OPTIONS, IDC_CMD_WEBSITE};
-constexpr const wchar_t* kButtonCaptions[6] = {L"Add",  L"Remove ", L"Hide",
-                                               L"Show", L"Options", L""};
-// The last button of the bar: its caption names the website and its width follows the window.
-constexpr std::size_t kWebsiteButton = 5;
 
 }  // namespace
 
@@ -107,56 +88,24 @@ bool MainWindow::Create() {
 
 bool MainWindow::CreateControls() {
     const HWND hwnd = Handle();
-    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    for (int i = 0; i < 6; ++i) {
-        m_buttons[i] = ::CreateWindowExW(
-            0, WC_BUTTONW, kButtonCaptions[i], WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-            0, 0, 10, 10, hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonIds[i])),
-            instance, nullptr);
-    }
-    m_banner = ::CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | SS_OWNERDRAW, 0, 0, 10, 10, hwnd,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PIC_BANNER)),
-                                 instance, nullptr);
     const int dpi = Dpi();
-    m_bannerView.Create(hwnd, IDC_WEB_BANNER,
-                        PlaceInPixels(kBannerLeftTwips, kBannerTopTwips, kBannerWidthTwips,
-                                      kBannerHeightTwips, dpi),
-                        false);
-    // The window has no plain labels; the template is there for the label replacement all the
-    // same, hidden under the button bar.
-    CreateSkinLabelTemplate(hwnd, PlaceInPixels(0, 0, 555, 135, dpi));
-    m_statusBar = ::CreateWindowExW(
-        0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)), instance, nullptr);
-    m_cancelBatch = ::CreateWindowExW(
-        0, WC_BUTTONW, L"Cancel", WS_CHILD | BS_PUSHBUTTON, 0, 0, 10, 10, hwnd,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_CMD_CANCEL_BATCH)), instance, nullptr);
-    UpdateFonts();
-    if (!m_list.Create(hwnd, IDC_LST_FOLDERS, m_listFont.Get())) {
+    if (!m_controls.Create(hwnd, dpi) ||
+        !m_list.Create(hwnd, IDC_LST_FOLDERS, m_controls.ListFont())) {
         return false;
     }
     m_list.SetDpi(dpi);
-    m_statusLine.Attach(m_statusBar);
-    m_dropTarget.Register(hwnd);
-    m_batchProgress.Attach(m_statusBar, m_cancelBatch, m_list.Handle());
-    return m_statusBar && m_banner && m_buttons[kWebsiteButton] && m_cancelBatch;
+    m_statusLine.Attach(m_controls.StatusBar());
+    m_dropped = std::make_unique<DroppedFolders>(hwnd, kMsgFoldersDropped);
+    m_batchProgress.Attach(m_controls.StatusBar(), m_controls.CancelButton(), m_list.Handle());
+    return true;
 }
 
 void MainWindow::UpdateFonts() {
     const int dpi = Dpi();
-    m_buttonFont = CreateUiFont(L"Verdana", 83, FW_BOLD, dpi);  // 8.25 pt
-    m_listFont = CreateSystemFont(SystemFont::Message, dpi);
-    m_bannerFont = CreateUiFont(L"Verdana", 160, FW_BOLD, dpi);
-    for (const HWND button : m_buttons) {
-        ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(m_buttonFont.Get()), TRUE);
-    }
-    if (m_list.Handle()) {
-        ::SendMessageW(m_list.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(m_listFont.Get()),
-                       TRUE);
-        m_list.SetDpi(dpi);
-    }
-    ::SendMessageW(m_statusBar, WM_SETFONT, reinterpret_cast<WPARAM>(m_listFont.Get()), TRUE);
-    ::SendMessageW(m_cancelBatch, WM_SETFONT, reinterpret_cast<WPARAM>(m_listFont.Get()), TRUE);
+    m_controls.ApplyDpi(dpi);
+    ::SendMessageW(m_list.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(m_controls.ListFont()),
+                   TRUE);
+    m_list.SetDpi(dpi);
 }
 
 bool MainWindow::Load() {
@@ -178,8 +127,7 @@ bool MainWindow::Load() {
     }
 
     ::SetWindowTextW(Handle(), Widen(MainWindowCaption(m_productInfo)).c_str());
-    ::SetWindowTextW(m_buttons[kWebsiteButton],
-                     Widen("Visit " + m_productInfo.websiteAddress).c_str());
+    m_controls.SetWebsiteCaption(Widen("Visit " + m_productInfo.websiteAddress));
     if (m_productInfo.skinEnabled) {
         ReplaceLabels(Handle());
         SkinForm(Handle());
@@ -249,37 +197,6 @@ void MainWindow::FinishLoad() {
     }
 }
 
-void MainWindow::TakeDroppedFolders(const std::vector<std::wstring>& folders) {
-    for (const auto& folder : folders) {
-        m_droppedFolders.push_back(Narrow(folder));
-    }
-    ::PostMessageW(Handle(), kMsgFoldersDropped, 0, 0);
-}
-
-void MainWindow::AddDroppedFolders() {
-    if (m_busy || !m_commands || !::IsWindowVisible(Handle())) {
-        if (!m_addingDropped) {
-            m_droppedFolders.clear();  // as any other command then: not taken
-        }
-        return;
-    }
-    if (m_addingDropped) {
-        return;  // a drop while Add's message waited: the loop below takes it in turn
-    }
-    ::SetForegroundWindow(Handle());  // Add's messages come up over the window, not behind
-    m_addingDropped = true;
-    try {
-        while (!m_droppedFolders.empty()) {
-            const std::vector<std::string> folders = std::exchange(m_droppedFolders, {});
-            m_commands->AddDropped(folders);
-        }
-    } catch (...) {
-        m_addingDropped = false;
-        throw;
-    }
-    m_addingDropped = false;
-}
-
 void MainWindow::KeepColumnWidths() {
     const int dpi = Dpi();
     const auto twips = [&](int column) {
@@ -290,14 +207,6 @@ void MainWindow::KeepColumnWidths() {
     m_list.SetColumnWidths(TwipsToPixels(m_userColumns->folder, dpi),
                            TwipsToPixels(m_userColumns->status, dpi), false);
     m_settings.Write(kColumnWidthsKey, FormatColumnWidths(*m_userColumns));
-}
-
-void MainWindow::ShowWebBanner() {
-    ::ShowWindow(m_bannerView.Handle(), SW_SHOW);
-    ::BringWindowToTop(m_bannerView.Handle());
-    // The picture box it makes is a child of this window and goes with it.
-    ShowBanner(Handle(), m_bannerView, m_banner, Widen(m_productInfo.bannerAddress),
-               ScaleMode::Twips, Dpi());
 }
 
 void MainWindow::OnMinimized() {
@@ -316,7 +225,7 @@ void MainWindow::ResumeStart() {
 }
 
 void MainWindow::OnHotkey(WPARAM wParam, LPARAM lParam) {
-    if (m_busy) {
+    if (m_longCommand.Running()) {
         return;
     }
     const HotkeyResponse response = RespondToHotkey(static_cast<std::uint32_t>(wParam),
@@ -367,34 +276,13 @@ void MainWindow::ShowAll() {
 }
 
 void MainWindow::Layout() {
-    const HWND hwnd = Handle();
-    if (::IsIconic(hwnd)) {
+    if (::IsIconic(Handle())) {
         return;
     }
     const int dpi = Dpi();
-    for (int i = 0; i < 6; ++i) {
-        MoveInTwips(m_buttons[i], i * kButtonPitchTwips, kButtonTopTwips, kButtonWidthTwips,
-                    kButtonHeightTwips, dpi);
-    }
-    MoveInTwips(m_banner, kBannerLeftTwips, kBannerTopTwips, kBannerWidthTwips, kBannerHeightTwips,
-                dpi);
-    ::SendMessageW(m_statusBar, WM_SIZE, 0, 0);
-
-    const SizeInTwips window = OuterSizeInTwips(hwnd, dpi);
-    MainLayoutInput input;
-    input.windowWidth = window.width;
-    input.windowHeight = window.height;
-    input.buttonBarHeight = kButtonBarHeightTwips;
-    input.statusBarHeight = OuterSizeInTwips(m_statusBar, dpi).height;
-    input.bannerEnabled = m_productInfo.bannerEnabled;
-    input.bannerHeight = kBannerHeightTwips;
-    input.websiteButtonLeft = 5 * kButtonPitchTwips;
-    const MainLayout layout = ComputeMainLayout(input);
-
+    const MainLayout layout = m_controls.Place(Handle(), m_productInfo.bannerEnabled, dpi);
     MoveInTwips(m_list.Handle(), layout.listLeft, layout.listTop, layout.listWidth,
                 layout.listHeight, dpi);
-    MoveInTwips(m_buttons[kWebsiteButton], input.websiteButtonLeft, kButtonTopTwips,
-                layout.websiteButtonWidth, kButtonHeightTwips, dpi);
     if (m_userColumns) {
         m_list.SetColumnWidths(TwipsToPixels(m_userColumns->folder, dpi),
                                TwipsToPixels(m_userColumns->status, dpi), false);
@@ -412,39 +300,14 @@ void MainWindow::OpenFindHidden() {
 }
 
 void MainWindow::RunBusy(void (FolderCommands::*command)()) {
-    if (m_busy) {
-        return;  // one long command at a time
-    }
-    m_busy = true;
-    const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_APPSTARTING));
-    {
-        const DeferredRowRedraws deferred(m_list);
-        m_batchProgress.Begin();
-        try {
-            (m_commands.get()->*command)();
-        } catch (...) {
-            m_batchProgress.End();
-            m_busy = false;
-            throw;
-        }
-        m_batchProgress.End();
-    }
-    ::SetCursor(previous);
-    m_busy = false;
-    if (m_diskCheckWaiting) {
-        m_diskCheckWaiting = false;
-        OnDiskChecked();
-    }
-    if (m_closeAfterBatch) {
-        ::PostMessageW(Handle(), WM_CLOSE, 0, 0);
-    }
+    m_longCommand.Run([&] { (m_commands.get()->*command)(); });
 }
 
 void MainWindow::OnCommand(int id) {
-    if (m_busy) {
+    if (m_longCommand.Running()) {
         // A long command is running: the list must not change under it.
         if (id == IDC_CMD_CANCEL_BATCH) {
-            m_batchProgress.RequestStop();
+            m_longCommand.RequestStop();
         }
         return;
     }
@@ -565,7 +428,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
 }
 
 bool MainWindow::TranslateShortcut(const MSG& message) {
-    if (message.message != WM_KEYDOWN || m_busy || !m_commands ||
+    if (message.message != WM_KEYDOWN || m_longCommand.Running() || !m_commands ||
         (message.hwnd != Handle() && !::IsChild(Handle(), message.hwnd))) {
         return false;
     }
@@ -665,23 +528,22 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             KeepColumnWidths();
             return 0;
         case kMsgShowBanner:
-            ShowWebBanner();
+            m_controls.ShowWebBanner(Handle(), Widen(m_productInfo.bannerAddress), Dpi());
             return 0;
         case kMsgDiskChecked:
-            if (m_busy) {
-                m_diskCheckWaiting = true;  // applied when the command ends
-            } else if (m_commands) {
-                OnDiskChecked();
+            if (m_commands) {
+                // Not under a long command: its rows are applied once it has ended.
+                m_longCommand.WhenDone([this] { OnDiskChecked(); });
             }
             return 0;
         case WM_CLOSE:
             if (!m_loaded) {
                 return 0;  // built in the start-up pause, not loaded yet: the start goes on
             }
-            if (m_busy) {
+            if (m_longCommand.Running()) {
                 // Closed mid-way: the command stops, saves what it did, then the window closes.
-                m_batchProgress.RequestStop();
-                m_closeAfterBatch = true;
+                m_longCommand.RequestStop();
+                m_longCommand.WhenDone([this] { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); });
                 return 0;
             }
             break;
@@ -703,24 +565,24 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_DRAWITEM:
-            if (wParam == IDC_PIC_BANNER) {
-                const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-                DrawBannerArtwork(item.hDC, item.rcItem, Widen(m_productInfo.productName),
-                                  m_bannerFont.Get(), Dpi());
+            if (m_controls.DrawBanner(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam),
+                                      Widen(m_productInfo.productName), Dpi())) {
                 return TRUE;
             }
             break;
-        case WM_DROPFILES: {
-            const auto drop = reinterpret_cast<HDROP>(wParam);
-            TakeDroppedFolders(FoldersInDrop(drop));
-            ::DragFinish(drop);
+        case WM_DROPFILES:
+            if (m_dropped) {
+                m_dropped->TakeDropFiles(reinterpret_cast<HDROP>(wParam));
+            }
             return 0;
-        }
         case kMsgFoldersDropped:
-            AddDroppedFolders();
+            if (m_dropped) {
+                m_dropped->AddWaiting(m_commands.get(),
+                                      !m_longCommand.Running() && ::IsWindowVisible(Handle()));
+            }
             return 0;
         case WM_DESTROY:
-            m_dropTarget.Revoke();
+            m_dropped.reset();  // revoked while the window is still there
             Unload();
             return 0;
     }

@@ -12,14 +12,15 @@
 #include "platform/unique_resource_win.h"
 #include "platform/window_win.h"
 #include "present/product_info.h"
-#include "present/web_view_win.h"
 #include "protect/settings_store.h"
 #include "shell/batch_progress_win.h"
 #include "shell/disk_check_win.h"
-#include "shell/folder_drop_target_win.h"
+#include "shell/dropped_folders_win.h"
 #include "shell/folder_list_view_win.h"
 #include "shell/folder_picker_win.h"
 #include "shell/hotkey_hook_win.h"
+#include "shell/long_command_win.h"
+#include "shell/main_controls_win.h"
 #include "shell/main_menu.h"
 #include "shell/path_rules_win.h"
 #include "shell/program_host.h"
@@ -83,11 +84,7 @@ private:
     void ShowRepairMenu(POINT screenPoint);
     // A visible folder opens in Explorer; a hidden or missing one only beeps.
     void OpenFolderAt(std::size_t index);
-    void ShowWebBanner();
     void KeepColumnWidths();
-    // Folders dropped on the window are added once the drop has ended, one by one as Add does.
-    void TakeDroppedFolders(const std::vector<std::wstring>& folders);
-    void AddDroppedFolders();
     void RunBusy(void (FolderCommands::*command)());
     void OpenFindHidden();
     void StartDiskCheck();
@@ -104,14 +101,7 @@ private:
     std::wstring m_programFolder;
     std::string m_programFolderUtf8;
 
-    UniqueFont m_buttonFont;
-    UniqueFont m_listFont;
-    UniqueFont m_bannerFont;
-    HWND m_buttons[6] = {};
-    HWND m_banner = nullptr;  // the artwork shown until the web banner takes over
-    WebView m_bannerView;     // the web banner
-    HWND m_statusBar = nullptr;
-    HWND m_cancelBatch = nullptr;
+    MainControls m_controls;
     FolderListView m_list;
     RepairMenuState m_repairMenu;
     StartupTrace m_startupTrace;
@@ -127,15 +117,11 @@ private:
     std::unique_ptr<FolderCommands> m_commands;
     StartupDiskCheck m_diskCheck;
     StatusBarProgress m_batchProgress;
-    bool m_busy = false;              // a long command runs; only Cancel and Esc get through
-    bool m_diskCheckWaiting = false;  // the look at the disk came back during one
-    bool m_closeAfterBatch = false;   // the window was closed during one
-    bool m_loaded = false;            // the list read and the window placed
+    // One long command at a time; while it runs only Cancel and Esc get through.
+    LongCommand m_longCommand{m_list, m_batchProgress};
+    bool m_loaded = false;  // the list read and the window placed
     bool m_startMaximised = false;
     // The column widths the user dragged (twips), kept over resizes and restarts.
     std::optional<ColumnWidths> m_userColumns;
-    FolderDropTarget m_dropTarget{
-        [this](const std::vector<std::wstring>& folders) { TakeDroppedFolders(folders); }};
-    std::vector<std::string> m_droppedFolders;
-    bool m_addingDropped = false;
+    std::unique_ptr<DroppedFolders> m_dropped;  // while the window is there
 };
