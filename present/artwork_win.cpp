@@ -11,14 +11,13 @@ void DrawArtworkGround(HDC dc, const RECT& area, bool horizontal) {
 }
 
 void DrawVeiledFolder(HDC dc, int left, int top, int unit) {
-    UniqueBrush paper(::CreateSolidBrush(RGB(0xE9, 0xC4, 0x6A)));
-    UniqueBrush veil(::CreateSolidBrush(RGB(0x1B, 0x3F, 0x4A)));
-    const RECT tab{left, top, left + 5 * unit, top + 2 * unit};
-    const RECT body{left, top + unit + unit / 2, left + 12 * unit, top + 10 * unit};
-    ::FillRect(dc, &tab, paper.Get());
-    ::FillRect(dc, &body, paper.Get());
-    const RECT shade{body.left, (body.top + body.bottom) / 2, body.right, body.bottom};
-    ::FillRect(dc, &shade, veil.Get());
+    // The folder fills 14 sixteenths of its square's width, from one sixteenth in, and starts
+    // two sixteenths down: the square that makes it 12 units wide.
+    const int size = unit * 12 * 16 / 14;
+    const int inset = (size + 8) / 16;
+    const int drop = (size * 2 + 8) / 16;
+    DrawFolderIcon(dc, {left - inset, top - drop, left - inset + size, top - drop + size},
+                   FolderLook::Veiled);
 }
 
 void DrawFolderIcon(HDC dc, const RECT& box, FolderLook look) {

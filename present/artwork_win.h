@@ -12,7 +12,7 @@ inline constexpr COLORREF kArtworkLight = RGB(0x2E, 0x70, 0x7C);
 inline constexpr COLORREF kArtworkText = RGB(0xF4, 0xF8, 0xF9);
 
 void DrawArtworkGround(HDC dc, const RECT& area, bool horizontal);
-// The folder is 12 units wide and 10 high, from `left`, `top`.
+// The folder of the icon, under its veil, 12 units wide and about 10 high from `left`, `top`.
 void DrawVeiledFolder(HDC dc, int left, int top, int unit);
 
 // The main window's banner as it shows before (or without) the web banner: the ground with the

@@ -95,11 +95,17 @@ void Application::LoadStartup() {
     m_splash.ResumeStart();
 }
 
-void Application::PrepareMainWindow() {
-    try {
+MainWindow& Application::MakeMainWindow() {
+    if (!m_mainWindow) {
         m_mainWindow =
             std::make_unique<MainWindow>(m_productInfo, m_settings, *this, m_programFolder);
-        (void)m_mainWindow->Build();  // on failure, CreateMainWindow tries again and ends
+    }
+    return *m_mainWindow;
+}
+
+void Application::PrepareMainWindow() {
+    try {
+        (void)MakeMainWindow().Build();  // on failure, CreateMainWindow tries again and ends
     } catch (const std::exception&) {
         m_mainWindow.reset();  // CreateMainWindow starts afresh and reports what fails
     }
@@ -109,11 +115,7 @@ void Application::CreateMainWindow() {
     // A failure here must end the program with a word: a half-started one would hold the
     // one-copy lock with no window, and every later copy would end silently.
     try {
-        if (!m_mainWindow) {
-            m_mainWindow =
-                std::make_unique<MainWindow>(m_productInfo, m_settings, *this, m_programFolder);
-        }
-        if (!m_mainWindow->Create()) {
+        if (!MakeMainWindow().Create()) {
             EndProgram();  // the list could not be read, and the user has been told
             return;
         }

@@ -37,6 +37,8 @@ public:
 
 private:
     void LoadStartup();
+    // The main window object, made on first use; its window is built by Build or Create.
+    MainWindow& MakeMainWindow();
     void PrepareMainWindow();
     void CreateMainWindow();
     bool ReadStealthAtStart();
