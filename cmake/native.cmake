@@ -14,6 +14,7 @@ if(MURKWELL_TESTS)
         tests/unit/platform/runtime_error_numbers_test.cpp
         tests/unit/present/banner_rules_test.cpp
         tests/unit/present/browser_layout_test.cpp
+        tests/unit/present/button_face_test.cpp
         tests/unit/present/product_info_test.cpp
         tests/unit/present/skin_frame_layout_test.cpp
         tests/unit/present/skin_rules_test.cpp

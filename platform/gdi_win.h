@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "platform/pixel_rect.h"
 #include "platform/unique_resource_win.h"
 
 // The window's DPI where the system tells it per window; the screen's otherwise (also for a
@@ -24,6 +25,10 @@ UniqueFont CreateSystemFont(SystemFont kind, int dpi, int weight = 0);
 void FillGradient(HDC dc, const RECT& area, COLORREF from, COLORREF to, bool horizontal);
 
 void FillSolid(HDC dc, const RECT& area, COLORREF colour);
+
+inline RECT ToRect(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
 
 // A length given at 96 DPI, for the window's DPI.
 int ScaleToWindow(int value, HWND window);

@@ -3,14 +3,7 @@
 
 #include <algorithm>
 
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    friend bool operator==(const PixelRect&, const PixelRect&) = default;
-};
+#include "platform/pixel_rect.h"
 
 // A window of `width` x `height` wanted at (`left`, `top`), moved (and, when larger than the work
 // area, shrunk) as little as needed to lie wholly inside `work`.

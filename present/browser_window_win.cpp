@@ -81,7 +81,8 @@ void Place(HWND control, int left, int top, int width, int height) {
 }  // namespace
 
 bool BrowserWindow::Create() {
-    const int dpi = WindowDpi(nullptr);
+    m_dpi = WindowDpi(nullptr);
+    const int dpi = m_dpi;
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     const SIZE size =
         OuterSizeForClient({kClientWidthTwips, kClientHeightTwips}, style, false, dpi);
@@ -100,7 +101,7 @@ bool BrowserWindow::Create() {
 
 bool BrowserWindow::CreateControls() {
     const HWND hwnd = Handle();
-    const int dpi = WindowDpi(nullptr);
+    const int dpi = m_dpi;
     m_font = CreateUiFont(L"Verdana", 80, FW_NORMAL, dpi);
 
     // Created top of the z-order first: the address box and buttons lie over the frame and the
@@ -155,6 +156,7 @@ void BrowserWindow::ApplyFont() {
 }
 
 void BrowserWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    m_dpi = dpi;
     m_font = CreateUiFont(L"Verdana", 80, FW_NORMAL, dpi);
     ApplyFont();
     // The buttons along the top and the label keep their design places; the rest follows the
@@ -200,7 +202,7 @@ void BrowserWindow::LayoutBrowser() {
     if (!m_statusBar || ::IsIconic(hwnd)) {
         return;
     }
-    const int dpi = WindowDpi(hwnd);
+    const int dpi = m_dpi;
     ::SendMessageW(m_statusBar, WM_SIZE, 0, 0);  // the status bar spans the bottom by itself
     const SizeInTwips window = OuterSizeInTwips(hwnd, dpi);
     BrowserLayoutInput input;

@@ -53,6 +53,7 @@ private:
     std::function<void()> m_closed;
     WebView m_webView;
     UniqueFont m_font;
+    int m_dpi = 96;  // what the fonts, pictures and places are made for
     UniqueIcon m_pictures[5];
     HWND m_statusBar = nullptr;
     HWND m_frame = nullptr;

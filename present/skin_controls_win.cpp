@@ -57,6 +57,40 @@ HBRUSH BackgroundBrush(HWND control, HDC dc) {
     return brush ? brush : ::GetSysColorBrush(COLOR_BTNFACE);
 }
 
+// The size of a button's picture as set, 0 x 0 when it has none.
+SIZE PictureSizeOf(HWND button) {
+    const auto picture = static_cast<HICON>(::GetPropW(button, kPictureProperty));
+    ICONINFO info{};
+    if (!picture || !::GetIconInfo(picture, &info)) {
+        return {0, 0};
+    }
+    const UniqueBitmap colour(info.hbmColor);
+    const UniqueBitmap mask(info.hbmMask);
+    BITMAP bitmap{};
+    ::GetObjectW(colour ? colour.Get() : mask.Get(), sizeof(bitmap), &bitmap);
+    // A monochrome icon's mask holds the picture and its mask one above the other.
+    return {bitmap.bmWidth, colour ? bitmap.bmHeight : bitmap.bmHeight / 2};
+}
+
+// Measures with the button's font, which `dc` must have selected.
+ButtonFace FaceOf(HWND button, HDC dc, const RECT& area, bool pressed, int dpi) {
+    const SIZE picture = PictureSizeOf(button);
+    const std::wstring caption = TextOfWindow(button);
+    RECT measure{};
+    if (!caption.empty()) {
+        ::DrawTextW(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
+    }
+    ButtonFaceInput input;
+    input.area = {area.left, area.top, area.right, area.bottom};
+    input.dpi = dpi;
+    input.pressed = pressed;
+    input.pictureWidth = picture.cx;
+    input.pictureHeight = picture.cy;
+    input.captionWidth = measure.right;
+    input.captionHeight = measure.bottom;
+    return LayOutButtonFace(input);
+}
+
 void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& state) {
     const SkinPalette& colours = state.skin->Palette();
     const LRESULT buttonState = ::SendMessageW(button, BM_GETSTATE, 0, 0);
@@ -86,86 +120,28 @@ void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& 
     RoundBox(dc, box, fill, edge, ScaleToWindow(6, button),
              (focused || isDefault) && enabled ? 2 * unit : unit);
 
-    RECT content = box;
-    ::InflateRect(&content, -3 * unit, -unit);
-    if (pressed) {
-        ::OffsetRect(&content, 0, unit);
-    }
-    const auto picture = static_cast<HICON>(::GetPropW(button, kPictureProperty));
-    const std::wstring caption = TextOfWindow(button);
     const SelectedObject selectedFont(dc, FontOf(button));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, enabled ? colours.text : colours.disabledText);
-    int pictureWidth = 0;
-    int pictureHeight = 0;
-    if (picture) {
-        ICONINFO info{};
-        BITMAP bitmap{};
-        ::GetIconInfo(picture, &info);
-        ::GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
-        pictureWidth = bitmap.bmWidth;
-        pictureHeight = info.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2;
-        if (info.hbmColor)
-            ::DeleteObject(info.hbmColor);
-        if (info.hbmMask)
-            ::DeleteObject(info.hbmMask);
-    }
-    RECT measure{0, 0, content.right - content.left, 0};
-    ::DrawTextW(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
-    const int textHeight = caption.empty() ? 0 : measure.bottom;
-    // A wide, low button takes its picture beside the caption, made smaller where the button is
-    // a few pixels short of it (the rounding at some DPIs).
-    const int besideText = caption.empty() ? 0 : 2 * unit + measure.right;
-    if (picture && pictureHeight > 0 &&
-        pictureHeight + (textHeight ? textHeight + unit : 0) > content.bottom - content.top) {
-        const int roomWidth = (content.right - content.left) - besideText;
-        const int roomHeight = content.bottom - content.top;
-        int besidePictureWidth = pictureWidth;
-        int besidePictureHeight = pictureHeight;
-        if (besidePictureWidth > roomWidth) {
-            besidePictureHeight =
-                ::MulDiv(besidePictureHeight, std::max(roomWidth, 0), besidePictureWidth);
-            besidePictureWidth = std::max(roomWidth, 0);
-        }
-        if (besidePictureHeight > roomHeight) {
-            besidePictureWidth =
-                ::MulDiv(besidePictureWidth, std::max(roomHeight, 0), besidePictureHeight);
-            besidePictureHeight = std::max(roomHeight, 0);
-        }
-        if (besidePictureHeight >= pictureHeight * 3 / 4) {
-            pictureWidth = besidePictureWidth;
-            pictureHeight = besidePictureHeight;
-        }
-    }
-    const int besideWidth = pictureWidth + besideText;
-    if (picture &&
-        pictureHeight + (textHeight ? textHeight + unit : 0) > content.bottom - content.top &&
-        pictureHeight <= content.bottom - content.top &&
-        besideWidth <= content.right - content.left) {
-        const int left = (content.left + content.right - besideWidth) / 2;
-        ::DrawIconEx(dc, left, (content.top + content.bottom - pictureHeight) / 2, picture,
-                     pictureWidth, pictureHeight, 0, nullptr, DI_NORMAL);
-        RECT text{left + pictureWidth + 2 * unit, content.top, content.right, content.bottom};
-        ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_LEFT | DT_VCENTER);
-        return;
-    }
-    // The picture sits above the caption, made smaller where the button is short; where even a
-    // small one does not fit, the caption alone is shown.
-    const int room = (content.bottom - content.top) - (textHeight ? textHeight + unit : 0);
-    if (pictureHeight > room && pictureHeight > 0) {
-        pictureWidth = ::MulDiv(pictureWidth, std::max(room, 0), pictureHeight);
-        pictureHeight = std::max(room, 0);
-    }
-    if (picture && pictureHeight >= ScaleToWindow(8, button)) {
-        const int total = pictureHeight + (textHeight ? unit + textHeight : 0);
-        const int top = (content.top + content.bottom - total) / 2;
-        ::DrawIconEx(dc, (content.left + content.right - pictureWidth) / 2, top, picture,
-                     pictureWidth, pictureHeight, 0, nullptr, DI_NORMAL);
-        RECT text{content.left, top + pictureHeight + unit, content.right, content.bottom};
-        ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_CENTER | DT_TOP);
-    } else {
-        ::DrawTextW(dc, caption.c_str(), -1, &content,
-                    DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS);
+    const auto picture = static_cast<HICON>(::GetPropW(button, kPictureProperty));
+    const std::wstring caption = TextOfWindow(button);
+    const ButtonFace face = FaceOf(button, dc, area, pressed, WindowDpi(button));
+    RECT text = ToRect(face.caption);
+    switch (face.arrangement) {
+        case ButtonArrangement::PictureBeside:
+            ::DrawIconEx(dc, face.picture.left, face.picture.top, picture, face.picture.Width(),
+                         face.picture.Height(), 0, nullptr, DI_NORMAL);
+            ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_LEFT | DT_VCENTER);
+            break;
+        case ButtonArrangement::PictureAbove:
+            ::DrawIconEx(dc, face.picture.left, face.picture.top, picture, face.picture.Width(),
+                         face.picture.Height(), 0, nullptr, DI_NORMAL);
+            ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_CENTER | DT_TOP);
+            break;
+        case ButtonArrangement::CaptionOnly:
+            ::DrawTextW(dc, caption.c_str(), -1, &text,
+                        DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS);
+            break;
     }
 }
 
@@ -394,4 +370,13 @@ void SetButtonPicture(HWND button, HICON picture) {
     // The standard look shows it too, beside the caption.
     ::SendMessageW(button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(picture));
     ::InvalidateRect(button, nullptr, TRUE);
+}
+
+ButtonFace SkinnedButtonFace(HWND button, int dpi) {
+    RECT area{};
+    ::GetClientRect(button, &area);
+    const WindowDc dc(button);
+    const SelectedObject selectedFont(dc.Get(), FontOf(button));
+    const bool pressed = (::SendMessageW(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+    return FaceOf(button, dc.Get(), area, pressed && ::IsWindowEnabled(button), dpi);
 }

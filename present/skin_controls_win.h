@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "present/button_face.h"
+
 class Skin;
 
 // Does nothing for controls the skin has no look for.
@@ -15,3 +17,7 @@ bool HasSkinLook(HWND control);
 // A picture shown above a button's caption (the browser's navigation buttons). The button does
 // not own it.
 void SetButtonPicture(HWND button, HICON picture);
+
+// Where the skin draws a push button's picture and caption as the button is now (its size, font,
+// caption and picture) on a screen of `dpi`.
+ButtonFace SkinnedButtonFace(HWND button, int dpi);

@@ -4,13 +4,7 @@
 
 #include <vector>
 
-struct PixelRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-
-    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-    int Width() const { return right - left; }
-    bool operator==(const PixelRect&) const = default;
-};
+#include "platform/pixel_rect.h"
 
 struct FrameMetrics {
     int border = 0;         // frame thickness on every side

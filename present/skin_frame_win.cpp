@@ -60,10 +60,6 @@ FrameLayout LayoutOf(HWND window, const FrameState& state) {
     return ComputeFrameLayout(size.cx, size.cy, MetricsOf(window, state), state.features);
 }
 
-RECT ToRect(const PixelRect& r) {
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 UniqueFont NonClientFont(HWND window, bool menu) {
     return CreateSystemFont(menu ? SystemFont::Menu : SystemFont::Caption, WindowDpi(window),
                             menu ? FW_NORMAL : FW_BOLD);

@@ -18,6 +18,7 @@
 #include "present/browser_layout.h"
 #include "present/browser_window_win.h"
 #include "present/product_info_win.h"
+#include "present/skin_controls_win.h"
 #include "tests/win/window_test_support.h"
 
 namespace {
@@ -290,4 +291,27 @@ TEST_F(BrowserWindowTest, MovedToAScreenOfAnotherDpiEverythingFollowsOnce) {
     RECT now{};
     ::GetWindowRect(m_window, &now);
     EXPECT_EQ(now.right - now.left, suggested.right - suggested.left);
+}
+
+TEST_F(BrowserWindowTest, EveryButtonShowsItsPictureAtEachDpi) {
+    ::ShowWindow(m_window, SW_RESTORE);
+    RECT window{};
+    ::GetWindowRect(m_window, &window);
+    for (const int dpi : {96, 120, 144, 168, 192}) {
+        RECT suggested{window.left, window.top, window.left + 1000, window.top + 700};
+        ::SendMessageW(m_window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                       reinterpret_cast<LPARAM>(&suggested));
+        for (const int id : {IDC_CMD_BACK, IDC_CMD_FORWARD, IDC_CMD_STOP, IDC_CMD_REFRESH}) {
+            const HWND button = ::GetDlgItem(m_window, id);
+            const ButtonFace face = SkinnedButtonFace(button, dpi);
+            EXPECT_EQ(face.arrangement, ButtonArrangement::PictureAbove) << id << " at " << dpi;
+            EXPECT_EQ(face.picture.Width(), IconWidth(button)) << id << " at " << dpi;
+        }
+        // Go is low: its picture goes beside "Go", a little smaller where rounding leaves the
+        // button short.
+        const HWND go = ::GetDlgItem(m_window, IDC_CMD_GO);
+        const ButtonFace face = SkinnedButtonFace(go, dpi);
+        EXPECT_EQ(face.arrangement, ButtonArrangement::PictureBeside) << dpi;
+        EXPECT_GE(face.picture.Width(), IconWidth(go) * 3 / 4) << dpi;
+    }
 }
