@@ -30,8 +30,8 @@ Outcome Win32FolderDisk::SetFolderAttributes(const std::string& path, FolderAttr
     if (current == INVALID_FILE_ATTRIBUTES && ::GetLastError() != ERROR_FILE_NOT_FOUND) {
         return LastErrorOutcome();
     }
-    // A missing folder, or a file of that name, is "path not found", as the folder object
-    // has always reported it.
+    // A missing folder, or a file of that name, is error 76, "Path not found": the user is told
+    // the folder is not there, whichever way it is gone.
     if (current == INVALID_FILE_ATTRIBUTES || !(current & FILE_ATTRIBUTE_DIRECTORY)) {
         return Outcome::Failure(RuntimeErrorFromWin32(ERROR_PATH_NOT_FOUND));
     }
