@@ -27,6 +27,7 @@ if(MURKWELL_TESTS)
         tests/unit/shell/command_line_test.cpp
         tests/unit/shell/list_sort_test.cpp
         tests/unit/shell/main_layout_test.cpp
+        tests/unit/shell/main_shortcuts_test.cpp
         tests/unit/shell/path_ellipsis_test.cpp
         tests/unit/shell/startup_pause_test.cpp
         tests/unit/shell/window_geometry_test.cpp

@@ -20,6 +20,7 @@
 #include "shell/main_layout.h"
 #include "shell/main_menu.h"
 #include "shell/main_menu_win.h"
+#include "shell/main_shortcuts.h"
 #include "shell/main_window_ids.h"
 #include "shell/program_globals.h"
 #include "shell/window_geometry.h"
@@ -432,41 +433,30 @@ bool MainWindow::TranslateShortcut(const MSG& message) {
         (message.hwnd != Handle() && !::IsChild(Handle(), message.hwnd))) {
         return false;
     }
-    const bool inList = message.hwnd == m_list.Handle();
-    const bool control = ::GetKeyState(VK_CONTROL) < 0;
-    switch (message.wParam) {
-        case VK_DELETE:
-            if (!inList) {
-                return false;
-            }
+    const KeyPress key{static_cast<unsigned>(message.wParam), ::GetKeyState(VK_CONTROL) < 0,
+                       message.hwnd == m_list.Handle()};
+    switch (ShortcutFor(key)) {
+        case MainShortcut::None:
+            return false;
+        case MainShortcut::RemoveTicked:
             OnCommand(IDC_CMD_DEL);
-            return true;
-        case 'A':
-            if (!control) {
-                return false;
-            }
+            break;
+        case MainShortcut::TickAll:
             OnCommand(IDM_SELECT_ALL);
-            return true;
-        case VK_F1:
+            break;
+        case MainShortcut::Help:
             OnCommand(IDM_VIEW_HELP);
-            return true;
-        case VK_SPACE:
-            if (!inList) {
-                return false;
-            }
+            break;
+        case MainShortcut::ToggleFocusedRow:
             m_list.ToggleFocusedRow();
-            return true;
-        case VK_RETURN:
-            if (!inList) {
-                return false;
-            }
+            break;
+        case MainShortcut::OpenSelected:
             if (const auto selected = m_list.Selected()) {
                 OpenFolderAt(*selected);
             }
-            return true;
-        default:
-            return false;
+            break;
     }
+    return true;
 }
 
 void MainWindow::OpenFolderAt(std::size_t index) {

@@ -65,9 +65,8 @@ public:
     void HideAll() override;
     void ShowAll() override;
     void OnHotkey(WPARAM wParam, LPARAM lParam) override;
-    // The window's keys, looked at before the dialog keys: in the list, Delete removes, Space
-    // ticks and Enter opens the selected folder; anywhere, Ctrl+A ticks every row and F1 opens
-    // the help. True when the key was one of them and has been acted on.
+    // The window's own keys (see ShortcutFor), looked at before the dialog keys. True when the
+    // key was one of them and has been acted on.
     bool TranslateShortcut(const MSG& message);
 
 protected:
