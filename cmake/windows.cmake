@@ -208,6 +208,7 @@ if(MURKWELL_TESTS)
         tests/win/test_folder.cpp
         tests/win/message_box_watcher.cpp
         tests/win/text_win_test.cpp
+        tests/win/callback_guard_test.cpp
         tests/win/file_exists_test.cpp
         tests/win/list_storage_test.cpp
         tests/win/folder_disk_win_test.cpp
