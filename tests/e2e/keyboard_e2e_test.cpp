@@ -75,7 +75,7 @@ TEST_F(KeyboardTest, F1OpensTheHelpAndEscClosesAbout) {
     HWND viewer = nullptr;
     ASSERT_TRUE(
         WaitUntil([&] { return (viewer = ::FindWindowW(L"HH Parent", nullptr)) != nullptr; }));
-    ::PostMessageW(viewer, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(CloseAndWait(viewer));
 
     Menu(IDM_ABOUT_ITEM);
     HWND about = nullptr;

@@ -255,6 +255,22 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
+bool CloseAndWait(HWND window, DWORD timeoutMs) {
+    DWORD lastAsked = 0;
+    return WaitUntil(
+        [&] {
+            if (!::IsWindow(window)) {
+                return true;
+            }
+            if (lastAsked == 0 || ::GetTickCount() - lastAsked >= 500) {
+                ::PostMessageW(window, WM_CLOSE, 0, 0);
+                lastAsked = ::GetTickCount();
+            }
+            return false;
+        },
+        timeoutMs);
+}
+
 void XdoTool(const std::wstring& arguments) {
     // Wine starts Unix programs too; it cannot wait for them, so give the X server a moment.
     std::wstring commandLine = L"Z:\\usr\\bin\\xdotool " + arguments;

@@ -50,6 +50,9 @@ SeenBox AnswerMessageBox(DWORD processId, int button, HWND except = nullptr);
 bool NoDialogWithin(DWORD processId, DWORD waitMs, HWND except = nullptr);
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+// Closes another program's window and waits until it is gone, asking again each half second: the
+// help viewer, still loading its file, lets a close go by.
+bool CloseAndWait(HWND window, DWORD timeoutMs = 20000);
 
 // Real input through the X server, as a person gives it.
 void XdoTool(const std::wstring& arguments);

@@ -197,7 +197,7 @@ TEST_F(StartupSettingsTest, FirstStartOpensTheHelpFileOnce) {
     HWND viewer = nullptr;
     ASSERT_TRUE(
         WaitUntil([&] { return (viewer = ::FindWindowW(L"HH Parent", nullptr)) != nullptr; }));
-    ::PostMessageW(viewer, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(CloseAndWait(viewer));
     EXPECT_EQ(RegQuery(L"HKCU\\Software\\Kestrelby\\Murkwell\\Settings", L"showHelp"), "REG_SZ 0");
     EXPECT_EQ(RegQuery(L"HKLM\\SOFTWARE\\Kestrelby\\Murkwell\\Settings", L"showHelp"), "REG_SZ 0");
 }
