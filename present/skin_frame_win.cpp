@@ -375,6 +375,114 @@ void ResizeToKeepClient(HWND window, SIZE client) {
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The client area inside the skin's frame, for a window whose outer rectangle is `rect`.
+void FitClientArea(HWND window, const FrameState& state, RECT& rect) {
+    const FrameLayout layout = ComputeFrameLayout(rect.right - rect.left, rect.bottom - rect.top,
+                                                  MetricsOf(window, state), state.features);
+    const RECT origin = rect;
+    rect.left = origin.left + layout.client.left;
+    rect.top = origin.top + layout.client.top;
+    rect.right = origin.left + layout.client.right;
+    rect.bottom = origin.top + layout.client.bottom;
+}
+
+// The caption button or menu item under the pointer lights up; the frame is told when the pointer
+// leaves it.
+void FollowPointer(HWND window, FrameState& state, POINT screen) {
+    const FramePart part = PartAt(window, state, screen);
+    const FramePart hot = (part == FramePart::MinimizeButton || part == FramePart::MaximizeButton ||
+                           part == FramePart::CloseButton)
+                              ? part
+                              : FramePart::Client;
+    int hotMenuItem = -1;
+    if (part == FramePart::MenuBar) {
+        RECT windowRect{};
+        ::GetWindowRect(window, &windowRect);
+        hotMenuItem = MenuBarItemAt(MenuItemsOf(window, state), screen.x - windowRect.left,
+                                    screen.y - windowRect.top);
+    }
+    if (hot != state.hot || hotMenuItem != state.hotMenuItem) {
+        state.hot = hot;
+        state.hotMenuItem = hotMenuItem;
+        PaintFrame(window, state);
+    }
+    if (!state.trackingLeave) {
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, window, 0};
+        state.trackingLeave = ::TrackMouseEvent(&track) != FALSE;
+    }
+}
+
+// A press on the frame's own parts: the caption buttons, the window menu's folder and the menu
+// bar. False when the press is the system's to handle (a move or a resize).
+bool TakePress(HWND window, FrameState& state, bool doubleClick, WPARAM hitCode, POINT screen) {
+    switch (hitCode) {
+        case HTMINBUTTON:
+        case HTMAXBUTTON:
+        case HTCLOSE: {
+            const FramePart part = hitCode == HTCLOSE       ? FramePart::CloseButton
+                                   : hitCode == HTMAXBUTTON ? FramePart::MaximizeButton
+                                                            : FramePart::MinimizeButton;
+            if (TrackCaptionButton(window, state, part)) {
+                const WPARAM command = part == FramePart::CloseButton      ? SC_CLOSE
+                                       : part == FramePart::MinimizeButton ? SC_MINIMIZE
+                                       : ::IsZoomed(window)                ? SC_RESTORE
+                                                                           : SC_MAXIMIZE;
+                ::SendMessageW(window, WM_SYSCOMMAND, command, 0);
+            }
+            return true;
+        }
+        case HTSYSMENU:
+            if (doubleClick) {
+                ::PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            } else {
+                ShowSystemMenu(window, state);
+            }
+            return true;
+        case HTMENU: {
+            RECT windowRect{};
+            ::GetWindowRect(window, &windowRect);
+            const int item = MenuBarItemAt(MenuItemsOf(window, state), screen.x - windowRect.left,
+                                           screen.y - windowRect.top);
+            ::SetForegroundWindow(window);
+            OpenMenuBar(window, state, item, false);
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+// Maximised, the window fills the work area: the frame's own border stays in view.
+void FillWorkAreaWhenMaximised(HWND window, MINMAXINFO& info) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        info.ptMaxPosition = {monitor.rcWork.left - monitor.rcMonitor.left,
+                              monitor.rcWork.top - monitor.rcMonitor.top};
+        info.ptMaxSize = {monitor.rcWork.right - monitor.rcWork.left,
+                          monitor.rcWork.bottom - monitor.rcWork.top};
+    }
+}
+
+// The brush (and colours set in `dc`) a control of the window is drawn with; null for an edit box
+// the skin did not colour, which keeps the system's look.
+HBRUSH ControlBrush(const FrameState& state, UINT message, HDC dc, HWND control) {
+    const SkinPalette& colours = state.skin->Palette();
+    if (const auto back = ControlBackColor(control)) {
+        ::SetBkColor(dc, *back);
+        ::SetTextColor(dc, ControlForeColor(control).value_or(colours.text));
+        return state.skin->Brush(*back);
+    }
+    if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) {
+        return nullptr;
+    }
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetBkColor(dc, colours.face);
+    ::SetTextColor(dc,
+                   ControlTypeName(control) == "SkinLabel" ? colours.skinLabelText : colours.text);
+    return state.skin->Brush(colours.face);
+}
+
 LRESULT CALLBACK FrameSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
 LRESULT FrameMessage(HWND window,
@@ -390,18 +498,10 @@ LRESULT FrameMessage(HWND window,
     FrameState& state = *found;
     const SkinPalette& colours = state.skin->Palette();
     switch (message) {
-        case WM_NCCALCSIZE: {
-            auto* rect = reinterpret_cast<RECT*>(lParam);  // the first rectangle either way
-            const SIZE size{rect->right - rect->left, rect->bottom - rect->top};
-            const FrameLayout layout =
-                ComputeFrameLayout(size.cx, size.cy, MetricsOf(window, state), state.features);
-            const RECT origin = *rect;
-            rect->left = origin.left + layout.client.left;
-            rect->top = origin.top + layout.client.top;
-            rect->right = origin.left + layout.client.right;
-            rect->bottom = origin.top + layout.client.bottom;
+        case WM_NCCALCSIZE:
+            // With or without its other rectangles, the first is the window's.
+            FitClientArea(window, state, *reinterpret_cast<RECT*>(lParam));
             return 0;
-        }
         case WM_NCPAINT:
             PaintFrame(window, state);
             return 0;
@@ -416,32 +516,9 @@ LRESULT FrameMessage(HWND window,
         }
         case WM_NCHITTEST:
             return HitCode(PartAt(window, state, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
-        case WM_NCMOUSEMOVE: {
-            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            const FramePart part = PartAt(window, state, at);
-            const FramePart hot =
-                (part == FramePart::MinimizeButton || part == FramePart::MaximizeButton ||
-                 part == FramePart::CloseButton)
-                    ? part
-                    : FramePart::Client;
-            int hotMenuItem = -1;
-            if (part == FramePart::MenuBar) {
-                RECT windowRect{};
-                ::GetWindowRect(window, &windowRect);
-                hotMenuItem = MenuBarItemAt(MenuItemsOf(window, state), at.x - windowRect.left,
-                                            at.y - windowRect.top);
-            }
-            if (hot != state.hot || hotMenuItem != state.hotMenuItem) {
-                state.hot = hot;
-                state.hotMenuItem = hotMenuItem;
-                PaintFrame(window, state);
-            }
-            if (!state.trackingLeave) {
-                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, window, 0};
-                state.trackingLeave = ::TrackMouseEvent(&track) != FALSE;
-            }
+        case WM_NCMOUSEMOVE:
+            FollowPointer(window, state, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             break;
-        }
         case WM_NCMOUSELEAVE:
             state.trackingLeave = false;
             if (state.hot != FramePart::Client || state.hotMenuItem >= 0) {
@@ -452,42 +529,9 @@ LRESULT FrameMessage(HWND window,
             return 0;
         case WM_NCLBUTTONDOWN:
         case WM_NCLBUTTONDBLCLK:
-            switch (wParam) {
-                case HTMINBUTTON:
-                case HTMAXBUTTON:
-                case HTCLOSE: {
-                    const FramePart part = wParam == HTCLOSE       ? FramePart::CloseButton
-                                           : wParam == HTMAXBUTTON ? FramePart::MaximizeButton
-                                                                   : FramePart::MinimizeButton;
-                    if (TrackCaptionButton(window, state, part)) {
-                        const WPARAM command =
-                            part == FramePart::CloseButton ? SC_CLOSE
-                            : part == FramePart::MinimizeButton
-                                ? SC_MINIMIZE
-                                : (::IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE);
-                        ::SendMessageW(window, WM_SYSCOMMAND, command, 0);
-                    }
-                    return 0;
-                }
-                case HTSYSMENU:
-                    if (message == WM_NCLBUTTONDBLCLK) {
-                        ::PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
-                    } else {
-                        ShowSystemMenu(window, state);
-                    }
-                    return 0;
-                case HTMENU: {
-                    RECT windowRect{};
-                    ::GetWindowRect(window, &windowRect);
-                    const int item = MenuBarItemAt(MenuItemsOf(window, state),
-                                                   GET_X_LPARAM(lParam) - windowRect.left,
-                                                   GET_Y_LPARAM(lParam) - windowRect.top);
-                    ::SetForegroundWindow(window);
-                    OpenMenuBar(window, state, item, false);
-                    return 0;
-                }
-                default:
-                    break;
+            if (TakePress(window, state, message == WM_NCLBUTTONDBLCLK, wParam,
+                          {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+                return 0;
             }
             break;
         case WM_NCRBUTTONUP:
@@ -508,22 +552,10 @@ LRESULT FrameMessage(HWND window,
                 return 0;
             }
             break;
-        case WM_GETMINMAXINFO: {
-            // Maximised, the window fills the work area: the frame's own border stays in
-            // view.
+        case WM_GETMINMAXINFO:
             ::DefSubclassProc(window, message, wParam, lParam);
-            auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-            MONITORINFO monitor{};
-            monitor.cbSize = sizeof(monitor);
-            if (::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST),
-                                  &monitor)) {
-                info->ptMaxPosition = {monitor.rcWork.left - monitor.rcMonitor.left,
-                                       monitor.rcWork.top - monitor.rcMonitor.top};
-                info->ptMaxSize = {monitor.rcWork.right - monitor.rcWork.left,
-                                   monitor.rcWork.bottom - monitor.rcWork.top};
-            }
+            FillWorkAreaWhenMaximised(window, *reinterpret_cast<MINMAXINFO*>(lParam));
             return 0;
-        }
         case WM_SIZE:
         case WM_DPICHANGED: {
             const LRESULT result = ::DefSubclassProc(window, message, wParam, lParam);
@@ -541,23 +573,12 @@ LRESULT FrameMessage(HWND window,
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN: {
-            const HDC dc = reinterpret_cast<HDC>(wParam);
-            const HWND control = reinterpret_cast<HWND>(lParam);
-            if (const auto back = ControlBackColor(control)) {
-                ::SetBkColor(dc, *back);
-                ::SetTextColor(dc, ControlForeColor(control).value_or(colours.text));
-                return reinterpret_cast<LRESULT>(state.skin->Brush(*back));
+        case WM_CTLCOLORBTN:
+            if (const HBRUSH brush = ControlBrush(state, message, reinterpret_cast<HDC>(wParam),
+                                                  reinterpret_cast<HWND>(lParam))) {
+                return reinterpret_cast<LRESULT>(brush);
             }
-            if (message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX) {
-                break;  // an edit box the skin did not colour keeps the system's look
-            }
-            ::SetBkMode(dc, TRANSPARENT);
-            ::SetBkColor(dc, colours.face);
-            ::SetTextColor(
-                dc, ControlTypeName(control) == "SkinLabel" ? colours.skinLabelText : colours.text);
-            return reinterpret_cast<LRESULT>(state.skin->Brush(colours.face));
-        }
+            break;
         case WM_NCDESTROY:
             ::RemoveWindowSubclass(window, FrameSubclassProc, id);
             ::RemovePropW(window, kFrameProperty);

@@ -116,7 +116,7 @@ void Application::CreateMainWindow() {
     // one-copy lock with no window, and every later copy would end silently.
     try {
         if (!MakeMainWindow().Create()) {
-            EndProgram();  // the list could not be read, and the user has been told
+            EndProgram();  // the user has been told why
             return;
         }
         m_mainWindow->FinishLoad();

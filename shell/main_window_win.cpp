@@ -72,6 +72,9 @@ bool MainWindow::Build() {
 
 bool MainWindow::Create() {
     if (!Handle() && !Build()) {
+        m_prompter.Ask(
+            m_productInfo.productName + " could not start:\r\n\r\nIts window could not be created.",
+            "Error", PromptButtons::Ok, PromptIcon::Error);
         return false;
     }
     m_userColumns = ParseColumnWidths(m_settings.Read(kColumnWidthsKey, ""));
@@ -254,9 +257,12 @@ void MainWindow::OnHotkey(WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::Unload() {
-    if (m_loaded) {  // else never placed: the size and place kept from the last run still hold
-        SaveWindowGeometry(Handle(), m_settings);
+    if (!m_loaded) {
+        // Destroyed by a start that failed: the size and place kept from the last run still
+        // hold, and whoever started it tells the user and ends the program.
+        return;
     }
+    SaveWindowGeometry(Handle(), m_settings);
     m_diskCheck.Stop();
     RemoveHotkeyHook(Handle());
     m_host.MainWindowClosing();

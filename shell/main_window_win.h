@@ -53,8 +53,8 @@ public:
     // start-up window pauses. False when a control could not be created.
     bool Build();
     // Builds the window unless that is done, then runs its load up to the caption and the list.
-    // False when the program should end: the window could not be built or the folder list could
-    // not be read.
+    // False when the program should end (the window could not be built or the folder list could
+    // not be read); the user has been told why.
     bool Create();
     // The rest of the load: the first-run help, then the window shown (or stealth mode).
     void FinishLoad();
