@@ -11,12 +11,13 @@ void DrawArtworkGround(HDC dc, const RECT& area, bool horizontal) {
 }
 
 void DrawVeiledFolder(HDC dc, int left, int top, int unit) {
-    // The folder fills 14 sixteenths of its square's width, from one sixteenth in, and starts
-    // two sixteenths down: the square that makes it 12 units wide.
+    // The folder fills 14 sixteenths of its square's width: the square that makes it 12 units
+    // wide, placed so that the folder's corner (its tab's) is at `left`, `top`.
     const int size = unit * 12 * 16 / 14;
-    const int inset = (size + 8) / 16;
-    const int drop = (size * 2 + 8) / 16;
-    DrawFolderIcon(dc, {left - inset, top - drop, left - inset + size, top - drop + size},
+    const ArtworkRect tab = FolderShapes(size, FolderLook::Veiled).front();
+    const int squareLeft = left - tab.left;
+    const int squareTop = top - tab.top;
+    DrawFolderIcon(dc, {squareLeft, squareTop, squareLeft + size, squareTop + size},
                    FolderLook::Veiled);
 }
 

@@ -57,9 +57,12 @@ HBRUSH BackgroundBrush(HWND control, HDC dc) {
     return brush ? brush : ::GetSysColorBrush(COLOR_BTNFACE);
 }
 
-// The size of a button's picture as set, 0 x 0 when it has none.
-SIZE PictureSizeOf(HWND button) {
-    const auto picture = static_cast<HICON>(::GetPropW(button, kPictureProperty));
+HICON PictureOf(HWND button) {
+    return static_cast<HICON>(::GetPropW(button, kPictureProperty));
+}
+
+// 0 x 0 for no picture.
+SIZE PictureSize(HICON picture) {
     ICONINFO info{};
     if (!picture || !::GetIconInfo(picture, &info)) {
         return {0, 0};
@@ -72,10 +75,14 @@ SIZE PictureSizeOf(HWND button) {
     return {bitmap.bmWidth, colour ? bitmap.bmHeight : bitmap.bmHeight / 2};
 }
 
-// Measures with the button's font, which `dc` must have selected.
-ButtonFace FaceOf(HWND button, HDC dc, const RECT& area, bool pressed, int dpi) {
-    const SIZE picture = PictureSizeOf(button);
-    const std::wstring caption = TextOfWindow(button);
+// Measures the caption with the font `dc` has selected: the button's.
+ButtonFace FaceOf(HDC dc,
+                  const std::wstring& caption,
+                  HICON picture,
+                  const RECT& area,
+                  bool pressed,
+                  int dpi) {
+    const SIZE pictureSize = PictureSize(picture);
     RECT measure{};
     if (!caption.empty()) {
         ::DrawTextW(dc, caption.c_str(), -1, &measure, DT_SINGLELINE | DT_CALCRECT);
@@ -84,11 +91,23 @@ ButtonFace FaceOf(HWND button, HDC dc, const RECT& area, bool pressed, int dpi) 
     input.area = {area.left, area.top, area.right, area.bottom};
     input.dpi = dpi;
     input.pressed = pressed;
-    input.pictureWidth = picture.cx;
-    input.pictureHeight = picture.cy;
+    input.pictureWidth = pictureSize.cx;
+    input.pictureHeight = pictureSize.cy;
     input.captionWidth = measure.right;
     input.captionHeight = measure.bottom;
     return LayOutButtonFace(input);
+}
+
+UINT CaptionPlacing(ButtonArrangement arrangement) {
+    switch (arrangement) {
+        case ButtonArrangement::PictureBeside:
+            return DT_LEFT | DT_VCENTER;
+        case ButtonArrangement::PictureAbove:
+            return DT_CENTER | DT_TOP;
+        case ButtonArrangement::CaptionOnly:
+            break;
+    }
+    return DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS;
 }
 
 void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& state) {
@@ -123,26 +142,15 @@ void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& 
     const SelectedObject selectedFont(dc, FontOf(button));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, enabled ? colours.text : colours.disabledText);
-    const auto picture = static_cast<HICON>(::GetPropW(button, kPictureProperty));
+    const HICON picture = PictureOf(button);
     const std::wstring caption = TextOfWindow(button);
-    const ButtonFace face = FaceOf(button, dc, area, pressed, WindowDpi(button));
-    RECT text = ToRect(face.caption);
-    switch (face.arrangement) {
-        case ButtonArrangement::PictureBeside:
-            ::DrawIconEx(dc, face.picture.left, face.picture.top, picture, face.picture.Width(),
-                         face.picture.Height(), 0, nullptr, DI_NORMAL);
-            ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_LEFT | DT_VCENTER);
-            break;
-        case ButtonArrangement::PictureAbove:
-            ::DrawIconEx(dc, face.picture.left, face.picture.top, picture, face.picture.Width(),
-                         face.picture.Height(), 0, nullptr, DI_NORMAL);
-            ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | DT_CENTER | DT_TOP);
-            break;
-        case ButtonArrangement::CaptionOnly:
-            ::DrawTextW(dc, caption.c_str(), -1, &text,
-                        DT_SINGLELINE | DT_CENTER | DT_VCENTER | DT_END_ELLIPSIS);
-            break;
+    const ButtonFace face = FaceOf(dc, caption, picture, area, pressed, WindowDpi(button));
+    if (face.arrangement != ButtonArrangement::CaptionOnly) {
+        ::DrawIconEx(dc, face.picture.left, face.picture.top, picture, face.picture.Width(),
+                     face.picture.Height(), 0, nullptr, DI_NORMAL);
     }
+    RECT text = ToRect(face.caption);
+    ::DrawTextW(dc, caption.c_str(), -1, &text, DT_SINGLELINE | CaptionPlacing(face.arrangement));
 }
 
 void PaintCheckBox(HWND checkBox, HDC dc, const RECT& area, const ControlState& state) {
@@ -378,5 +386,6 @@ ButtonFace SkinnedButtonFace(HWND button, int dpi) {
     const WindowDc dc(button);
     const SelectedObject selectedFont(dc.Get(), FontOf(button));
     const bool pressed = (::SendMessageW(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
-    return FaceOf(button, dc.Get(), area, pressed && ::IsWindowEnabled(button), dpi);
+    return FaceOf(dc.Get(), TextOfWindow(button), PictureOf(button), area,
+                  pressed && ::IsWindowEnabled(button), dpi);
 }
