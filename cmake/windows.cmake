@@ -1,7 +1,23 @@
 # Windows build: Murkwell.exe, and the test programs that run under Wine.
 
 enable_language(RC)
-set(MURKWELL_DIST_DIR ${CMAKE_SOURCE_DIR}/dist CACHE PATH "Where the ready-to-copy program folder goes")
+# The 32-bit build's program folder is dist/, the 64-bit build's dist/x64/; the downloads of
+# both lie in dist/, the 64-bit ones named "-x64".
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(default_dist_dir ${CMAKE_SOURCE_DIR}/dist/x64)
+    set(MURKWELL_DOWNLOAD_SUFFIX "-x64")
+    set(MURKWELL_MANIFEST_ARCH amd64)
+    set(MURKWELL_SETUP_ARCH x64)
+else()
+    set(default_dist_dir ${CMAKE_SOURCE_DIR}/dist)
+    set(MURKWELL_DOWNLOAD_SUFFIX "")
+    set(MURKWELL_MANIFEST_ARCH x86)
+    set(MURKWELL_SETUP_ARCH x86)
+endif()
+set(MURKWELL_DIST_DIR ${default_dist_dir} CACHE PATH "Where the ready-to-copy program folder goes")
+set(MURKWELL_DOWNLOADS_DIR ${CMAKE_SOURCE_DIR}/dist CACHE PATH "Where the setup and the zip go")
+configure_file(resources/murkwell.manifest.in
+    ${CMAKE_BINARY_DIR}/generated/resources/murkwell.manifest @ONLY)
 
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 # Static: the program folder needs no DLL beside the executable.
@@ -111,12 +127,12 @@ target_link_options(Murkwell PRIVATE -municode)
 target_link_libraries(Murkwell PRIVATE murkwell_shell)
 set_target_properties(Murkwell PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${MURKWELL_DIST_DIR})
 set_source_files_properties(resources/murkwell.rc PROPERTIES
-    OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/resources/murkwell.manifest;${CMAKE_BINARY_DIR}/generated/resources/version.h;${icon_file}")
+    OBJECT_DEPENDS "${CMAKE_BINARY_DIR}/generated/resources/murkwell.manifest;${CMAKE_BINARY_DIR}/generated/resources/version.h;${icon_file}")
 target_include_directories(Murkwell PRIVATE ${CMAKE_SOURCE_DIR})
 # The program folder gets the program without its debug information (a twentieth of the size,
 # and Wine reads every section of an image into memory); the information stays beside the
 # build, linked by name, for reading crash addresses.
-find_program(MURKWELL_OBJCOPY NAMES i686-w64-mingw32-objcopy REQUIRED)
+find_program(MURKWELL_OBJCOPY NAMES ${MURKWELL_MINGW_TARGET}-objcopy REQUIRED)
 add_custom_command(TARGET Murkwell POST_BUILD
     COMMAND ${MURKWELL_OBJCOPY} --only-keep-debug $<TARGET_FILE:Murkwell> ${CMAKE_BINARY_DIR}/Murkwell.exe.debug
     COMMAND ${MURKWELL_OBJCOPY} --strip-debug --strip-unneeded
@@ -151,19 +167,21 @@ set(program_files ${MURKWELL_DIST_DIR}/Murkwell.exe ${MURKWELL_DIST_DIR}/Help.ch
     ${MURKWELL_DIST_DIR}/banner.html)
 
 find_program(MURKWELL_MAKENSIS makensis REQUIRED)
-set(setup_file ${MURKWELL_DIST_DIR}/MurkwellSetup-${MURKWELL_VERSION_TEXT}.exe)
+set(setup_file
+    ${MURKWELL_DOWNLOADS_DIR}/MurkwellSetup-${MURKWELL_VERSION_TEXT}${MURKWELL_DOWNLOAD_SUFFIX}.exe)
 add_custom_command(
     OUTPUT ${setup_file}
     COMMAND ${MURKWELL_MAKENSIS} -V2 -DDIST=${MURKWELL_DIST_DIR} -DICON=${icon_file}
         -DSIDE_PICTURE=${setup_picture}
         -DOUTFILE=${setup_file} -DVERSION=${MURKWELL_VERSION_TEXT}
-        -DVERSION_BINARY=${MURKWELL_VERSION_BINARY}
+        -DVERSION_BINARY=${MURKWELL_VERSION_BINARY} -DARCH=${MURKWELL_SETUP_ARCH}
         ${CMAKE_SOURCE_DIR}/resources/installer/murkwell.nsi
     DEPENDS Murkwell help_file banner_page ${program_files} ${icon_file} ${setup_picture}
         ${CMAKE_SOURCE_DIR}/resources/installer/murkwell.nsi
     COMMENT "Making the setup program")
 
-set(portable_zip ${MURKWELL_DIST_DIR}/Murkwell-${MURKWELL_VERSION_TEXT}-portable.zip)
+set(portable_zip
+    ${MURKWELL_DOWNLOADS_DIR}/Murkwell-${MURKWELL_VERSION_TEXT}${MURKWELL_DOWNLOAD_SUFFIX}-portable.zip)
 set(portable_stage ${CMAKE_BINARY_DIR}/portable)
 add_custom_command(
     OUTPUT ${portable_zip}
@@ -273,7 +291,7 @@ if(MURKWELL_TESTS)
         tests/e2e/install_e2e_test.cpp
     )
     target_compile_definitions(e2e_tests PRIVATE
-        MURKWELL_VERSION_TEXT=L"${MURKWELL_VERSION_TEXT}")
+        MURKWELL_VERSION_TEXT=L"${MURKWELL_VERSION_TEXT}" MURKWELL_SETUP_FILE="${setup_file}")
     target_link_libraries(e2e_tests PRIVATE version)
     add_dependencies(e2e_tests Murkwell downloads)
 

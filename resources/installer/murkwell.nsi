@@ -1,10 +1,17 @@
 ; Murkwell's setup: a per-user install that needs no administrator, with its uninstaller.
 ; Built by the Windows build:
 ;   makensis -DDIST=<program folder> -DICON=<murkwell.ico> -DSIDE_PICTURE=<bmp> -DOUTFILE=<setup.exe>
-;            -DVERSION=1.03 -DVERSION_BINARY=1.3.0.0 murkwell.nsi
+;            -DVERSION=1.03 -DVERSION_BINARY=1.3.0.0 -DARCH=x86|x64 murkwell.nsi
 ; Silent: "MurkwellSetup-1.03.exe /S [/D=folder]", "Uninstall.exe /S".
+; The x64 setup carries the 64-bit program and is itself a 64-bit program, so 32-bit Windows
+; refuses to start it. Both install into the same folder under the same uninstall entry: either
+; one installed over the other is an update that keeps the list and the settings.
 
+!if "${ARCH}" == "x64"
+Target amd64-unicode
+!else
 Unicode true
+!endif
 ManifestDPIAware true
 RequestExecutionLevel user
 SetCompressor /SOLID lzma

@@ -120,10 +120,8 @@ protected:
         RemoveTree(startMenu);
     }
 
-    static std::wstring SetupProgram() {
-        return BuiltProgramPath().substr(0, BuiltProgramPath().rfind(L'\\')) +
-               L"\\MurkwellSetup-" MURKWELL_VERSION_TEXT L".exe";
-    }
+    // The setup of the build under test: the 64-bit tests install the 64-bit setup.
+    static std::wstring SetupProgram() { return FromUnixPath(MURKWELL_SETUP_FILE); }
 
     // Runs a command line to its end; its exit code, or -1.
     static int RunToEnd(std::wstring commandLine, DWORD timeoutMs = 60000) {

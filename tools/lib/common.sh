@@ -32,24 +32,47 @@ murkwell_build_tree() {
     fi
 }
 
-# The Windows program, its test programs and dist/.
-murkwell_build_windows() {
-    mkdir -p "$MURKWELL_BUILD"
-    murkwell_configure "$MURKWELL_BUILD/win" \
-        -DCMAKE_TOOLCHAIN_FILE="$MURKWELL_ROOT/cmake/mingw-i686.cmake" \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMURKWELL_BENCH=OFF
-    murkwell_build_tree "$MURKWELL_BUILD/win"
+# One build of the Windows program (32 or 64), its test programs and its program folder:
+# build/win and dist/ for 32 bits, build/win64 and dist/x64/ for 64; the downloads of both
+# go to dist/.
+murkwell_windows_tree() {
+    if [[ "$1" == 32 ]]; then echo "$MURKWELL_BUILD/win"; else echo "$MURKWELL_BUILD/win$1"; fi
 }
 
-# The Windows benchmark programs, for tools/bench only: a tree of their own, with the program
-# they time built into its own program folder (build/win-bench/dist).
-murkwell_build_windows_bench() {
+murkwell_toolchain() {
+    if [[ "$1" == 32 ]]; then
+        echo "$MURKWELL_ROOT/cmake/mingw-i686.cmake"
+    else
+        echo "$MURKWELL_ROOT/cmake/mingw-x86_64.cmake"
+    fi
+}
+
+murkwell_build_windows() {
+    local bits="$1" tree
+    tree="$(murkwell_windows_tree "$bits")"
     mkdir -p "$MURKWELL_BUILD"
-    murkwell_configure "$MURKWELL_BUILD/win-bench" \
-        -DCMAKE_TOOLCHAIN_FILE="$MURKWELL_ROOT/cmake/mingw-i686.cmake" \
+    murkwell_configure "$tree" -DCMAKE_TOOLCHAIN_FILE="$(murkwell_toolchain "$bits")" \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMURKWELL_BENCH=OFF
+    murkwell_build_tree "$tree"
+}
+
+# Both Windows builds: each compiles on any host, whether or not it can run them.
+murkwell_build_windows_both() {
+    murkwell_build_windows 32
+    murkwell_build_windows 64
+}
+
+# The Windows benchmark programs of one build, for tools/bench only: a tree of their own, with
+# the program they time built into its own program folder (build/win-bench/dist, or
+# build/win64-bench/dist).
+murkwell_build_windows_bench() {
+    local bits="$1" tree
+    tree="$(murkwell_windows_tree "$bits")-bench"
+    mkdir -p "$MURKWELL_BUILD"
+    murkwell_configure "$tree" -DCMAKE_TOOLCHAIN_FILE="$(murkwell_toolchain "$bits")" \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMURKWELL_TESTS=OFF -DMURKWELL_BENCH=ON \
-        -DMURKWELL_DIST_DIR="$MURKWELL_BUILD/win-bench/dist"
-    murkwell_build_tree "$MURKWELL_BUILD/win-bench"
+        -DMURKWELL_DIST_DIR="$tree/dist" -DMURKWELL_DOWNLOADS_DIR="$tree/dist"
+    murkwell_build_tree "$tree"
 }
 
 # The logic for Linux, with sanitizers, and its fuzz target.

@@ -20,12 +20,18 @@ murkwell_need_packages() {
 }
 
 murkwell_build_deps() {
-  murkwell_need_packages cmake make g++ g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686 \
-    googletest libbenchmark-dev clang clang-format libclang-rt-14-dev fp-utils zlib1g-dev nsis
+  murkwell_need_packages cmake make g++ g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools \
+    binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 googletest libbenchmark-dev clang \
+    clang-format libclang-rt-14-dev fp-utils zlib1g-dev nsis
 }
 
+# Wine's 32-bit half only where the host starts 32-bit processes: elsewhere it cannot run.
 murkwell_wine_deps() {
-  murkwell_need_packages wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick xauth
+  local packages=(wine wine64 xvfb xdotool x11-utils imagemagick xauth)
+  if [[ -z "$(murkwell_no_32bit_reason)" ]]; then
+    packages+=(wine32:i386)
+  fi
+  murkwell_need_packages "${packages[@]}"
 }
 
 murkwell_vnc_deps() {
