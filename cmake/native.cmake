@@ -36,6 +36,7 @@ if(MURKWELL_TESTS)
         tests/unit/vault/hidden_folder_scan_test.cpp
         tests/unit/vault/list_commands_test.cpp
         tests/unit/vault/list_file_test.cpp
+        tests/unit/vault/redirected_path_test.cpp
         tests/unit/vault/show_all_run_test.cpp
         tests/unit/vault/text_codec_test.cpp
     )

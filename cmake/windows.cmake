@@ -43,6 +43,7 @@ target_sources(murkwell_vault PRIVATE
     vault/folder_disk_win.cpp
     vault/hidden_folder_walk_win.cpp
     vault/list_storage_win.cpp
+    vault/redirected_path_win.cpp
 )
 target_sources(murkwell_present PRIVATE
     present/about_window_win.cpp
@@ -251,6 +252,16 @@ if(MURKWELL_TESTS)
         tests/win/skin_off_test.cpp
     )
 
+    # The 32-bit program on 64-bit Windows: tools/test runs these in a 64-bit prefix, where
+    # the host starts both builds.
+    if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+        murkwell_wine_tests(wow64_tests wow64 SOURCES
+            tests/win/test_folder.cpp
+            tests/win/registry_test_support.cpp
+            tests/win/wow64_test.cpp
+        )
+    endif()
+
     # The registry is shared by every test of a run.
     murkwell_wine_tests(registry_tests serial SOURCES
         tests/win/message_box_watcher.cpp
@@ -292,6 +303,12 @@ if(MURKWELL_TESTS)
     )
     target_compile_definitions(e2e_tests PRIVATE
         MURKWELL_VERSION_TEXT=L"${MURKWELL_VERSION_TEXT}" MURKWELL_SETUP_FILE="${setup_file}")
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        # The 32-bit build's program and setup, for an update from one build to the other.
+        target_compile_definitions(e2e_tests PRIVATE
+            MURKWELL_PROGRAM_32="${CMAKE_SOURCE_DIR}/dist/Murkwell.exe"
+            MURKWELL_SETUP_FILE_32="${MURKWELL_DOWNLOADS_DIR}/MurkwellSetup-${MURKWELL_VERSION_TEXT}.exe")
+    endif()
     target_link_libraries(e2e_tests PRIVATE version)
     add_dependencies(e2e_tests Murkwell downloads)
 

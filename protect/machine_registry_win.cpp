@@ -6,10 +6,20 @@
 #include "platform/system_error_win.h"
 #include "platform/text_win.h"
 
+namespace {
+
+// The 32-bit program has always kept its machine settings in the 32-bit view of
+// HKEY_LOCAL_MACHINE\SOFTWARE (WOW6432Node on 64-bit Windows). The 64-bit program reads and
+// writes the same view, so that moving between the builds keeps every setting; on 32-bit
+// Windows the flag changes nothing.
+constexpr REGSAM kSharedView = KEY_WOW64_32KEY;
+
+}  // namespace
+
 MachineValue Win32MachineRegistry::Read(const std::string& keyPath, std::string_view name) {
     MachineValue found;
     RegistryKey key;
-    const LONG opened = key.Open(HKEY_LOCAL_MACHINE, Widen(keyPath), KEY_READ);
+    const LONG opened = key.Open(HKEY_LOCAL_MACHINE, Widen(keyPath), KEY_READ | kSharedView);
     if (opened == ERROR_FILE_NOT_FOUND) {
         found.kind = MachineValue::Kind::KeyMissing;
         return found;
@@ -48,7 +58,7 @@ Outcome Win32MachineRegistry::Write(const std::string& keyPath,
                                     std::string_view name,
                                     std::string_view text) {
     RegistryKey key;
-    LONG result = key.Create(HKEY_LOCAL_MACHINE, Widen(keyPath), KEY_ALL_ACCESS);
+    LONG result = key.Create(HKEY_LOCAL_MACHINE, Widen(keyPath), KEY_ALL_ACCESS | kSharedView);
     if (result == ERROR_SUCCESS) {
         result = key.WriteText(Widen(name), Widen(text));
     }

@@ -4,6 +4,7 @@
 
 #include "platform/system_error_win.h"
 #include "platform/text_win.h"
+#include "vault/redirected_path_win.h"
 
 namespace {
 
@@ -13,19 +14,19 @@ constexpr DWORD kAllChangeable = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
 }  // namespace
 
 Outcome Win32FolderDisk::RenameFolder(const std::string& from, const std::string& to) {
-    if (!::MoveFileW(Widen(from).c_str(), Widen(to).c_str())) {
+    if (!::MoveFileW(PathForDisk(Widen(from)).c_str(), PathForDisk(Widen(to)).c_str())) {
         return LastErrorOutcome();
     }
     return Outcome::Success();
 }
 
 bool Win32FolderDisk::FolderExists(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesW(Widen(path).c_str());
+    const DWORD attributes = ::GetFileAttributesW(PathForDisk(Widen(path)).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 Outcome Win32FolderDisk::SetFolderAttributes(const std::string& path, FolderAttributes attributes) {
-    const std::wstring widePath = Widen(path);
+    const std::wstring widePath = PathForDisk(Widen(path));
     const DWORD current = ::GetFileAttributesW(widePath.c_str());
     if (current == INVALID_FILE_ATTRIBUTES && ::GetLastError() != ERROR_FILE_NOT_FOUND) {
         return LastErrorOutcome();

@@ -4,6 +4,7 @@
 
 #include "platform/unique_resource_win.h"
 #include "vault/hidden_folder_scan.h"
+#include "vault/redirected_path_win.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ bool WalkForHiddenFolders(const std::wstring& root,
         if (scanned % kCurrentFolderEvery == 0) {
             progress.SetCurrentFolder(folder);
         }
-        const UniqueFind find(FindFirstIn(folder + L'*', data));
+        const UniqueFind find(FindFirstIn(PathForDisk(folder + L'*'), data));
         if (!find) {
             // An empty drive root has no entry at all; anything else could not be read.
             if (::GetLastError() != ERROR_FILE_NOT_FOUND) {
@@ -104,7 +105,7 @@ std::wstring FolderToWalk(const std::wstring& path) {
         return {};
     }
     full.resize(length);
-    const DWORD attributes = ::GetFileAttributesW(full.c_str());
+    const DWORD attributes = ::GetFileAttributesW(PathForDisk(full).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         return {};
     }

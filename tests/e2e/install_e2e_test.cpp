@@ -367,4 +367,69 @@ TEST_F(InstallTest, UninstallKeepsTheListWhenAFolderCannotBeShown) {
     EXPECT_FALSE(FileThere(folder));
 }
 
+#ifdef _WIN64
+// The machine an executable was built for, from its PE header; 0 when it is not one.
+WORD MachineOf(const std::wstring& exe) {
+    const std::string bytes = FileBytes(exe);
+    if (bytes.size() < 0x40) {
+        return 0;
+    }
+    const auto byteAt = [&](std::size_t at) { return static_cast<unsigned char>(bytes[at]); };
+    const std::size_t header =
+        byteAt(0x3c) | byteAt(0x3d) << 8 | byteAt(0x3e) << 16 | std::size_t{byteAt(0x3f)} << 24;
+    if (header + 6 > bytes.size() || bytes.compare(header, 4, std::string("PE\0\0", 4)) != 0) {
+        return 0;
+    }
+    return static_cast<WORD>(byteAt(header + 4) | byteAt(header + 5) << 8);
+}
+
+// The 32-bit program installed by its setup (laid out as that setup leaves it where this host
+// starts no 32-bit process), then the 64-bit setup over it: an update that keeps the list and
+// the settings, after which the 64-bit program reads the 32-bit program's list.
+TEST_F(InstallTest, The64BitSetupOverA32BitInstallIsAnUpdateThatKeepsEverything) {
+    const std::wstring program32 = FromUnixPath(MURKWELL_PROGRAM_32);
+    if (!FileThere(program32)) {
+        GTEST_SKIP() << "the 32-bit build was not built (MURKWELL_ONLY_BUILD=64)";
+    }
+    const std::wstring folder = defaultFolder;
+    if (RunToEnd(L"\"" + FromUnixPath(MURKWELL_SETUP_FILE_32) + L"\" /S") == -1) {
+        ASSERT_EQ(::SHCreateDirectoryExW(nullptr, folder.c_str(), nullptr), ERROR_SUCCESS);
+        ASSERT_TRUE(::CopyFileW(program32.c_str(), (folder + L"\\Murkwell.exe").c_str(), FALSE));
+        for (const auto& [name, value] : {std::pair{L"DisplayName", std::wstring(L"Murkwell")},
+                                          std::pair{L"DisplayVersion", std::wstring(L"1.03")},
+                                          std::pair{L"InstallLocation", folder}}) {
+            ::RegSetKeyValueW(HKEY_CURRENT_USER, kUninstallKey, name, REG_SZ, value.c_str(),
+                              static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+        }
+    }
+    ASSERT_EQ(MachineOf(folder + L"\\Murkwell.exe"), IMAGE_FILE_MACHINE_I386);
+    MakeHiddenFolder(L"Tax");
+    WriteList(folder + L"\\data.dat",
+              {{folders.Utf8PathOf(L"Tax"), "Hidden"}, {"C:\\Data\\Old", "Visible"}});
+    PutFile(folder + L"\\data.bak", FileBytes(folder + L"\\data.dat"));
+    const std::string list = FileBytes(folder + L"\\data.dat");
+    const std::wstring settingsKey = L"Software\\Kestrelby\\Murkwell\\Settings";
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, settingsKey.c_str(), L"chkHotkeyHide", REG_SZ, L"1",
+                      sizeof(L"1"));
+
+    ASSERT_EQ(Install(), 0);
+    EXPECT_EQ(MachineOf(folder + L"\\Murkwell.exe"), IMAGE_FILE_MACHINE_AMD64);
+    EXPECT_EQ(UninstallValue(L"InstallLocation"), folder);
+    EXPECT_EQ(FileBytes(folder + L"\\data.dat"), list);
+    EXPECT_EQ(FileBytes(folder + L"\\data.bak"), list);
+    wchar_t hotkey[8] = {};
+    DWORD size = sizeof(hotkey);
+    EXPECT_EQ(::RegGetValueW(HKEY_CURRENT_USER, settingsKey.c_str(), L"chkHotkeyHide",
+                             RRF_RT_REG_SZ, nullptr, hotkey, &size),
+              ERROR_SUCCESS);
+    EXPECT_STREQ(hotkey, L"1");
+
+    EXPECT_EQ(RunToEnd(L"\"" + folder + L"\\Murkwell.exe\" /hiddencount"), 1);
+    EXPECT_EQ(FileBytes(folder + L"\\data.dat"), list);
+    ASSERT_TRUE(Uninstall(folder));
+    EXPECT_TRUE(ShownAgain(L"Tax"));
+    EXPECT_FALSE(FileThere(folder));
+}
+#endif
+
 }  // namespace

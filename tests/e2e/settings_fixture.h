@@ -17,7 +17,8 @@ inline void SetString(HKEY root,
                       const wchar_t* name,
                       const std::wstring& value) {
     HKEY key = nullptr;
-    ::RegCreateKeyExW(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    ::RegCreateKeyExW(root, path, 0, nullptr, 0, KEY_SET_VALUE | kProgramView, nullptr, &key,
+                      nullptr);
     ::RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                      static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     ::RegCloseKey(key);

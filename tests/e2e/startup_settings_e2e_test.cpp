@@ -97,8 +97,8 @@ TEST_F(StartupSettingsTest, NormalStartShowsTheStartupWindowBeforeTheMainWindow)
 
 TEST_F(StartupSettingsTest, DamagedStealthValueIsReportedAndTheStartGoesOn) {
     HKEY key = nullptr;
-    ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kMachineKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                      &key, nullptr);
+    ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kMachineKeyPath, 0, nullptr, 0,
+                      KEY_SET_VALUE | kProgramView, nullptr, &key, nullptr);
     const DWORD one = 1;
     ::RegSetValueExW(key, L"chkStealth", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one),
                      sizeof(one));

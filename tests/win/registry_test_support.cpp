@@ -7,7 +7,12 @@
 
 void ClearProgramRegistry() {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Kestrelby");
-    ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Kestrelby");
+    HKEY software = nullptr;
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE", 0, KEY_ALL_ACCESS | kProgramView,
+                        &software) == ERROR_SUCCESS) {
+        ::RegDeleteTreeW(software, L"Kestrelby");
+        ::RegCloseKey(software);
+    }
     HKEY run = nullptr;
     if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0,
                         KEY_SET_VALUE, &run) == ERROR_SUCCESS) {
@@ -25,7 +30,7 @@ std::string RegQuery(const std::wstring& key, const std::wstring& value) {
     UniqueKernelHandle reader(readEnd);
     UniqueKernelHandle writer(writeEnd);
 
-    std::wstring commandLine = L"reg.exe query \"" + key + L"\" /v \"" + value + L"\"";
+    std::wstring commandLine = L"reg.exe query \"" + key + L"\" /v \"" + value + L"\" /reg:32";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESTDHANDLES;

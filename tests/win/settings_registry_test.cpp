@@ -83,10 +83,35 @@ TEST_F(SettingsRegistryTest, MachineSettingIsAStringUnderTheMachineKey) {
     EXPECT_EQ(stealth.value, "1");
 }
 
+// Both builds keep the machine settings in the 32-bit view, where the 32-bit program always
+// has: on 64-bit Windows the 64-bit view has no such key.
+TEST_F(SettingsRegistryTest, MachineSettingsLiveInThe32BitViewInBothBuilds) {
+    MessageBoxPrompter prompter;
+    SaveMachineSetting(machine, user, prompter, "Kestrelby", "Murkwell", "Settings", "chkStealth",
+                       "1");
+    const auto viewHasKey = [](REGSAM view) {
+        HKEY key = nullptr;
+        const LONG result =
+            ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Kestrelby\\Murkwell\\Settings", 0,
+                            KEY_READ | view, &key);
+        if (result == ERROR_SUCCESS) {
+            ::RegCloseKey(key);
+        }
+        return result == ERROR_SUCCESS;
+    };
+    EXPECT_TRUE(viewHasKey(KEY_WOW64_32KEY));
+    BOOL wow64 = FALSE;
+    const bool windows64 =
+        sizeof(void*) == 8 || (::IsWow64Process(::GetCurrentProcess(), &wow64) && wow64);
+    if (windows64) {
+        EXPECT_FALSE(viewHasKey(KEY_WOW64_64KEY));
+    }
+}
+
 TEST_F(SettingsRegistryTest, NumberInTheMachineStoreIsNotAString) {
     HKEY key = nullptr;
     ASSERT_EQ(::RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Kestrelby\\Murkwell\\Settings", 0,
-                                nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+                                nullptr, 0, KEY_SET_VALUE | kProgramView, nullptr, &key, nullptr),
               ERROR_SUCCESS);
     const DWORD one = 1;
     ::RegSetValueExW(key, L"chkStealth", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one),
