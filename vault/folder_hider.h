@@ -15,9 +15,11 @@ inline constexpr int kBadFileNameError = 52;
 
 std::string HiddenPathOf(std::string_view path);
 
-// Whether a Windows path can hold this text at all: no NUL or other control character, none of
-// the characters no file name may have. The list file can carry any of them (a damaged or edited
-// line), and acting on such a path would act on a different folder.
+// Whether a Windows path can hold this text at all: a full path (a drive or a network share),
+// no NUL or other control character, none of the characters no file name may have. The list
+// file can carry any of them (a damaged or edited line), and acting on such a path would act
+// on a different folder; a relative one would act on a folder under wherever the program was
+// started.
 bool IsUsablePath(std::string_view path);
 
 // What the disk shows of a listed folder, under each of its two names.

@@ -1,6 +1,8 @@
 #include "vault/list_file.h"
 
 #include <memory>
+#include <set>
+#include <utility>
 
 #include "vault/text_codec.h"
 
@@ -131,15 +133,17 @@ struct ListFileRead {
     RuntimeError error;
 };
 
+// A list file whatever its attributes: a hidden or system data.dat is still the list, and
+// taking it for absent would let the next save replace it. Only a file that is not there is.
 ListFileRead ReadListFile(const ListStorage& storage, std::string_view name) {
     ListFileRead result;
-    if (!storage.FileExists(name)) {
-        return result;
-    }
     std::string bytes;
     if (auto read = storage.ReadContent(name, bytes, kMaxListFileBytes); read.Failed()) {
-        result.state = FileState::Failed;
-        result.error = read.Error();
+        const int number = read.Error().number;
+        if (number != kFileNotFoundError && number != kPathNotFoundError) {
+            result.state = FileState::Failed;
+            result.error = read.Error();
+        }
         return result;
     }
     result.state = FileState::Read;
@@ -250,6 +254,40 @@ Outcome LoadList(FolderList& list,
     }
     Fill(list, std::move(backup.list), codePage);
     (void)SaveList(list, storage, codePage, prompter);  // a failure has been shown
+    return Outcome::Success();
+}
+
+Outcome LoadBothLists(FolderList& list,
+                      const ListStorage& storage,
+                      const CodePage& codePage,
+                      const std::function<bool(const FolderEntry&)>& stillNeeded,
+                      std::string& unreadable) {
+    ListFileRead main = ReadListFile(storage, kListFileName);
+    ListFileRead backup = ReadListFile(storage, kBackupFileName);
+    for (const auto& [read, name] : {std::pair{&main, kListFileName}, {&backup, kBackupFileName}}) {
+        if (read->state == FileState::Failed) {
+            unreadable = storage.PathOf(name);
+            return Outcome::Failure(read->error);
+        }
+    }
+    if (main.list.entries.empty()) {
+        Fill(list, std::move(backup.list), codePage);
+        return Outcome::Success();
+    }
+    std::set<std::string, std::less<>> listed;
+    for (const auto& entry : main.list.entries) {
+        listed.insert(entry.path);
+    }
+    for (auto& entry : backup.list.entries) {
+        if (listed.contains(entry.path) ||
+            !stillNeeded(FolderEntry{codePage.ToUtf8(entry.path), codePage.ToUtf8(entry.status),
+                                     false, false, nullptr})) {
+            continue;
+        }
+        entry.keptBefore.clear();  // the backup's unread lines belong to the backup's own list
+        main.list.entries.push_back(std::move(entry));
+    }
+    Fill(list, std::move(main.list), codePage);
     return Outcome::Success();
 }
 

@@ -4,6 +4,7 @@
 // does not understand are kept, byte for byte, through every save.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,17 @@ Outcome LoadList(FolderList& list,
                  const CodePage& codePage,
                  Prompter& prompter,
                  const std::string& appTitle);
+
+// For the command line, which can ask no one and must never lose a hidden folder: data.dat and
+// data.bak are both read and nothing is written. data.dat's entries come first, then each entry
+// of data.bak that data.dat lacks and `stillNeeded` asks for (a folder still hidden); when
+// data.dat holds no entry, the backup is taken whole. A file that is there but cannot be read
+// fails the load, its path in `unreadable`: it may be the only record of a hidden folder.
+Outcome LoadBothLists(FolderList& list,
+                      const ListStorage& storage,
+                      const CodePage& codePage,
+                      const std::function<bool(const FolderEntry&)>& stillNeeded,
+                      std::string& unreadable);
 
 // Writes the list to data.dat and then the same bytes to data.bak, each replaced as a whole, so
 // a failure leaves the previous data.dat in place. A failure is shown to the user, since a list

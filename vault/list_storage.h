@@ -9,14 +9,15 @@
 #include "platform/runtime_error_numbers.h"
 
 inline constexpr int kFileTooLargeError = kOutOfMemoryNumber;
+// What ReadContent fails with when there is no such file (or no such folder).
+inline constexpr int kFileNotFoundError = 53;
+inline constexpr int kPathNotFoundError = 76;
 
 class ListStorage {
 public:
     virtual ~ListStorage() = default;
-    // True for an ordinary file (not hidden, not system, not a folder) of that name.
-    virtual bool FileExists(std::string_view name) const = 0;
-    // Fails without reading when the file holds more than `maxBytes`, with the error number
-    // kFileTooLargeError.
+    // Fails with kFileNotFoundError when there is no such file, and without reading when the
+    // file holds more than `maxBytes`, with the error number kFileTooLargeError.
     virtual Outcome ReadContent(std::string_view name,
                                 std::string& bytes,
                                 std::size_t maxBytes) const = 0;

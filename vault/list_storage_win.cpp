@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "platform/file_exists_win.h"
 #include "platform/program_folder_win.h"
 #include "platform/system_error_win.h"
 #include "platform/text_win.h"
@@ -45,10 +44,6 @@ std::wstring FolderListStorage::FullPath(std::string_view name) const {
 
 std::string FolderListStorage::PathOf(std::string_view name) const {
     return Narrow(FullPath(name));
-}
-
-bool FolderListStorage::FileExists(std::string_view name) const {
-    return ::FileExists(FullPath(name));
 }
 
 Outcome FolderListStorage::ReadContent(std::string_view name,

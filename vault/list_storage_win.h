@@ -9,7 +9,6 @@ class FolderListStorage final : public ListStorage {
 public:
     explicit FolderListStorage(std::wstring folder) : m_folder(std::move(folder)) {}
 
-    bool FileExists(std::string_view name) const override;
     Outcome ReadContent(std::string_view name,
                         std::string& bytes,
                         std::size_t maxBytes) const override;

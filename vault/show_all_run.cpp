@@ -27,7 +27,43 @@ std::size_t CountHidden(const FolderList& rows) {
     return hidden;
 }
 
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Both list files, or why they could not be read (said through `prompter`).
+bool LoadForCommandLine(MemoryFolderRows& rows,
+                        ListStorage& storage,
+                        FolderDisk& disk,
+                        const CodePage& codePage,
+                        Prompter& prompter,
+                        const std::string& appTitle) {
+    std::string unreadable;
+    const auto stillHidden = [&disk](const FolderEntry& entry) {
+        return SaysHidden(entry.status) || LookAtFolder(entry.path, disk).hidden;
+    };
+    const Outcome loaded = LoadBothLists(rows, storage, codePage, stillHidden, unreadable);
+    if (loaded.Failed()) {
+        prompter.Ask("The folder list could not be read from:\r\n\r\n" + unreadable + "\r\n\r\n" +
+                         ErrorLines(loaded.Error()),
+                     appTitle, PromptButtons::Ok, PromptIcon::Error);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
+
+bool SaysHidden(std::string_view status) {
+    constexpr std::string_view kBlanks = " \t";
+    const auto first = status.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return false;
+    }
+    status = status.substr(first, status.find_last_not_of(kBlanks) - first + 1);
+    return std::equal(status.begin(), status.end(), kStatusHidden.begin(), kStatusHidden.end(),
+                      [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
+}
 
 ShowAllOutcome ShowEveryListedFolder(ListStorage& storage,
                                      FolderDisk& disk,
@@ -37,11 +73,17 @@ ShowAllOutcome ShowEveryListedFolder(ListStorage& storage,
                                      const std::string& appTitle) {
     ShowAllOutcome outcome;
     MemoryFolderRows rows;
-    if (LoadList(rows, storage, codePage, prompter, appTitle).Failed()) {
+    if (!LoadForCommandLine(rows, storage, disk, codePage, prompter, appTitle)) {
         return outcome;
     }
     outcome.listRead = true;
     outcome.listed = rows.Count();
+    // "hidden", "HIDDEN" or " Hidden" in a list edited by hand mean what they say.
+    for (FolderEntry& entry : rows.entries) {
+        if (entry.status != kStatusHidden && SaysHidden(entry.status)) {
+            entry.status = std::string(kStatusHidden);
+        }
+    }
 
     NoStatusLine status;
     NoPicker picker;
@@ -65,12 +107,12 @@ std::optional<std::size_t> CountListedHidden(ListStorage& storage,
                                              Prompter& prompter,
                                              const std::string& appTitle) {
     MemoryFolderRows rows;
-    if (LoadList(rows, storage, codePage, prompter, appTitle).Failed()) {
+    if (!LoadForCommandLine(rows, storage, disk, codePage, prompter, appTitle)) {
         return std::nullopt;
     }
     std::size_t hidden = 0;
     for (const FolderEntry& entry : rows.entries) {
-        if (entry.status == kStatusHidden || LookAtFolder(entry.path, disk).hidden) {
+        if (SaysHidden(entry.status) || LookAtFolder(entry.path, disk).hidden) {
             ++hidden;
         }
     }

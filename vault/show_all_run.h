@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/code_page.h"
 #include "platform/prompter.h"
@@ -21,12 +22,18 @@ struct ShowAllOutcome {
     friend bool operator==(const ShowAllOutcome&, const ShowAllOutcome&) = default;
 };
 
+// Whether a status word read from the list says "Hidden", whatever its letter case and the
+// blanks around it.
+bool SaysHidden(std::string_view status);
+
 // Exit codes of /showall.
 inline constexpr int kShowAllEveryFolderVisible = 0;
 inline constexpr int kShowAllSomeStillHidden = 1;
 inline constexpr int kShowAllNoPassword = 3;
 
-// Messages that would be boxes in the window go to `prompter`. A folder counts as still hidden
+// Both list files are read (a hidden folder either one lists is shown), and one that is there
+// but cannot be read stops the run before anything changes. Messages that would be boxes in
+// the window go to `prompter`. A folder counts as still hidden
 // when the saved list calls it "Hidden" or it is found under its hidden name: a list that could
 // not be saved, or a folder on a drive that is not there, keeps the run from counting as done.
 ShowAllOutcome ShowEveryListedFolder(ListStorage& storage,
@@ -36,8 +43,8 @@ ShowAllOutcome ShowEveryListedFolder(ListStorage& storage,
                                      const std::string& programFolder,
                                      const std::string& appTitle);
 
-// How many listed folders the list or the disk calls hidden now, changing nothing; nothing when
-// the list cannot be read.
+// How many folders either list file or the disk calls hidden now, reading only; nothing when
+// a list file that is there cannot be read.
 std::optional<std::size_t> CountListedHidden(ListStorage& storage,
                                              FolderDisk& disk,
                                              const CodePage& codePage,

@@ -11,20 +11,19 @@
 class MemoryStorage final : public ListStorage {
 public:
     std::map<std::string, std::string, std::less<>> files;
-    std::set<std::string, std::less<>> hiddenFiles;    // exist, but FileExists does not see them
     std::set<std::string, std::less<>> failingWrites;  // ReplaceContent fails for these names
     std::optional<RuntimeError> readFailure;
     std::optional<std::string> readFailureFor;  // only this file fails to read; all when unset
     int writes = 0;
 
-    bool FileExists(std::string_view name) const override {
-        return files.contains(name) && !hiddenFiles.contains(name);
-    }
     Outcome ReadContent(std::string_view name,
                         std::string& bytes,
                         std::size_t maxBytes) const override {
         if (readFailure && (!readFailureFor || *readFailureFor == name)) {
             return Outcome::Failure(*readFailure);
+        }
+        if (!files.contains(name)) {
+            return Outcome::Failure({kFileNotFoundError, "File not found"});
         }
         if (files.find(name)->second.size() > maxBytes) {
             return Outcome::Failure({kFileTooLargeError, "File too large"});

@@ -208,6 +208,15 @@ TEST_F(FolderHiderTest, PathNoWindowsPathCanHoldIsNeverActedOn) {
         {"C:\\a\"b", false},
         {"C:\\a:b", false},
         {"", false},
+        // Relative: each would name a folder under wherever the program was started.
+        {"A", false},
+        {"Data\\Secret", false},
+        {"\\Data\\Secret", false},
+        {"Z:A", false},
+        {"Z:", false},
+        {"\\\\", false},
+        {"c:/Data/Secret", true},
+        {"\\\\?\\UNC\\server\\share\\x", true},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IsUsablePath(c.path), c.usable) << c.path;

@@ -181,12 +181,19 @@ TEST_F(ListFileTest, LoadAppendsUncheckedEntriesInFileOrderAndSaveKeepsThem) {
     EXPECT_EQ(storage.files["data.dat"], before);
 }
 
-TEST_F(ListFileTest, HiddenListFileIsNotSeen) {
+// A list file that is there is read, whatever its attributes (the Windows tests give it the
+// hidden and system ones); only a file that is not there counts as absent.
+TEST_F(ListFileTest, OnlyAMissingListFileCountsAsAbsent) {
     storage.files["data.dat"] = Line("C:\\a|*|Visible");
-    storage.hiddenFiles.insert("data.dat");
     VectorFolderList list;
     ASSERT_TRUE(Load(list).Succeeded());
-    EXPECT_EQ(list.Count(), 0u);
+    EXPECT_EQ(list.Count(), 1u);
+
+    storage.files.clear();
+    storage.readFailure = RuntimeError{70, "Permission denied"};
+    VectorFolderList unreadable;
+    EXPECT_TRUE(Load(unreadable).Failed());
+    EXPECT_EQ(storage.writes, 0);
 }
 
 TEST_F(ListFileTest, DamagedLinesSurviveTwoSavesByteForByte) {
