@@ -28,10 +28,6 @@ int RunConsoleScan(const ParsedCommandLine& request) {
     ::AttachConsole(ATTACH_PARENT_PROCESS);  // none when started from a window: fine
     ConsoleOutput out(STD_OUTPUT_HANDLE);
     ConsoleOutput errors(STD_ERROR_HANDLE);
-    if (request.request != CommandLineRequest::Scan) {
-        errors.WriteLine(L"Usage: Murkwell.exe /scan PATH");
-        return kScanPathMissing;
-    }
     const std::wstring root = FolderToWalk(Widen(CleanedLookIn(request.path)));
     if (root.empty()) {
         errors.WriteLine(L"The folder to look in does not exist: " + Widen(request.path));

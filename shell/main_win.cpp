@@ -41,8 +41,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // A search from the command line reads the disk only: it needs no window, no list and no
     // lock, and may run beside the program.
     const ParsedCommandLine parsed = ParseCommandLine(CommandLineArguments());
-    if (parsed.request == CommandLineRequest::Scan ||
-        parsed.request == CommandLineRequest::ScanUsage) {
+    if (const std::string refusal = RefusalText(parsed); !refusal.empty()) {
+        ::AttachConsole(ATTACH_PARENT_PROCESS);  // none when started from a window: fine
+        ConsoleOutput(STD_ERROR_HANDLE).WriteLine(Widen(refusal));
+        return kCommandLineRefused;
+    }
+    if (parsed.request == CommandLineRequest::Scan) {
         return RunConsoleScan(parsed);
     }
 

@@ -42,6 +42,37 @@ void SplitAtLoneBreaks(std::string_view decoded, OnPiece&& onPiece) {
     onPiece(decoded.substr(start));
 }
 
+bool IsDecodedBreak(char c) {
+    return c == kDecodedCr || c == kDecodedLf;
+}
+
+bool StartsAsFullPath(std::string_view path) {
+    const auto isSlash = [](char c) { return c == '\\' || c == '/'; };
+    const bool drive = path.size() >= 3 &&
+                       ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')) &&
+                       path[1] == ':' && isSlash(path[2]);
+    return drive || (path.size() >= 2 && isSlash(path[0]) && isSlash(path[1]));
+}
+
+// A blank line or a line end edited by hand (LF or CR alone, CR CR LF) leaves lone breaks
+// before the path or after the status. They are dropped where they cannot belong to the entry:
+// before a full path (none starts with one) and after a word the program writes.
+std::string_view PathWithoutBreaksBefore(std::string_view path) {
+    std::string_view trimmed = path;
+    while (!trimmed.empty() && IsDecodedBreak(trimmed.front())) {
+        trimmed.remove_prefix(1);
+    }
+    return StartsAsFullPath(trimmed) ? trimmed : path;
+}
+
+std::string_view StatusWithoutBreaksAfter(std::string_view status) {
+    std::string_view trimmed = status;
+    while (!trimmed.empty() && IsDecodedBreak(trimmed.back())) {
+        trimmed.remove_suffix(1);
+    }
+    return trimmed == kStatusVisible || trimmed == kStatusHidden ? trimmed : status;
+}
+
 // Reads a decoded line into `list`: an entry, or a line kept as it stands.
 void ReadLine(std::string_view decoded, std::string& pendingKept, StoredList& list) {
     const auto first = decoded.find(kEntrySeparator);
@@ -55,9 +86,13 @@ void ReadLine(std::string_view decoded, std::string& pendingKept, StoredList& li
     if (second == std::string_view::npos) {
         second = decoded.size();
     }
-    list.entries.push_back({std::string(decoded.substr(0, first)),
-                            std::string(decoded.substr(statusStart, second - statusStart)),
-                            std::string(decoded.substr(second)), std::move(pendingKept)});
+    std::string_view status = decoded.substr(statusStart, second - statusStart);
+    if (second == decoded.size()) {
+        status = StatusWithoutBreaksAfter(status);
+    }
+    list.entries.push_back({std::string(PathWithoutBreaksBefore(decoded.substr(0, first))),
+                            std::string(status), std::string(decoded.substr(second)),
+                            std::move(pendingKept)});
     pendingKept.clear();
 }
 
@@ -118,9 +153,11 @@ std::string FormatListBytes(const StoredList& list) {
 }
 
 bool CanStoreInListFile(std::string_view pathBytes) {
-    // A trailing "|*" would join the separator that follows it into an earlier one.
+    // A trailing "|*" would join the separator that follows it into an earlier one; a break
+    // byte first would be read as the end of the line before (no full path starts with one).
     return pathBytes.find("\x8D\x8A") == std::string_view::npos &&
-           pathBytes.find(kEntrySeparator) == std::string_view::npos && !pathBytes.ends_with("|*");
+           pathBytes.find(kEntrySeparator) == std::string_view::npos &&
+           !pathBytes.ends_with("|*") && (pathBytes.empty() || !IsDecodedBreak(pathBytes.front()));
 }
 
 namespace {

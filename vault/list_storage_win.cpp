@@ -81,11 +81,10 @@ Outcome FolderListStorage::ReadContent(std::string_view name,
 
 Outcome FolderListStorage::ReplaceContent(std::string_view name, std::string_view bytes) {
     const std::wstring target = FullPath(name);
-    // A hidden or system file of that name was never read: replacing it could destroy a list
-    // the user cannot see here.
+    // A folder of that name is not a list file to replace. A hidden or system file is: it was
+    // read like any other.
     const DWORD existing = ::GetFileAttributesW(target.c_str());
-    if (existing != INVALID_FILE_ATTRIBUTES &&
-        (existing & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY))) {
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_DIRECTORY)) {
         return FailureOf(ERROR_ACCESS_DENIED);
     }
     const std::wstring temporary = target + L".new";

@@ -146,4 +146,33 @@ TEST_F(ShowAllTest, LeavesTheListAloneWhileTheProgramRuns) {
     EXPECT_EQ(Run(L"/hiddencount"), 1);  // reading is harmless
 }
 
+// An emptied data.dat beside a backup that lists two hidden folders: the count finds both and
+// writes nothing, and /showall shows both. A data.dat with the hidden and system attributes is
+// still the list.
+TEST_F(ShowAllTest, AnEmptyListBesideItsBackupOrAHiddenListFileStrandsNothing) {
+    MakeHiddenFolder(L"Tax");
+    MakeHiddenFolder(L"Photos");
+    PrepareList({{Scratch(L"Tax"), "Hidden"}, {Scratch(L"Photos"), "Hidden"}});
+    const std::string backup = programFolder.ReadFile(L"data.dat");
+    ASSERT_TRUE(::MoveFileW(programFolder.PathOf(L"data.dat").c_str(),
+                            programFolder.PathOf(L"data.bak").c_str()));
+    programFolder.WriteFile(L"data.dat", "");
+
+    EXPECT_EQ(Run(L"/hiddencount"), 2);
+    EXPECT_EQ(programFolder.ReadFile(L"data.dat"), "");
+    EXPECT_EQ(programFolder.ReadFile(L"data.bak"), backup);
+    EXPECT_EQ(Run(L"/showall"), kShowAllEveryFolderVisible);
+    EXPECT_TRUE(ShownAgain(L"Tax"));
+    EXPECT_TRUE(ShownAgain(L"Photos"));
+    EXPECT_EQ(SavedList().size(), 2u);
+
+    MakeHiddenFolder(L"Letters");
+    PrepareList({{Scratch(L"Letters"), "Hidden"}});
+    ::DeleteFileW(programFolder.PathOf(L"data.bak").c_str());
+    ASSERT_TRUE(::SetFileAttributesW(programFolder.PathOf(L"data.dat").c_str(), kHiddenAndSystem));
+    EXPECT_EQ(Run(L"/hiddencount"), 1);
+    EXPECT_EQ(Run(L"/showall"), kShowAllEveryFolderVisible);
+    EXPECT_TRUE(ShownAgain(L"Letters"));
+}
+
 }  // namespace

@@ -125,11 +125,55 @@ TEST(ListFileFormat, RefusesPathsThatWouldNotComeBack) {
         bool storable;
     };
     const Case cases[] = {
-        {"C:\\Data", true},       {"", true},           {"C:\\\x8D", true}, {"C:\\\x8A\x8D", true},
-        {"C:\\a\x8D\x8A", false}, {"C:\\a|*|b", false}, {"C:\\a|*", false}, {"C:\\a|", true},
+        {"C:\\Data", true},
+        {"", true},
+        {"C:\\\x8D", true},
+        {"C:\\\x8A\x8D", true},
+        {"C:\\a\x8D\x8A", false},
+        {"C:\\a|*|b", false},
+        {"C:\\a|*", false},
+        {"C:\\a|", true},
+        // A break byte first would be read as the end of a line edited by hand.
+        {"\x8A"
+         "C:\\a",
+         false},
+        {"\x8D", false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CanStoreInListFile(c.path), c.storable) << c.path;
+    }
+}
+
+// Lists edited by hand end their lines in every way: each entry is read with its own path and
+// status word, never with a break from the line before or after it.
+TEST(ListFileFormat, EveryWayOfEndingALineReadsTheSameEntries) {
+    const std::string a = ToggleHighBit(std::string_view("C:\\a|*|Hidden"));
+    const std::string b = ToggleHighBit(std::string_view("C:\\b|*|Visible"));
+    struct Case {
+        const char* name;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"CR LF", a + "\r\n" + b + "\r\n"},
+        {"LF", a + "\n" + b + "\n"},
+        {"CR", a + "\r" + b + "\r"},
+        {"LF CR", a + "\n\r" + b + "\n\r"},
+        {"CR CR LF", a + "\r\r\n" + b + "\r\r\n"},
+        {"blank LF lines", a + "\n\n" + b + "\n\n"},
+        {"blank CR LF lines", "\r\n" + a + "\r\n\r\n" + b + "\r\n\r\n"},
+        {"leading breaks", "\n\n" + a + "\n" + b},
+        {"trailing breaks", a + "\r\n" + b + "\n\r\n"},
+        {"no break at the end", a + "\r\n" + b},
+    };
+    for (const Case& c : cases) {
+        const StoredList read = ParseListBytes(c.bytes);
+        std::vector<std::pair<std::string, std::string>> entries;
+        for (const auto& entry : read.entries) {
+            entries.emplace_back(entry.path, entry.status);
+        }
+        EXPECT_EQ(entries, (std::vector<std::pair<std::string, std::string>>{{"C:\\a", "Hidden"},
+                                                                             {"C:\\b", "Visible"}}))
+            << c.name;
     }
 }
 
