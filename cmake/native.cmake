@@ -10,6 +10,7 @@ endif()
 
 if(MURKWELL_TESTS)
     add_executable(unit_tests
+        tests/unit/platform/held_back_prompter_test.cpp
         tests/unit/platform/placement_test.cpp
         tests/unit/platform/runtime_error_numbers_test.cpp
         tests/unit/present/banner_rules_test.cpp

@@ -16,6 +16,15 @@ bool IsUserInput(const MSG& message) {
            (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST);
 }
 
+// The text of the status bar's first part.
+std::wstring StatusText(HWND statusBar) {
+    const auto length = LOWORD(::SendMessageW(statusBar, SB_GETTEXTLENGTHW, 0, 0));
+    std::wstring text(length + 1u, L'\0');
+    ::SendMessageW(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(length);
+    return text;
+}
+
 }  // namespace
 
 void StatusBarProgress::Attach(HWND statusBar, HWND cancelButton, HWND list) {
@@ -42,6 +51,11 @@ void StatusBarProgress::End() {
     ::ShowWindow(m_cancel, SW_HIDE);
     const int whole[1] = {-1};
     ::SendMessageW(m_statusBar, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(whole));
+    // A command that said nothing at its end (a Remove that emptied the list) leaves the text
+    // that stood before it, not the last count.
+    if (StatusText(m_statusBar) == m_lastCount) {
+        ::SendMessageW(m_statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(m_textBefore.c_str()));
+    }
     m_shown = false;
 }
 
@@ -68,6 +82,7 @@ bool StatusBarProgress::Advance(std::size_t done, std::size_t total) {
 void StatusBarProgress::Show(std::size_t done, std::size_t total) {
     if (!m_shown) {
         m_shown = true;
+        m_textBefore = StatusText(m_statusBar);
         const int textWidth = ScaleToWindow(kTextPartWidth, m_statusBar);
         const int parts[2] = {textWidth, -1};
         ::SendMessageW(m_statusBar, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
@@ -88,8 +103,8 @@ void StatusBarProgress::Show(std::size_t done, std::size_t total) {
     }
     ::SendMessageW(m_bar, PBM_SETRANGE32, 0, static_cast<LPARAM>(total));
     ::SendMessageW(m_bar, PBM_SETPOS, static_cast<WPARAM>(done), 0);
-    const std::wstring text = std::to_wstring(done) + L" of " + std::to_wstring(total);
-    ::SendMessageW(m_statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    m_lastCount = std::to_wstring(done) + L" of " + std::to_wstring(total);
+    ::SendMessageW(m_statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(m_lastCount.c_str()));
     // The rows changed so far: one repaint for all of them, now and then.
     if (done == total || Clock::now() - m_lastListPaint >= kListPaintedEvery) {
         m_lastListPaint = Clock::now();
@@ -98,6 +113,9 @@ void StatusBarProgress::Show(std::size_t done, std::size_t total) {
 }
 
 void StatusBarProgress::RunWaitingMessages() {
+    // Input for the main window is held back; another window (a password prompt a hotkey
+    // opened meanwhile) takes its keys as always.
+    const HWND mainWindow = ::GetAncestor(m_list, GA_ROOT);
     MSG message;
     while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
@@ -106,11 +124,13 @@ void StatusBarProgress::RunWaitingMessages() {
             m_stop = true;
             return;
         }
-        if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+        const bool forMainWindow =
+            message.hwnd == mainWindow || ::IsChild(mainWindow, message.hwnd);
+        if (forMainWindow && message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
             m_stop = true;
             continue;
         }
-        if (IsUserInput(message) && message.hwnd != m_cancel) {
+        if (forMainWindow && IsUserInput(message) && message.hwnd != m_cancel) {
             continue;  // nothing else may change the list while the command works on it
         }
         ::TranslateMessage(&message);

@@ -1,13 +1,14 @@
 #pragma once
 // A long command's progress in the main window's status bar: "N of M", a progress bar and a
 // Cancel button, shown once the command has run for a moment. Meanwhile the window keeps
-// painting and answering; of the user's input only Esc and the Cancel button get through, so
-// nothing else can change the list under the command. Esc or Cancel stops it.
+// painting and answering; of the user's input to it only Esc and the Cancel button get
+// through, so nothing else can change the list under the command. Esc or Cancel stops it.
 
 #include <windows.h>
 
 #include <chrono>
 #include <cstddef>
+#include <string>
 
 #include "vault/list_commands.h"
 
@@ -31,6 +32,8 @@ private:
     HWND m_cancel = nullptr;
     HWND m_list = nullptr;
     HWND m_bar = nullptr;
+    std::wstring m_textBefore;  // the status text the count covers while it shows
+    std::wstring m_lastCount;   // the count last shown
     bool m_shown = false;
     bool m_stop = false;
     Clock::time_point m_started;

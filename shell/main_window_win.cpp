@@ -122,8 +122,14 @@ bool MainWindow::Load() {
                            *m_picker, m_programFolderUtf8, gAppTitle,
                            &std::chrono::steady_clock::now, &m_pathRules, &m_batchProgress});
 
+    // A start in stealth mode shows nothing: the backup of an emptied list is loaded without
+    // asking, and what the user should know waits until the window is shown.
+    Prompter* loadPrompter = &m_prompter;
+    if (gStartInStealth) {
+        loadPrompter = &m_heldBack.emplace(PromptAnswer::Yes, m_productInfo.productName);
+    }
     m_list.SetRedraw(false);
-    const Outcome loaded = LoadList(m_list, *m_storage, m_codePage, m_prompter, gAppTitle);
+    const Outcome loaded = LoadList(m_list, *m_storage, m_codePage, *loadPrompter, gAppTitle);
     m_list.SetRedraw(true);
     if (loaded.Failed()) {
         ReportListNotRead(loaded.Error());
@@ -191,6 +197,7 @@ void MainWindow::FinishLoad() {
         ::UpdateWindow(Handle());
         ::SetForegroundWindow(Handle());
         ::SetFocus(m_list.Handle());
+        TellHeldBack();
     }
     InstallHotkeyHook(Handle(), *this);
     // After the first paint: the list shows at once, and the disk is looked at meanwhile.
@@ -226,12 +233,19 @@ void MainWindow::ResumeStart() {
     ::ShowWindow(Handle(), SW_SHOW);
     ::SetWindowTextW(Handle(), Widen(MainWindowCaption(m_productInfo)).c_str());
     ::SetForegroundWindow(Handle());
+    TellHeldBack();
 }
 
-void MainWindow::OnHotkey(WPARAM wParam, LPARAM lParam) {
-    if (m_longCommand.Running()) {
-        return;
+void MainWindow::TellHeldBack() {
+    if (m_heldBack) {
+        m_heldBack->TellHeldBack(m_prompter);
+        m_heldBack.reset();
     }
+}
+
+// A hotkey pressed while a long command runs is not lost: bringing the window back, or asking
+// for the password, happens at once; hiding or showing every folder waits for the command's end.
+void MainWindow::OnHotkey(WPARAM wParam, LPARAM lParam) {
     const HotkeyResponse response = RespondToHotkey(static_cast<std::uint32_t>(wParam),
                                                     static_cast<std::uint32_t>(lParam), m_settings);
     if (response.command == HotkeyCommand::None) {
@@ -274,12 +288,14 @@ void MainWindow::Unload() {
     m_host.EndProgram();
 }
 
+// Also reached from the hotkeys and the password prompt, which may come while another command
+// runs: then these follow it, in the order they were asked for.
 void MainWindow::HideAll() {
-    RunBusy(&FolderCommands::HideAll);
+    m_longCommand.WhenDone([this] { RunBusy(&FolderCommands::HideAll); });
 }
 
 void MainWindow::ShowAll() {
-    RunBusy(&FolderCommands::ShowAll);
+    m_longCommand.WhenDone([this] { RunBusy(&FolderCommands::ShowAll); });
 }
 
 void MainWindow::Layout() {
@@ -328,7 +344,7 @@ void MainWindow::OnCommand(int id) {
             RunBusy(&FolderCommands::RemoveTicked);
             break;
         case IDM_REMOVE_ALL:
-            m_commands->RemoveAll();
+            RunBusy(&FolderCommands::RemoveAll);
             break;
         case IDM_EXIT:
             ::PostMessageW(Handle(), WM_CLOSE, 0, 0);

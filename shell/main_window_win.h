@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/held_back_prompter.h"
 #include "platform/message_box_win.h"
 #include "platform/text_win.h"
 #include "platform/unique_resource_win.h"
@@ -88,6 +89,7 @@ private:
     void OpenFindHidden();
     void StartDiskCheck();
     void OnDiskChecked();
+    void TellHeldBack();
     void ReportListNotRead(const RuntimeError& error);
     // Stealth mode needs the way back: without CTRL+SHIFT+ALT+M it is refused, and said once.
     void OnMinimized();
@@ -107,6 +109,8 @@ private:
 
     StatusBarLine m_statusLine;
     MessageBoxPrompter m_prompter;
+    // What loading the list had to say during a start in stealth mode, until the window shows.
+    std::optional<HeldBackPrompter> m_heldBack;
     StealthMode m_stealth;  // after the prompter it speaks through
     Win32FolderDisk m_disk;
     SystemCodePage m_codePage;

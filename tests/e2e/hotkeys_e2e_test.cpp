@@ -30,6 +30,70 @@ protected:
     bool BothVisible() { return scratch.Exists(L"One") && scratch.Exists(L"Two"); }
 };
 
+// In stealth, H starts Hide All over many folders; M pressed while it works brings the window
+// back at once, and a second H waits for the first to end instead of being lost.
+TEST_F(HotkeyTest, MPressedDuringAHotkeyHideAllBringsTheWindowBack) {
+    SetString(HKEY_LOCAL_MACHINE, kMachineKeyPath, L"chkStealth", L"1");
+    SetString(HKEY_CURRENT_USER, kUserKeyPath, L"chkHotkeyHide", L"1");
+    constexpr int kFolders = 3000;
+    std::vector<StoredEntry> entries;
+    for (int i = 0; i < kFolders; ++i) {
+        const std::wstring name = L"Folder " + std::to_wstring(i);
+        scratch.MakeFolder(name);
+        entries.push_back({Scratch(name.c_str()), "Visible"});
+    }
+    PrepareList(entries);
+    Launch();
+    ASSERT_TRUE(WaitUntil([&] { return WindowsOf(Pid()).main != nullptr; }));
+    window = WindowsOf(Pid()).main;
+    ::Sleep(300);
+    ASSERT_FALSE(::IsWindowVisible(window));
+
+    OtherProgramWindow elsewhere;
+    Press(L"ctrl+shift+alt+h");
+    ASSERT_TRUE(WaitUntil([&] { return scratch.Exists(L"Folder 0HIDDEN123456"); }, 20000));
+    Press(L"ctrl+shift+alt+m");
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }, 5000));
+    // Still at work when the window came back: the press was taken during the command.
+    EXPECT_FALSE(scratch.Exists(L"Folder " + std::to_wstring(kFolders - 1) + L"HIDDEN123456"));
+    statusBar = ChildById(window, IDC_STATUS_BAR);
+    const std::wstring made = L"Made " + std::to_wstring(kFolders) + L" folders Hidden";
+    EXPECT_TRUE(WaitUntil([&] { return ReadStatusText(statusBar) == made; }, 60000))
+        << Narrow(ReadStatusText(statusBar));
+
+    // H again, then M: the window stays, and the second Hide All finds nothing left to hide.
+    Press(L"ctrl+shift+alt+h");
+    EXPECT_TRUE(WaitUntil([&] { return ReadStatusText(statusBar) == L"Made 0 folders Hidden"; }))
+        << Narrow(ReadStatusText(statusBar));
+}
+
+// A start in stealth mode beside an emptied list and its full backup asks nothing while it is
+// invisible: the backup is loaded, and the user is told once M brings the window back.
+TEST_F(HotkeyTest, AStealthStartAsksNothingAndTellsWhenTheWindowComesBack) {
+    SetString(HKEY_LOCAL_MACHINE, kMachineKeyPath, L"chkStealth", L"1");
+    PrepareTwoFolders();
+    ASSERT_TRUE(::MoveFileW(programFolder.PathOf(L"data.dat").c_str(),
+                            programFolder.PathOf(L"data.bak").c_str()));
+    programFolder.WriteFile(L"data.dat", "");
+    Launch();
+    ASSERT_TRUE(WaitUntil([&] { return WindowsOf(Pid()).main != nullptr; }));
+    EXPECT_TRUE(NoDialogWithin(Pid(), 1000));
+    EXPECT_FALSE(WindowsOf(Pid()).anyVisible);
+
+    OtherProgramWindow elsewhere;
+    Press(L"ctrl+shift+alt+m");
+    const SeenBox told = AnswerMessageBox(Pid(), IDOK);
+    EXPECT_NE(told.text.find(L"its backup copy lists 2 folders"), std::wstring::npos)
+        << Narrow(told.text);
+    EXPECT_NE(told.text.find(L"Murkwell started in stealth mode, so this was answered Yes."),
+              std::wstring::npos)
+        << Narrow(told.text);
+    window = program->WaitForWindow(kMainWindowClass);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(ReadRows(ChildById(window, IDC_LST_FOLDERS)).size(), 2u);
+    EXPECT_EQ(SavedList().size(), 2u);  // data.dat written again from the backup
+}
+
 }  // namespace
 
 TEST_F(HotkeyTest, FreshInstallationOnlyAnswersM) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <regex>
 
+#include "shell/main_menu.h"
 #include "tests/e2e/main_window_fixture.h"
 
 namespace {
@@ -99,4 +100,18 @@ TEST_F(LongWorkTest, ProgressShowsTheWindowAnswersAndEscOrCancelStopsWithListAnd
     EXPECT_EQ(RowsSaying(L"Hidden"), hidden + more);
     EXPECT_EQ(SavedSaying("Hidden"), hidden + more);
     EXPECT_EQ(HiddenOnDisk(), hidden + more);
+
+    // Remove All after a stopped batch takes off every visible entry, not just the first: the
+    // hidden ones stay, and neither the bar nor a count is left behind.
+    Menu(IDM_REMOVE_ALL);
+    EXPECT_EQ(AnswerMessageBox(Pid(), IDOK).title, L"Confirm Delete");
+    EXPECT_EQ(AnswerMessageBox(Pid(), IDOK).title, L"Really Delete?");
+    EXPECT_TRUE(WaitUntil([&] { return ReadStatusText(statusBar).starts_with(L"Removed "); }))
+        << Narrow(ReadStatusText(statusBar));
+    EXPECT_EQ(ReadStatusText(statusBar), L"Removed " + std::to_wstring(kFolders - hidden - more) +
+                                             L" folders. Could not remove Hidden folders");
+    EXPECT_EQ(static_cast<int>(ReadRows(list).size()), hidden + more);
+    EXPECT_EQ(RowsSaying(L"Hidden"), hidden + more);
+    EXPECT_EQ(static_cast<int>(SavedList().size()), hidden + more);
+    EXPECT_FALSE(::IsWindowVisible(ChildById(window, IDC_CMD_CANCEL_BATCH)));
 }

@@ -38,7 +38,7 @@ murkwell_no_32bit_reason() {
     if [[ "${MURKWELL_NO_32BIT:-}" == 1 ]]; then
         echo "MURKWELL_NO_32BIT=1 asks to behave as a host that starts no 32-bit process"
     elif ! murkwell_kernel_runs_32bit; then
-        echo "this kernel starts no 32-bit process (IA-32 emulation is switched off)"
+        echo "this kernel starts no 32-bit process: IA-32 emulation is switched off"
     fi
 }
 
