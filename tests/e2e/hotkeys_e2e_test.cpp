@@ -36,13 +36,7 @@ TEST_F(HotkeyTest, MPressedDuringAHotkeyHideAllBringsTheWindowBack) {
     SetString(HKEY_LOCAL_MACHINE, kMachineKeyPath, L"chkStealth", L"1");
     SetString(HKEY_CURRENT_USER, kUserKeyPath, L"chkHotkeyHide", L"1");
     constexpr int kFolders = 3000;
-    std::vector<StoredEntry> entries;
-    for (int i = 0; i < kFolders; ++i) {
-        const std::wstring name = L"Folder " + std::to_wstring(i);
-        scratch.MakeFolder(name);
-        entries.push_back({Scratch(name.c_str()), "Visible"});
-    }
-    PrepareList(entries);
+    PrepareManyFolders(kFolders);
     Launch();
     ASSERT_TRUE(WaitUntil([&] { return WindowsOf(Pid()).main != nullptr; }));
     window = WindowsOf(Pid()).main;

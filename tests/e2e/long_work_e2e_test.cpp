@@ -15,15 +15,7 @@ constexpr int kFolders = 3000;
 
 class LongWorkTest : public MainWindowTest {
 protected:
-    void SetUp() override {
-        std::vector<StoredEntry> entries;
-        for (int i = 0; i < kFolders; ++i) {
-            const std::wstring name = L"Folder " + std::to_wstring(i);
-            scratch.MakeFolder(name);
-            entries.push_back({Scratch(name.c_str()), "Visible"});
-        }
-        PrepareList(entries);
-    }
+    void SetUp() override { PrepareManyFolders(kFolders); }
 
     // Waits for the status bar to say "N of <total>" with its Cancel button beside it.
     bool WaitForProgress(int total) {

@@ -32,6 +32,17 @@ protected:
         programFolder.WriteFile(L"data.dat", FormatListBytes(stored));
     }
 
+    // `count` folders "Folder 0", "Folder 1", ... in the scratch folder, listed as visible.
+    void PrepareManyFolders(int count) {
+        std::vector<StoredEntry> entries;
+        for (int i = 0; i < count; ++i) {
+            const std::wstring name = L"Folder " + std::to_wstring(i);
+            scratch.MakeFolder(name);
+            entries.push_back({Scratch(name.c_str()), "Visible"});
+        }
+        PrepareList(entries);
+    }
+
     // What data.dat holds now, paths back in UTF-8.
     std::vector<StoredEntry> SavedList() const {
         SystemCodePage codePage;

@@ -52,9 +52,8 @@ TEST(InterruptedSave, KillingTheWriterLeavesAWholeList) {
         child.Kill();
 
         for (const wchar_t* name : {L"data.dat", L"data.bak"}) {
-            FolderListStorage reader(folder.Path());
             VectorFolderList loaded;
-            ASSERT_TRUE(reader.FileExists(Narrow(name)));
+            ASSERT_TRUE(folder.Exists(name));
             std::string bytes = folder.ReadFile(name);
             for (auto& entry : ParseListBytes(bytes).entries) {
                 loaded.Append({codePage.ToUtf8(entry.path), codePage.ToUtf8(entry.status), false});
