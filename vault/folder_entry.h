@@ -35,6 +35,10 @@ struct FolderEntry {
     }
 };
 
+// "C:\..." or "\\server\share...": a path that names the same folder whatever the current
+// folder is. "Data", "\Data" and "Z:Data" each depend on where the program was started.
+bool IsFullPath(std::string_view path);
+
 // Takes the entry at `index` out of `rows`. The list file lines kept before it pass to the entry
 // that follows, or to `keptTail` when it was the last.
 void RemoveKeepingLines(std::vector<FolderEntry>& rows, std::string& keptTail, std::size_t index);

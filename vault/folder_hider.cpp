@@ -26,26 +26,6 @@ std::string HiddenPathOf(std::string_view path) {
     return hidden;
 }
 
-namespace {
-
-bool IsSlash(char c) {
-    return c == '\\' || c == '/';
-}
-
-// "C:\..." or "\\server\share...": a path that names the same folder whatever the current
-// folder is. "Data", "\Data" and "Z:Data" each depend on where the program was started.
-bool IsFullPath(std::string_view path) {
-    const bool driveLetter =
-        path.size() >= 3 &&
-        ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')) &&
-        path[1] == ':' && IsSlash(path[2]);
-    const bool network =
-        path.size() >= 3 && IsSlash(path[0]) && IsSlash(path[1]) && !IsSlash(path[2]);
-    return driveLetter || network;
-}
-
-}  // namespace
-
 bool IsUsablePath(std::string_view path) {
     // "\\?\" is the one place a question mark may stand: the long-path prefix.
     const std::string_view body = path.starts_with("\\\\?\\") ? path.substr(4) : path;

@@ -46,14 +46,6 @@ bool IsDecodedBreak(char c) {
     return c == kDecodedCr || c == kDecodedLf;
 }
 
-bool StartsAsFullPath(std::string_view path) {
-    const auto isSlash = [](char c) { return c == '\\' || c == '/'; };
-    const bool drive = path.size() >= 3 &&
-                       ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z')) &&
-                       path[1] == ':' && isSlash(path[2]);
-    return drive || (path.size() >= 2 && isSlash(path[0]) && isSlash(path[1]));
-}
-
 // A blank line or a line end edited by hand (LF or CR alone, CR CR LF) leaves lone breaks
 // before the path or after the status. They are dropped where they cannot belong to the entry:
 // before a full path (none starts with one) and after a word the program writes.
@@ -62,7 +54,7 @@ std::string_view PathWithoutBreaksBefore(std::string_view path) {
     while (!trimmed.empty() && IsDecodedBreak(trimmed.front())) {
         trimmed.remove_prefix(1);
     }
-    return StartsAsFullPath(trimmed) ? trimmed : path;
+    return IsFullPath(trimmed) ? trimmed : path;
 }
 
 std::string_view StatusWithoutBreaksAfter(std::string_view status) {
