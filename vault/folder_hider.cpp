@@ -1,5 +1,7 @@
 #include "vault/folder_hider.h"
 
+#include "vault/folder_entry.h"
+
 namespace {
 
 constexpr std::string_view kErrorTitle = "Error";
