@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "protect/password_action.h"
+
 // A window on which a password-guarded action runs: the start-up window (action 0) or the main
 // window (actions 1 to 3).
 class GuardedWindow {
@@ -12,11 +14,4 @@ public:
     virtual void ResumeStart() = 0;
     virtual void HideAll() {}
     virtual void ShowAll() {}
-};
-
-enum PasswordAction : int {
-    kContinueStartup = 0,
-    kLeaveStealth = 1,
-    kHideAll = 2,
-    kShowAll = 3,
 };

@@ -29,13 +29,16 @@ HotkeyResponse RespondToHotkey(std::uint32_t wParam,
                                std::uint32_t lParam,
                                const SettingsStore& settings) {
     if (Matches(kLeaveStealthHotkey, wParam, lParam)) {
-        return {HotkeyCommand::ResumeStart, IsOn(settings, settings::kPassStealth), 1};
+        return {HotkeyCommand::ResumeStart, IsOn(settings, settings::kPassStealth),
+                PasswordAction::LeaveStealth};
     }
     if (Matches(kHideAllHotkey, wParam, lParam) && IsOn(settings, settings::kHotkeyHide)) {
-        return {HotkeyCommand::HideAll, IsOn(settings, settings::kPassHotkey), 2};
+        return {HotkeyCommand::HideAll, IsOn(settings, settings::kPassHotkey),
+                PasswordAction::HideAll};
     }
     if (Matches(kShowAllHotkey, wParam, lParam) && IsOn(settings, settings::kHotkeyShow)) {
-        return {HotkeyCommand::ShowAll, IsOn(settings, settings::kPassHotkey), 3};
+        return {HotkeyCommand::ShowAll, IsOn(settings, settings::kPassHotkey),
+                PasswordAction::ShowAll};
     }
     return {};
 }

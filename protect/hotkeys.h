@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "protect/password_action.h"
 #include "protect/settings_store.h"
 
 struct HotkeyDefinition {
@@ -29,7 +30,7 @@ enum class HotkeyCommand { None, ResumeStart, HideAll, ShowAll };
 struct HotkeyResponse {
     HotkeyCommand command = HotkeyCommand::None;
     bool askPassword = false;  // run it behind the password prompt
-    int passwordAction = 0;    // the prompt's action code for it
+    PasswordAction passwordAction = PasswordAction::ContinueStartup;
 
     friend bool operator==(const HotkeyResponse&, const HotkeyResponse&) = default;
 };

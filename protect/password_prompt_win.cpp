@@ -30,11 +30,11 @@ bool PasswordPrompt::Create() {
     return true;
 }
 
-void PasswordPrompt::SetFormToShow(GuardedWindow& form, int action) {
+void PasswordPrompt::SetFormToShow(GuardedWindow& form, PasswordAction action) {
     m_form = &form;
     m_action = action;
     CenterOver(Handle(), form.WindowHandle());  // before the start-up window goes
-    if (action == kContinueStartup) {
+    if (action == PasswordAction::ContinueStartup) {
         ::ShowWindow(form.WindowHandle(), SW_HIDE);
     }
 }
@@ -68,32 +68,30 @@ void PasswordPrompt::OnOk() {
     ::KillTimer(Handle(), kHideStartupTimer);
     ::ShowWindow(Handle(), SW_HIDE);
     GuardedWindow* form = m_form;
-    const int action = m_action;
+    const PasswordAction action = m_action;
     Destroy();  // the object lives on with its owner; only the window goes
     if (!form) {
         return;
     }
     switch (action) {
-        case kContinueStartup:
+        case PasswordAction::ContinueStartup:
             ::ShowWindow(form->WindowHandle(), SW_SHOW);
             form->ResumeStart();
             break;
-        case kLeaveStealth:
+        case PasswordAction::LeaveStealth:
             form->ResumeStart();
             break;
-        case kHideAll:
+        case PasswordAction::HideAll:
             form->HideAll();
             break;
-        case kShowAll:
+        case PasswordAction::ShowAll:
             form->ShowAll();
-            break;
-        default:
             break;
     }
 }
 
 void PasswordPrompt::OnCancel() {
-    if (m_action == kContinueStartup) {
+    if (m_action == PasswordAction::ContinueStartup) {
         m_endProgram();
         return;
     }
@@ -106,7 +104,8 @@ INT_PTR PasswordPrompt::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
             return FALSE;  // focus is set when the prompt is shown
         case WM_TIMER:
             // Keeps the start-up window out of sight while the prompt guards the start.
-            if (wParam == kHideStartupTimer && m_action == kContinueStartup && m_form) {
+            if (wParam == kHideStartupTimer && m_action == PasswordAction::ContinueStartup &&
+                m_form) {
                 ::ShowWindow(m_form->WindowHandle(), SW_HIDE);
             }
             return TRUE;

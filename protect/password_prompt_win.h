@@ -26,7 +26,7 @@ public:
     bool Create();
     // The window to act on and the action; the latest request wins. Action 0 hides the
     // start-up window at once.
-    void SetFormToShow(GuardedWindow& form, int action);
+    void SetFormToShow(GuardedWindow& form, PasswordAction action);
     void ShowInFront();
 
 protected:
@@ -42,6 +42,6 @@ private:
     const std::string& m_appTitle;
     bool m_skinEnabled;
     GuardedWindow* m_form = nullptr;
-    int m_action = -1;
+    PasswordAction m_action = PasswordAction::ContinueStartup;
     bool m_toldDamaged = false;
 };

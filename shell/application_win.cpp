@@ -88,7 +88,7 @@ void Application::LoadStartup() {
     ::ShowWindow(m_splash.Handle(), SW_SHOW);
     ::UpdateWindow(m_splash.Handle());
     if (ReadsAsOne(m_settings.Read(settings::kPassword, settings::kOff))) {
-        AskPassword(m_splash, kContinueStartup);
+        AskPassword(m_splash, PasswordAction::ContinueStartup);
         ::ShowWindow(m_splash.Handle(), SW_HIDE);
         return;
     }
@@ -154,7 +154,7 @@ void Application::OpenAbout() {
     ::SetForegroundWindow(m_about->Handle());
 }
 
-void Application::AskPassword(GuardedWindow& target, int action) {
+void Application::AskPassword(GuardedWindow& target, PasswordAction action) {
     if (!m_passwordPrompt) {
         m_passwordPrompt = std::make_unique<PasswordPrompt>(
             m_passwords, m_settings, [this] { EndProgram(); }, gAppTitle,

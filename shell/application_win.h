@@ -28,7 +28,7 @@ public:
 
     void OpenOptions() override;
     void OpenAbout() override;
-    void AskPassword(GuardedWindow& target, int action) override;
+    void AskPassword(GuardedWindow& target, PasswordAction action) override;
     void RunHelp(HWND owner) override;
     void OpenWebsite() override;
     bool BrowserShowing() const override;

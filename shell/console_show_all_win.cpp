@@ -69,7 +69,7 @@ bool PasswordGiven(UserSettings& settings, const std::string& appTitle) {
         return false;
     }
     PasswordGate gate;
-    prompt.SetFormToShow(gate, kShowAll);
+    prompt.SetFormToShow(gate, PasswordAction::ShowAll);
     prompt.ShowInFront();
     MSG message;
     while (prompt.Handle() && ::GetMessageW(&message, nullptr, 0, 0) > 0) {

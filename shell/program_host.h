@@ -23,7 +23,7 @@ class PasswordGate {
 public:
     virtual ~PasswordGate() = default;
     // Opens (or re-targets) the prompt; the action runs on the right password.
-    virtual void AskPassword(GuardedWindow& target, int action) = 0;
+    virtual void AskPassword(GuardedWindow& target, PasswordAction action) = 0;
 };
 
 // How the program ends.
