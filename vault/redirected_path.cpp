@@ -13,10 +13,15 @@ wchar_t FoldAscii(wchar_t c) {
     return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
 }
 
-bool StartsWithFolder(std::wstring_view path, std::wstring_view folder) {
+std::wstring_view WithoutClosingSeparators(std::wstring_view folder) {
     while (!folder.empty() && IsSeparator(folder.back())) {
         folder.remove_suffix(1);
     }
+    return folder;
+}
+
+// Whether `path` is `folder` or lies in it; `folder` has no closing separator.
+bool StartsWithFolder(std::wstring_view path, std::wstring_view folder) {
     if (folder.empty() || path.size() < folder.size()) {
         return false;
     }
@@ -30,14 +35,9 @@ bool StartsWithFolder(std::wstring_view path, std::wstring_view folder) {
 }  // namespace
 
 std::wstring ThroughSysnative(std::wstring_view fullPath, const SystemFolderNames& names) {
-    std::wstring_view windowsFolder = names.windowsFolder;
-    while (!windowsFolder.empty() && IsSeparator(windowsFolder.back())) {
-        windowsFolder.remove_suffix(1);
-    }
-    for (std::wstring_view system : names.systemFolders) {
-        while (!system.empty() && IsSeparator(system.back())) {
-            system.remove_suffix(1);
-        }
+    const std::wstring_view windowsFolder = WithoutClosingSeparators(names.windowsFolder);
+    for (const std::wstring& named : names.systemFolders) {
+        const std::wstring_view system = WithoutClosingSeparators(named);
         if (!windowsFolder.empty() && StartsWithFolder(fullPath, system)) {
             return std::wstring(windowsFolder) + L"\\Sysnative" +
                    std::wstring(fullPath.substr(system.size()));

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "vault/redirected_path.h"
 
 namespace {
@@ -55,7 +57,7 @@ Redirection ReadRedirection() {
 
 }  // namespace
 
-std::wstring PathForDisk(const std::wstring& path) {
+std::wstring PathForDisk(std::wstring path) {
     static const Redirection redirection = ReadRedirection();
     if (!redirection.active || path.empty()) {
         return path;
@@ -64,5 +66,5 @@ std::wstring PathForDisk(const std::wstring& path) {
     // goes to the system exactly as it was given.
     const std::wstring full = FullPath(path);
     std::wstring native = ThroughSysnative(full, redirection.names);
-    return native == full ? path : native;
+    return native == full ? std::move(path) : std::move(native);
 }

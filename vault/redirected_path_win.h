@@ -5,4 +5,4 @@
 
 #include <string>
 
-std::wstring PathForDisk(const std::wstring& path);
+std::wstring PathForDisk(std::wstring path);

@@ -31,6 +31,12 @@ char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+// A folder the list calls hidden (however it is written) or the disk shows under its hidden
+// name.
+bool StillHidden(const FolderEntry& entry, FolderDisk& disk) {
+    return SaysHidden(entry.status) || LookAtFolder(entry.path, disk).hidden;
+}
+
 // Both list files, or why they could not be read (said through `prompter`).
 bool LoadForCommandLine(MemoryFolderRows& rows,
                         ListStorage& storage,
@@ -39,9 +45,7 @@ bool LoadForCommandLine(MemoryFolderRows& rows,
                         Prompter& prompter,
                         const std::string& appTitle) {
     std::string unreadable;
-    const auto stillHidden = [&disk](const FolderEntry& entry) {
-        return SaysHidden(entry.status) || LookAtFolder(entry.path, disk).hidden;
-    };
+    const auto stillHidden = [&disk](const FolderEntry& entry) { return StillHidden(entry, disk); };
     const Outcome loaded = LoadBothLists(rows, storage, codePage, stillHidden, unreadable);
     if (loaded.Failed()) {
         prompter.Ask("The folder list could not be read from:\r\n\r\n" + unreadable + "\r\n\r\n" +
@@ -112,7 +116,7 @@ std::optional<std::size_t> CountListedHidden(ListStorage& storage,
     }
     std::size_t hidden = 0;
     for (const FolderEntry& entry : rows.entries) {
-        if (SaysHidden(entry.status) || LookAtFolder(entry.path, disk).hidden) {
+        if (StillHidden(entry, disk)) {
             ++hidden;
         }
     }
