@@ -11,11 +11,6 @@ namespace {
 constexpr int kTextPartWidth = 160;  // at 96 DPI: room for "10000 of 10000"
 constexpr int kCancelWidth = 80;
 
-bool IsUserInput(const MSG& message) {
-    return (message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST) ||
-           (message.message >= WM_MOUSEFIRST && message.message <= WM_MOUSELAST);
-}
-
 // The text of the status bar's first part.
 std::wstring StatusText(HWND statusBar) {
     const auto length = LOWORD(::SendMessageW(statusBar, SB_GETTEXTLENGTHW, 0, 0));
@@ -36,10 +31,8 @@ void StatusBarProgress::Attach(HWND statusBar, HWND cancelButton, HWND list) {
 }
 
 void StatusBarProgress::Begin() {
-    m_stop = false;
     m_shown = false;
     m_started = Clock::now();
-    m_lastLook = m_started;
     m_lastShown = m_started - kProgressShownEvery;
 }
 
@@ -59,24 +52,12 @@ void StatusBarProgress::End() {
     m_shown = false;
 }
 
-bool StatusBarProgress::Advance(std::size_t done, std::size_t total) {
+void StatusBarProgress::Report(std::size_t done, std::size_t total) {
     const auto now = Clock::now();
-    if (done <= 1) {
-        // Counted from the first folder: a command may ask the user something before it.
-        m_started = now;
-        m_lastLook = now;
-    }
-    if (now - m_lastLook < kProgressLookEvery) {
-        return !m_stop;
-    }
     if (now - m_started >= kProgressShowsAfter && now - m_lastShown >= kProgressShownEvery) {
         m_lastShown = now;
         Show(done, total);
     }
-    RunWaitingMessages();
-    // Counted from the end of the look: painting under a slow display must not eat the work.
-    m_lastLook = Clock::now();
-    return !m_stop;
 }
 
 void StatusBarProgress::Show(std::size_t done, std::size_t total) {
@@ -109,31 +90,5 @@ void StatusBarProgress::Show(std::size_t done, std::size_t total) {
     if (done == total || Clock::now() - m_lastListPaint >= kListPaintedEvery) {
         m_lastListPaint = Clock::now();
         ::InvalidateRect(m_list, nullptr, FALSE);
-    }
-}
-
-void StatusBarProgress::RunWaitingMessages() {
-    // Input for the main window is held back; another window (a password prompt a hotkey
-    // opened meanwhile) takes its keys as always.
-    const HWND mainWindow = ::GetAncestor(m_list, GA_ROOT);
-    MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            // Not ours to take: the loop that ends the program must still see it.
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            m_stop = true;
-            return;
-        }
-        const bool forMainWindow =
-            message.hwnd == mainWindow || ::IsChild(mainWindow, message.hwnd);
-        if (forMainWindow && message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
-            m_stop = true;
-            continue;
-        }
-        if (forMainWindow && IsUserInput(message) && message.hwnd != m_cancel) {
-            continue;  // nothing else may change the list while the command works on it
-        }
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
     }
 }

@@ -278,6 +278,50 @@ void FolderListView::Remove(std::size_t index) {
     SyncCount();
 }
 
+void FolderListView::RemoveRows(const std::vector<std::size_t>& ascending) {
+    if (ascending.empty()) {
+        return;
+    }
+    // Where each row that stays ends up; the control's selection is by position.
+    std::vector<int> selected;
+    for (int row = -1;
+         (row = static_cast<int>(::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(row),
+                                                LVNI_SELECTED))) >= 0;) {
+        selected.push_back(row);
+    }
+    const int focused = static_cast<int>(
+        ::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    const auto newPlace = [&](int row) -> int {
+        const auto at =
+            std::lower_bound(ascending.begin(), ascending.end(), static_cast<std::size_t>(row));
+        if (at != ascending.end() && *at == static_cast<std::size_t>(row)) {
+            return -1;  // removed
+        }
+        return row - static_cast<int>(at - ascending.begin());
+    };
+    RemoveRowsKeepingLines(m_rows, m_keptTail, ascending);
+    LVITEMW none{};
+    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(&none));
+    SyncCount();
+    for (const int row : selected) {
+        if (const int place = newPlace(row); place >= 0) {
+            LVITEMW item{};
+            item.state = LVIS_SELECTED;
+            item.stateMask = LVIS_SELECTED;
+            ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, place, reinterpret_cast<LPARAM>(&item));
+        }
+    }
+    if (const int place = focused >= 0 ? newPlace(focused) : -1; place >= 0) {
+        LVITEMW item{};
+        item.state = LVIS_FOCUSED;
+        item.stateMask = LVIS_FOCUSED;
+        ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, place, reinterpret_cast<LPARAM>(&item));
+    }
+    ::InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
 void FolderListView::SetMissing(std::size_t index, bool missing) {
     m_rows.at(index).missing = missing;
     RedrawRow(index);

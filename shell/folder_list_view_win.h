@@ -58,6 +58,8 @@ public:
     void SetChecked(std::size_t index, bool checked) override;
     void SetStatus(std::size_t index, const std::string& status) override;
     void Remove(std::size_t index) override;
+    // All in one: the selection moves with the rows that stay, and the list repaints once.
+    void RemoveRows(const std::vector<std::size_t>& ascending) override;
     void SetMissing(std::size_t index, bool missing) override;
     const std::string& KeptTail() const override { return m_keptTail; }
     void SetKeptTail(std::string tail) override { m_keptTail = std::move(tail); }

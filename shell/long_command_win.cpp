@@ -1,29 +1,51 @@
 #include "shell/long_command_win.h"
 
-#include <windows.h>
-
+#include <memory>
 #include <utility>
 
-void LongCommand::Run(const std::function<void()>& command) {
+void LongCommand::RunCommand(const std::function<void()>& command) {
     if (m_running) {
         return;
     }
     m_running = true;
-    const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_APPSTARTING));
-    {
-        const DeferredRowRedraws deferred(m_list);
-        m_progress.Begin();
-        try {
-            command();
-        } catch (...) {
-            m_progress.End();
+    m_working = false;
+    try {
+        command();
+    } catch (...) {
+        if (!m_working) {
             m_running = false;
-            throw;
         }
-        m_progress.End();
+        throw;
     }
-    ::SetCursor(previous);
+    if (!m_working) {
+        End();  // it asked, refused or changed the list without folder work
+    }
+}
+
+void LongCommand::Run(std::size_t count, Step step, Applied applied, Finished finished) {
+    m_working = true;
+    m_cursorBefore = ::SetCursor(::LoadCursorW(nullptr, IDC_APPSTARTING));
+    m_deferredRedraws.emplace(m_list);
+    m_progress.Begin();
+    auto done = std::make_shared<std::size_t>(0);
+    m_worker.Start(
+        count, std::move(step),
+        [this, count, done, applied = std::move(applied)](std::size_t index, bool outcome) {
+            applied(index, outcome);
+            m_progress.Report(++*done, count);
+        },
+        [this, finished = std::move(finished)] {
+            m_progress.End();
+            m_deferredRedraws.reset();  // the whole list repainted once
+            finished();
+            ::SetCursor(m_cursorBefore);
+            End();
+        });
+}
+
+void LongCommand::End() {
     m_running = false;
+    m_working = false;
     for (auto& action : std::exchange(m_putOff, {})) {
         action();
     }

@@ -31,5 +31,6 @@ inline constexpr unsigned kMsgDiskChecked = 0x8000 + 1;  // WM_APP + 1
 inline constexpr unsigned kMsgShowBanner = 0x8000 + 2;   // WM_APP + 2: posted after the first paint
 inline constexpr unsigned kMsgColumnsDragged = 0x8000 + 3;  // WM_APP + 3
 inline constexpr unsigned kMsgFoldersDropped = 0x8000 + 4;  // WM_APP + 4
+inline constexpr unsigned kMsgBatchWorker = 0x8000 + 5;     // WM_APP + 5: a long command's news
 
 inline constexpr wchar_t kMainWindowClass[] = L"MurkwellMainWindow";

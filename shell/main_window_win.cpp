@@ -101,6 +101,7 @@ bool MainWindow::CreateControls() {
     m_statusLine.Attach(m_controls.StatusBar());
     m_dropped = std::make_unique<DroppedFolders>(hwnd, kMsgFoldersDropped);
     m_batchProgress.Attach(m_controls.StatusBar(), m_controls.CancelButton(), m_list.Handle());
+    m_longCommand.Attach(hwnd, kMsgBatchWorker);
     return true;
 }
 
@@ -120,7 +121,7 @@ bool MainWindow::Load() {
     m_commands = std::make_unique<FolderCommands>(
         CommandEnvironment{m_list, m_disk, m_prompter, *m_storage, m_codePage, m_statusLine,
                            *m_picker, m_programFolderUtf8, gAppTitle,
-                           &std::chrono::steady_clock::now, &m_pathRules, &m_batchProgress});
+                           &std::chrono::steady_clock::now, &m_pathRules, nullptr, &m_longCommand});
 
     // A start in stealth mode shows nothing: the backup of an emptied list is loaded without
     // asking, and what the user should know waits until the window is shown.
@@ -276,6 +277,8 @@ void MainWindow::Unload() {
         // hold, and whoever started it tells the user and ends the program.
         return;
     }
+    // Going away mid-command (the session ends): what was done is kept and saved.
+    m_longCommand.FinishNow();
     SaveWindowGeometry(Handle(), m_settings);
     m_diskCheck.Stop();
     RemoveHotkeyHook(Handle());
@@ -323,17 +326,29 @@ void MainWindow::OpenFindHidden() {
 }
 
 void MainWindow::RunBusy(void (FolderCommands::*command)()) {
-    m_longCommand.Run([&] { (m_commands.get()->*command)(); });
+    m_longCommand.RunCommand([&] { (m_commands.get()->*command)(); });
+}
+
+void MainWindow::OnCommandWhileBusy(int id) {
+    switch (id) {
+        case IDC_CMD_CANCEL_BATCH:
+            m_longCommand.RequestStop();
+            return;
+        case IDM_EXIT:
+        case IDC_CMD_OPTIONS:
+        case IDM_VIEW_OPTIONS:
+        case IDM_VIEW_HELP:
+        case IDM_ABOUT:
+        case IDC_CMD_WEBSITE:
+            break;  // nothing on the list: at once
+        default:
+            m_longCommand.WhenDone([this, id] { OnCommand(id); });
+            return;
+    }
+    OnCommand(id);
 }
 
 void MainWindow::OnCommand(int id) {
-    if (m_longCommand.Running()) {
-        // A long command is running: the list must not change under it.
-        if (id == IDC_CMD_CANCEL_BATCH) {
-            m_longCommand.RequestStop();
-        }
-        return;
-    }
     switch (id) {
         case IDC_CMD_ADD:
         case IDM_ADD_FOLDER:
@@ -415,8 +430,11 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
     }
     switch (header.code) {
         case LVN_COLUMNCLICK: {
-            const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
-            (void)EnhListViewSortColumns(m_list, click.iSubItem + 1, false, m_prompter);
+            // Sorted after a long command: its folders' outcomes come back by row.
+            const int column = reinterpret_cast<const NMLISTVIEW&>(header).iSubItem + 1;
+            m_longCommand.WhenDone([this, column] {
+                (void)EnhListViewSortColumns(m_list, column, false, m_prompter);
+            });
             return 0;
         }
         case NM_CUSTOMDRAW: {
@@ -451,9 +469,13 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
 }
 
 bool MainWindow::TranslateShortcut(const MSG& message) {
-    if (message.message != WM_KEYDOWN || m_longCommand.Running() || !m_commands ||
+    if (message.message != WM_KEYDOWN || !m_commands ||
         (message.hwnd != Handle() && !::IsChild(Handle(), message.hwnd))) {
         return false;
+    }
+    if (message.wParam == VK_ESCAPE && m_longCommand.Running()) {
+        m_longCommand.RequestStop();
+        return true;
     }
     const KeyPress key{static_cast<unsigned>(message.wParam), ::GetKeyState(VK_CONTROL) < 0,
                        message.hwnd == m_list.Handle()};
@@ -461,13 +483,13 @@ bool MainWindow::TranslateShortcut(const MSG& message) {
         case MainShortcut::None:
             return false;
         case MainShortcut::RemoveTicked:
-            OnCommand(IDC_CMD_DEL);
+            ::SendMessageW(Handle(), WM_COMMAND, IDC_CMD_DEL, 0);
             break;
         case MainShortcut::TickAll:
-            OnCommand(IDM_SELECT_ALL);
+            ::SendMessageW(Handle(), WM_COMMAND, IDM_SELECT_ALL, 0);
             break;
         case MainShortcut::Help:
-            OnCommand(IDM_VIEW_HELP);
+            ::SendMessageW(Handle(), WM_COMMAND, IDM_VIEW_HELP, 0);
             break;
         case MainShortcut::ToggleFocusedRow:
             m_list.ToggleFocusedRow();
@@ -533,9 +555,22 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Hidden in stealth mode, the window takes no command from anyone: another program
             // could post "Show All Folders" to it. The hotkeys are the way back.
             if (m_commands && ::IsWindowVisible(Handle())) {
-                OnCommand(LOWORD(wParam));
+                if (m_longCommand.Running()) {
+                    OnCommandWhileBusy(LOWORD(wParam));
+                } else {
+                    OnCommand(LOWORD(wParam));
+                }
             }
             return 0;
+        case kMsgBatchWorker:
+            m_longCommand.OnWorkerMessage();
+            return 0;
+        case WM_SETCURSOR:
+            if (m_longCommand.Running() && LOWORD(lParam) == HTCLIENT) {
+                ::SetCursor(::LoadCursorW(nullptr, IDC_APPSTARTING));
+                return TRUE;
+            }
+            break;
         case kMsgColumnsDragged:
             KeepColumnWidths();
             return 0;
@@ -588,9 +623,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case kMsgFoldersDropped:
-            if (m_dropped) {
-                m_dropped->AddWaiting(m_commands.get(),
-                                      !m_longCommand.Running() && ::IsWindowVisible(Handle()));
+            if (m_longCommand.Running()) {
+                // Added once the command has ended, in the order dropped.
+                m_longCommand.WhenDone(
+                    [this] { ::PostMessageW(Handle(), kMsgFoldersDropped, 0, 0); });
+            } else if (m_dropped) {
+                m_dropped->AddWaiting(m_commands.get(), ::IsWindowVisible(Handle()));
             }
             return 0;
         case WM_DESTROY:

@@ -86,6 +86,9 @@ private:
     void OpenFolderAt(std::size_t index);
     void KeepColumnWidths();
     void RunBusy(void (FolderCommands::*command)());
+    // While a long command runs: Cancel stops it, what would change the list waits for its
+    // end, and the rest (help, options, the web site) happens at once.
+    void OnCommandWhileBusy(int id);
     void OpenFindHidden();
     void StartDiskCheck();
     void OnDiskChecked();
@@ -120,8 +123,8 @@ private:
     std::unique_ptr<FolderCommands> m_commands;
     StartupDiskCheck m_diskCheck;
     StatusBarProgress m_batchProgress;
-    // One long command at a time; while it runs only Cancel and Esc get through.
-    LongCommand m_longCommand{m_list, m_batchProgress};
+    // One long command at a time, its folder work on a worker thread.
+    LongCommand m_longCommand{m_list, m_batchProgress, m_prompter};
     bool m_loaded = false;  // the list read and the window placed
     bool m_startMaximised = false;
     // The column widths the user dragged (twips), kept over resizes and restarts.

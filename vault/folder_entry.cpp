@@ -34,3 +34,33 @@ void RemoveKeepingLines(std::vector<FolderEntry>& rows, std::string& keptTail, s
     }
     rows.erase(removed);
 }
+
+void RemoveRowsKeepingLines(std::vector<FolderEntry>& rows,
+                            std::string& keptTail,
+                            const std::vector<std::size_t>& ascending) {
+    std::size_t kept = 0;
+    std::string passed;  // the lines of the removed entries since the last one kept
+    auto next = ascending.begin();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (next != ascending.end() && *next == i) {
+            ++next;
+            if (rows[i].origin) {
+                passed += rows[i].origin->keptBefore;
+            }
+            continue;
+        }
+        if (!passed.empty()) {
+            auto origin = rows[i].origin ? std::make_shared<EntryOrigin>(*rows[i].origin)
+                                         : std::make_shared<EntryOrigin>();
+            origin->keptBefore.insert(0, passed);
+            rows[i].origin = std::move(origin);
+            passed.clear();
+        }
+        if (kept != i) {
+            rows[kept] = std::move(rows[i]);
+        }
+        ++kept;
+    }
+    keptTail.insert(0, passed);
+    rows.resize(kept);
+}

@@ -42,3 +42,9 @@ bool IsFullPath(std::string_view path);
 // Takes the entry at `index` out of `rows`. The list file lines kept before it pass to the entry
 // that follows, or to `keptTail` when it was the last.
 void RemoveKeepingLines(std::vector<FolderEntry>& rows, std::string& keptTail, std::size_t index);
+
+// Takes the entries at `ascending` positions (each once) out of `rows` in one pass, with their
+// kept lines passed on as RemoveKeepingLines would, one entry at a time.
+void RemoveRowsKeepingLines(std::vector<FolderEntry>& rows,
+                            std::string& keptTail,
+                            const std::vector<std::size_t>& ascending);

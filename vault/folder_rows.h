@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "vault/folder_list.h"
 
@@ -16,6 +17,12 @@ public:
     virtual void SetStatus(std::size_t index, const std::string& status) = 0;
     // Lines of the list file kept before the entry pass to the next one (RemoveKeepingLines).
     virtual void Remove(std::size_t index) = 0;
+    // Takes out the rows at `ascending` positions (each once) as Remove would, one by one.
+    virtual void RemoveRows(const std::vector<std::size_t>& ascending) {
+        for (auto row = ascending.rbegin(); row != ascending.rend(); ++row) {
+            Remove(*row);
+        }
+    }
     virtual void SetMissing(std::size_t index, bool missing) = 0;
     virtual std::optional<std::size_t> Selected() const = 0;
 };

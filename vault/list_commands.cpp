@@ -1,6 +1,8 @@
 #include "vault/list_commands.h"
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 
 #include "vault/disk_check.h"
 #include "vault/folder_hider.h"
@@ -195,48 +197,53 @@ void FolderCommands::RemoveTicked() {
                            PromptIcon::None) != PromptAnswer::Ok) {
         return;
     }
-    int removed = 0;
-    bool kept = false;
-    std::size_t index = 0;
-    std::size_t total = 0;
+    struct Candidate {
+        std::size_t row;
+        FolderEntry entry;
+    };
+    struct Removal {
+        std::vector<Candidate> ticked;
+        std::vector<std::size_t> removable;  // rows, ascending
+        bool kept = false;
+    };
+    auto removal = std::make_shared<Removal>();
     for (std::size_t i = 0; i < m_env.rows.Count(); ++i) {
-        total += m_env.rows.IsChecked(i) ? 1 : 0;
+        if (m_env.rows.IsChecked(i)) {
+            removal->ticked.push_back({i, m_env.rows.At(i)});
+        }
     }
-    std::size_t done = 0;
-    for (;;) {
+    // The word alone is not trusted: a folder found under its hidden name stays listed, or
+    // nothing would be left to bring it back.
+    auto removable = [removal, &disk = m_env.disk](std::size_t index, Prompter&) {
+        const FolderEntry& entry = removal->ticked[index].entry;
+        return entry.status == kStatusVisible &&
+               !(IsUsablePath(entry.path) && disk.FolderExists(HiddenPathOf(entry.path)));
+    };
+    auto applied = [removal](std::size_t index, bool remove) {
+        if (remove) {
+            removal->removable.push_back(removal->ticked[index].row);
+        } else {
+            removal->kept = true;
+        }
+    };
+    // The rows go together at the end, also when the user stopped the walk: the list never
+    // changes under the steps.
+    auto finished = [this, removal] {
+        const std::size_t removed = removal->removable.size();
+        m_env.rows.RemoveRows(removal->removable);
         if (removed > 0 && m_env.rows.Count() == 0) {
-            // Emptied by this walk: saved, and the previous status text stays.
-            Save();
+            Save();  // emptied: saved, and the previous status text stays
             return;
         }
-        if (index >= m_env.rows.Count()) {
-            break;
+        std::string text = "Removed " + std::to_string(removed) + " folders";
+        if (removal->kept) {
+            text += ". Could not remove Hidden folders";
         }
-        if (!m_env.rows.IsChecked(index)) {
-            ++index;
-            continue;
-        }
-        // The word alone is not trusted: a folder found under its hidden name stays listed,
-        // or nothing would be left to bring it back.
-        const FolderEntry entry = m_env.rows.At(index);
-        if (entry.status == kStatusVisible &&
-            !(IsUsablePath(entry.path) && m_env.disk.FolderExists(HiddenPathOf(entry.path)))) {
-            m_env.rows.Remove(index);  // the next entry moves into this position
-            ++removed;
-        } else {
-            kept = true;
-            ++index;
-        }
-        if (m_env.progress && !m_env.progress->Advance(++done, total)) {
-            break;  // stopped by the user: the entries removed so far are saved below
-        }
-    }
-    std::string text = "Removed " + std::to_string(removed) + " folders";
-    if (kept) {
-        text += ". Could not remove Hidden folders";
-    }
-    m_env.status.SetText(text);
-    Save();
+        m_env.status.SetText(text);
+        Save();
+    };
+    const std::size_t count = removal->ticked.size();
+    Runner().Run(count, removable, applied, finished);
 }
 
 void FolderCommands::RemoveAll() {
@@ -248,57 +255,68 @@ void FolderCommands::RemoveAll() {
     RemoveTicked();
 }
 
-int FolderCommands::MoveTicked(std::string_view from,
-                               std::string_view to,
-                               FolderOperation operation) {
-    // Only a folder really moved counts: a failed reveal stays "Hidden", so its entry cannot
-    // be removed while the folder is still hidden on disk.
-    std::size_t total = 0;
-    for (std::size_t i = 0; i < m_env.rows.Count(); ++i) {
-        if (m_env.rows.IsChecked(i) && m_env.rows.At(i).status == from) {
-            ++total;
-        }
-    }
-    std::size_t done = 0;
-    int moved = 0;
-    BatchPrompter prompter(m_env.prompter);
-    std::vector<std::string> failed;
-    auto lastSave = m_env.now();
-    bool savingAsItGoes = true;  // until a save fails: its message is not repeated every moment
+void FolderCommands::MoveTicked(std::string_view from,
+                                std::string_view to,
+                                FolderOperation operation) {
+    struct Move {
+        std::vector<std::size_t> rows;
+        std::vector<std::string> paths;  // read by the steps, wherever they run
+        std::vector<bool> missing;
+        std::optional<BatchPrompter> prompter;
+        int moved = 0;
+        std::vector<std::string> failed;
+        std::chrono::steady_clock::time_point lastSave;
+        bool savingAsItGoes = true;  // until a save fails: its message is not repeated every moment
+    };
+    auto move = std::make_shared<Move>();
     for (std::size_t i = 0; i < m_env.rows.Count(); ++i) {
         if (!m_env.rows.IsChecked(i)) {
             continue;
         }
-        const FolderEntry entry = m_env.rows.At(i);
-        if (entry.status != from) {
-            continue;
-        }
-        const bool worked = operation(entry.path, m_env.disk, prompter);
-        if (worked) {
-            m_env.rows.SetStatus(i, std::string(to));
-            if (entry.missing) {
-                m_env.rows.SetMissing(i, false);
-            }
-            ++moved;
-            if (const auto now = m_env.now();
-                savingAsItGoes && now - lastSave >= kBatchSaveInterval) {
-                savingAsItGoes = Save();
-                lastSave = now;
-            }
-        } else {
-            failed.push_back(entry.path);
-        }
-        if (m_env.progress && !m_env.progress->Advance(++done, total)) {
-            break;  // stopped by the user: what is done stays done, and is saved below
+        FolderEntry entry = m_env.rows.At(i);
+        if (entry.status == from) {
+            move->rows.push_back(i);
+            move->paths.push_back(std::move(entry.path));
+            move->missing.push_back(entry.missing);
         }
     }
-    m_env.status.SetText("Made " + std::to_string(moved) + " folders " + std::string(to));
-    Save();
-    if (prompter.KeptBack()) {
-        m_env.prompter.Ask(FailedFoldersText(failed, to), "Error", PromptButtons::Ok,
-                           PromptIcon::None);
-    }
-    return moved;
+    move->lastSave = m_env.now();
+    auto step = [move, operation, &disk = m_env.disk](std::size_t index, Prompter& prompter) {
+        if (!move->prompter) {
+            move->prompter.emplace(prompter);
+        }
+        return operation(move->paths[index], disk, *move->prompter);
+    };
+    // Only a folder really moved counts: a failed reveal stays "Hidden", so its entry cannot be
+    // removed while the folder is still hidden on disk.
+    const std::string toWord(to);
+    auto applied = [this, move, toWord](std::size_t index, bool worked) {
+        if (!worked) {
+            move->failed.push_back(move->paths[index]);
+            return;
+        }
+        const std::size_t row = move->rows[index];
+        m_env.rows.SetStatus(row, toWord);
+        if (move->missing[index]) {
+            m_env.rows.SetMissing(row, false);
+        }
+        ++move->moved;
+        if (const auto now = m_env.now();
+            move->savingAsItGoes && now - move->lastSave >= kBatchSaveInterval) {
+            move->savingAsItGoes = Save();
+            move->lastSave = now;
+        }
+    };
+    auto finished = [this, move, toWord] {
+        m_env.status.SetText("Made " + std::to_string(move->moved) + " folders " + toWord);
+        Save();
+        if (move->prompter && move->prompter->KeptBack()) {
+            m_env.prompter.Ask(FailedFoldersText(move->failed, toWord), "Error", PromptButtons::Ok,
+                               PromptIcon::None);
+        }
+    };
+    const std::size_t count = move->rows.size();
+    Runner().Run(count, step, applied, finished);
 }
 
 void FolderCommands::HideTicked() {

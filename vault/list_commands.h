@@ -12,6 +12,7 @@
 
 #include "platform/code_page.h"
 #include "platform/prompter.h"
+#include "vault/batch_runner.h"
 #include "vault/folder_disk.h"
 #include "vault/folder_hider.h"
 #include "vault/folder_rows.h"
@@ -99,11 +100,15 @@ struct CommandEnvironment {
     SteadyClock now = &std::chrono::steady_clock::now;
     const PathRules* pathRules = nullptr;  // without, only ASCII letters fold, on the texts
     BatchProgress* progress = nullptr;     // Hide, Show, their "All" forms and Remove report to it
+    // Where the folder work of Hide, Show, their "All" forms and Remove runs; without one, in
+    // the command itself, reporting to `progress`.
+    BatchRunner* runner = nullptr;
 };
 
 class FolderCommands {
 public:
-    explicit FolderCommands(CommandEnvironment environment) : m_env(environment) {}
+    explicit FolderCommands(CommandEnvironment environment)
+        : m_env(environment), m_inline(m_env.prompter, m_env.progress) {}
 
     void Add();
     // Folders dragged onto the list, in the order given: each goes through Add's tests and
@@ -137,11 +142,13 @@ private:
     using FolderOperation = bool (*)(const std::string&, FolderDisk&, Prompter&);
 
     // Runs `operation` on each ticked entry whose status is `from`; each success turns it
-    // into `to`. Saves as it goes and at the end, and reports; the result is the number moved.
-    int MoveTicked(std::string_view from, std::string_view to, FolderOperation operation);
+    // into `to`. Saves as it goes and at the end, and reports.
+    void MoveTicked(std::string_view from, std::string_view to, FolderOperation operation);
+    BatchRunner& Runner() { return m_env.runner ? *m_env.runner : m_inline; }
     bool Save();
     void Refuse(const std::string& text);
     void MarkSelected(std::string_view status);
 
     CommandEnvironment m_env;
+    InlineBatchRunner m_inline;
 };

@@ -27,6 +27,9 @@ public:
         entries.at(index).status = status;
     }
     void Remove(std::size_t index) override { RemoveKeepingLines(entries, keptTail, index); }
+    void RemoveRows(const std::vector<std::size_t>& ascending) override {
+        RemoveRowsKeepingLines(entries, keptTail, ascending);
+    }
     void SetMissing(std::size_t index, bool missing) override {
         entries.at(index).missing = missing;
     }

@@ -638,3 +638,138 @@ TEST_F(ListCommandsTest, RemoveReportsItsProgressAndStopsWhenAsked) {
     EXPECT_TRUE(rows.entries[1].checked);
     EXPECT_EQ(Saved().size(), 2u);
 }
+
+namespace {
+
+// Keeps a command's folder work to take it a step at a time, as a worker would, with a
+// prompter of its own for the steps' questions: what the list sees meanwhile is checked.
+class SteppedRunner final : public BatchRunner {
+public:
+    ScriptedPrompter stepPrompter;
+    std::size_t count = 0;
+
+    void Run(std::size_t steps, Step step, Applied applied, Finished finished) override {
+        count = steps;
+        m_step = std::move(step);
+        m_applied = std::move(applied);
+        m_finished = std::move(finished);
+        m_taken.clear();
+    }
+    // Takes the next step on the "worker"; its outcome is held until Deliver.
+    void Take() { m_taken.push_back(m_step(m_taken.size(), stepPrompter)); }
+    void Deliver() {
+        for (; m_delivered < m_taken.size(); ++m_delivered) {
+            m_applied(m_delivered, m_taken[m_delivered]);
+        }
+    }
+    void Finish() {
+        Deliver();
+        m_delivered = 0;
+        m_finished();
+    }
+
+private:
+    Step m_step;
+    Applied m_applied;
+    Finished m_finished;
+    std::vector<bool> m_taken;
+    std::size_t m_delivered = 0;
+};
+
+}  // namespace
+
+TEST_F(ListCommandsTest, HandedOffWorkChangesTheListOnlyAsItsOutcomesArrive) {
+    for (int i = 0; i < 4; ++i) {
+        const std::string path = "C:\\f" + std::to_string(i);
+        rows.entries.push_back(Entry(path, "Visible", true));
+        if (i != 2) {
+            disk.folders.insert(path);  // f2 is not there: its step fails
+        }
+    }
+    gClockStep = std::chrono::milliseconds(300);  // each outcome applied is worth a save
+    SteppedRunner runner;
+    FolderCommands handedOff{CommandEnvironment{rows, disk, prompter, storage, codePage, status,
+                                                picker, programFolder, appTitle, &SteppingClock,
+                                                nullptr, nullptr, &runner}};
+    handedOff.HideTicked();
+    EXPECT_EQ(runner.count, 4u);
+    EXPECT_FALSE(SavedAtAll());
+
+    // Two steps taken: the disk has changed, the list has not, until they are delivered.
+    runner.Take();
+    runner.Take();
+    EXPECT_TRUE(disk.folders.contains("C:\\f1HIDDEN123456"));
+    EXPECT_EQ(rows.entries[0].status, "Visible");
+    runner.Deliver();
+    EXPECT_EQ(rows.entries[1].status, "Hidden");
+    EXPECT_EQ(Saved()[1].status, "Hidden");  // saved on the list's side as it goes
+
+    // A step's question goes to the steps' prompter, not to the window's.
+    runner.Take();
+    EXPECT_EQ(runner.stepPrompter.shown.size(), 1u);
+    EXPECT_TRUE(prompter.shown.empty());
+
+    // Stopped here: the last outcome is applied, and the end is told and saved.
+    runner.Finish();
+    EXPECT_EQ(status.text, "Made 2 folders Hidden");
+    const std::vector<std::string> words = {"Hidden", "Hidden", "Visible", "Visible"};
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        EXPECT_EQ(rows.entries[i].status, words[i]) << i;
+        EXPECT_EQ(Saved()[i].status, words[i]) << i;
+    }
+    EXPECT_TRUE(disk.folders.contains("C:\\f3"));
+}
+
+TEST_F(ListCommandsTest, HandedOffRemoveTakesTheRowsOutTogetherAtTheEnd) {
+    rows.entries = {Entry("C:\\a", "Visible", true), Entry("C:\\b", "Hidden", true),
+                    Entry("C:\\c", "Visible", false), Entry("C:\\d", "Visible", true)};
+    prompter.answers = {PromptAnswer::Ok};
+    SteppedRunner runner;
+    FolderCommands handedOff{CommandEnvironment{rows, disk, prompter, storage, codePage, status,
+                                                picker, programFolder, appTitle, &SteppingClock,
+                                                nullptr, nullptr, &runner}};
+    handedOff.RemoveTicked();
+    EXPECT_EQ(runner.count, 3u);
+    for (int i = 0; i < 3; ++i) {
+        runner.Take();
+    }
+    runner.Deliver();
+    EXPECT_EQ(rows.entries.size(), 4u);  // positions stay put while outcomes come in
+    runner.Finish();
+    EXPECT_EQ(rows.entries, (std::vector<FolderEntry>{Entry("C:\\b", "Hidden", true),
+                                                      Entry("C:\\c", "Visible", false)}));
+    EXPECT_EQ(status.text, "Removed 2 folders. Could not remove Hidden folders");
+    EXPECT_EQ(Saved().size(), 2u);
+}
+
+TEST(RemoveRowsKeepingLines, PassesKeptLinesOnAsOneByOneRemovalsDo) {
+    const auto withKept = [](std::string path, std::string kept) {
+        FolderEntry entry{std::move(path), "Visible"};
+        auto origin = std::make_shared<EntryOrigin>();
+        origin->keptBefore = std::move(kept);
+        entry.origin = std::move(origin);
+        return entry;
+    };
+    const std::vector<FolderEntry> rows = {withKept("a", "1\r\n"), withKept("b", ""),
+                                           withKept("c", "3\r\n"), withKept("d", "4\r\n"),
+                                           withKept("e", "5\r\n")};
+    const std::vector<std::vector<std::size_t>> removals = {
+        {}, {0}, {4}, {2, 3}, {0, 1, 2, 3, 4}, {1, 3}, {3, 4}, {0, 2, 4}};
+    for (const auto& removal : removals) {
+        std::vector<FolderEntry> oneByOne = rows;
+        std::string oneByOneTail = "tail\r\n";
+        for (auto row = removal.rbegin(); row != removal.rend(); ++row) {
+            RemoveKeepingLines(oneByOne, oneByOneTail, *row);
+        }
+        std::vector<FolderEntry> together = rows;
+        std::string togetherTail = "tail\r\n";
+        RemoveRowsKeepingLines(together, togetherTail, removal);
+        ASSERT_EQ(together, oneByOne) << removal.size();
+        EXPECT_EQ(togetherTail, oneByOneTail) << removal.size();
+        for (std::size_t i = 0; i < together.size(); ++i) {
+            const std::string kept = together[i].origin ? together[i].origin->keptBefore : "";
+            const std::string expected = oneByOne[i].origin ? oneByOne[i].origin->keptBefore : "";
+            EXPECT_EQ(kept, expected) << together[i].path;
+        }
+    }
+}
