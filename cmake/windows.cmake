@@ -236,6 +236,7 @@ if(MURKWELL_TESTS)
         tests/win/interrupted_save_test.cpp
         tests/win/main_menu_test.cpp
         tests/win/path_rules_test.cpp
+        tests/win/batch_worker_test.cpp
     )
 
     # The presentation windows, linked with the program's resources so that they read the same

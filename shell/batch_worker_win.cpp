@@ -2,6 +2,9 @@
 
 namespace {
 
+// How often the window's thread fetches the steps' outcomes while they run.
+constexpr UINT kFetchEveryMs = 50;
+
 // What a question gets when the steps are stopped before the user answers it.
 PromptAnswer AnswerWhenStopped(PromptButtons buttons) {
     switch (buttons) {
@@ -41,9 +44,10 @@ BatchWorker::~BatchWorker() {
     }
 }
 
-void BatchWorker::Attach(HWND window, UINT message) {
+void BatchWorker::Attach(HWND window, UINT message, UINT_PTR timerId) {
     m_window = window;
     m_message = message;
+    m_timerId = timerId;
 }
 
 void BatchWorker::Start(std::size_t count,
@@ -59,6 +63,8 @@ void BatchWorker::Start(std::size_t count,
         m_outcomes.clear();
         m_question.reset();
     }
+    m_active = true;
+    ::SetTimer(m_window, m_timerId, kFetchEveryMs, nullptr);
     m_thread = std::thread([this, count, step = std::move(step)] { Work(count, step); });
 }
 
@@ -81,7 +87,6 @@ void BatchWorker::Work(std::size_t count, const BatchRunner::Step& step) {
         }
         const std::lock_guard lock(m_mutex);
         m_outcomes.emplace_back(index, outcome);
-        PostNews();
     }
     const std::lock_guard lock(m_mutex);
     m_ended = true;
@@ -89,7 +94,6 @@ void BatchWorker::Work(std::size_t count, const BatchRunner::Step& step) {
 }
 
 void BatchWorker::PostNews() {
-    // One message carries whatever has piled up by the time the window reads it.
     if (!m_newsPosted) {
         m_newsPosted = true;
         ::PostMessageW(m_window, m_message, 0, 0);
@@ -157,10 +161,10 @@ void BatchWorker::ApplyOutcomes(std::vector<std::pair<std::size_t, bool>> outcom
 }
 
 void BatchWorker::FinishNow() {
-    RequestStop();
-    if (!m_thread.joinable()) {
+    if (!m_active) {
         return;
     }
+    RequestStop();
     m_thread.join();
     std::vector<std::pair<std::size_t, bool>> outcomes;
     {
@@ -172,10 +176,14 @@ void BatchWorker::FinishNow() {
 }
 
 void BatchWorker::End() {
-    if (!m_thread.joinable()) {
+    if (!m_active) {
         return;  // ended already, by an earlier message
     }
-    m_thread.join();  // it has taken its last step and only returns now
+    m_active = false;
+    if (m_thread.joinable()) {
+        m_thread.join();  // it has taken its last step and only returns now
+    }
+    ::KillTimer(m_window, m_timerId);
     m_applied = nullptr;
     if (auto finished = std::exchange(m_finished, nullptr)) {
         finished();

@@ -1,7 +1,9 @@
 #pragma once
-// Takes a long command's steps on a thread of its own. What each step did comes back to the
-// window as a posted message, and so does a question a step asks: the window's thread shows it,
-// and the step waits for the answer. The window's own message loop is the only one.
+// Takes a long command's steps on a thread of its own. What the steps did is fetched by the
+// window's thread on a timer (a message per folder would cost the work a trip to the system
+// each); a question a step asks, and the steps' end, come as a posted message at once. The
+// window's thread shows the question while the step waits for the answer. The window's own
+// message loop is the only one.
 
 #include <windows.h>
 
@@ -26,14 +28,14 @@ public:
     BatchWorker(const BatchWorker&) = delete;
     BatchWorker& operator=(const BatchWorker&) = delete;
 
-    // The window whose procedure passes `message` to OnMessage.
-    void Attach(HWND window, UINT message);
+    // The window whose procedure passes `message`, and its timer `timerId`, to OnMessage.
+    void Attach(HWND window, UINT message, UINT_PTR timerId);
     // Starts the steps. `applied` and `finished` run in OnMessage, on the window's thread.
     void Start(std::size_t count,
                BatchRunner::Step step,
                BatchRunner::Applied applied,
                BatchRunner::Finished finished);
-    bool Running() const { return m_thread.joinable(); }
+    bool Running() const { return m_active; }
     // The steps end after the one under way; a question waiting for its answer is dropped.
     void RequestStop();
     // The window's answer to the message: the steps' outcomes applied, a question asked, and
@@ -66,7 +68,9 @@ private:
     Prompter& m_prompter;
     HWND m_window = nullptr;
     UINT m_message = 0;
+    UINT_PTR m_timerId = 0;
     std::thread m_thread;
+    bool m_active = false;  // from Start until `finished` has been called
     std::atomic<bool> m_stop{false};
     BatchRunner::Applied m_applied;
     BatchRunner::Finished m_finished;

@@ -184,6 +184,7 @@ void FolderListView::SetRedraw(bool redraw) {
 void FolderListView::DeferRowRedraws(bool defer) {
     m_batch = defer;
     if (!defer) {
+        SyncCount();  // rows may have gone meanwhile
         ::InvalidateRect(m_hwnd, nullptr, FALSE);
     }
 }
@@ -304,6 +305,8 @@ void FolderListView::RemoveRows(const std::vector<std::size_t>& ascending) {
     none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
                    reinterpret_cast<LPARAM>(&none));
+    // Now, even while row repaints wait: the selection below is set by the new positions.
+    ::SendMessageW(m_hwnd, LVM_SETITEMCOUNT, m_rows.size(), LVSICF_NOSCROLL);
     SyncCount();
     for (const int row : selected) {
         if (const int place = newPlace(row); place >= 0) {

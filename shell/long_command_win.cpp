@@ -9,11 +9,13 @@ void LongCommand::RunCommand(const std::function<void()>& command) {
     }
     m_running = true;
     m_working = false;
+    // No repaint per row while the command ticks or changes many: one for all at its end.
+    m_deferredRedraws.emplace(m_list);
     try {
         command();
     } catch (...) {
         if (!m_working) {
-            m_running = false;
+            End();
         }
         throw;
     }
@@ -25,7 +27,6 @@ void LongCommand::RunCommand(const std::function<void()>& command) {
 void LongCommand::Run(std::size_t count, Step step, Applied applied, Finished finished) {
     m_working = true;
     m_cursorBefore = ::SetCursor(::LoadCursorW(nullptr, IDC_APPSTARTING));
-    m_deferredRedraws.emplace(m_list);
     m_progress.Begin();
     auto done = std::make_shared<std::size_t>(0);
     m_worker.Start(
@@ -36,7 +37,6 @@ void LongCommand::Run(std::size_t count, Step step, Applied applied, Finished fi
         },
         [this, finished = std::move(finished)] {
             m_progress.End();
-            m_deferredRedraws.reset();  // the whole list repainted once
             finished();
             ::SetCursor(m_cursorBefore);
             End();
@@ -44,6 +44,7 @@ void LongCommand::Run(std::size_t count, Step step, Applied applied, Finished fi
 }
 
 void LongCommand::End() {
+    m_deferredRedraws.reset();  // the whole list repainted once
     m_running = false;
     m_working = false;
     for (auto& action : std::exchange(m_putOff, {})) {

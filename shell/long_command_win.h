@@ -21,8 +21,10 @@ public:
     LongCommand(FolderListView& list, StatusBarProgress& progress, Prompter& prompter)
         : m_list(list), m_progress(progress), m_worker(prompter) {}
 
-    // The window whose procedure passes `message` to OnWorkerMessage.
-    void Attach(HWND window, UINT message) { m_worker.Attach(window, message); }
+    // The window whose procedure passes `message`, and its timer `timerId`, to OnWorkerMessage.
+    void Attach(HWND window, UINT message, UINT_PTR timerId) {
+        m_worker.Attach(window, message, timerId);
+    }
 
     bool Running() const { return m_running; }
     // Runs `command` unless one runs already. A command that hands folder work to Run (the

@@ -32,5 +32,6 @@ inline constexpr unsigned kMsgShowBanner = 0x8000 + 2;   // WM_APP + 2: posted a
 inline constexpr unsigned kMsgColumnsDragged = 0x8000 + 3;  // WM_APP + 3
 inline constexpr unsigned kMsgFoldersDropped = 0x8000 + 4;  // WM_APP + 4
 inline constexpr unsigned kMsgBatchWorker = 0x8000 + 5;     // WM_APP + 5: a long command's news
+inline constexpr unsigned kBatchWorkerTimer = 1;  // the main window's timer: a long command's news
 
 inline constexpr wchar_t kMainWindowClass[] = L"MurkwellMainWindow";

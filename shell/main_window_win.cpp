@@ -101,7 +101,7 @@ bool MainWindow::CreateControls() {
     m_statusLine.Attach(m_controls.StatusBar());
     m_dropped = std::make_unique<DroppedFolders>(hwnd, kMsgFoldersDropped);
     m_batchProgress.Attach(m_controls.StatusBar(), m_controls.CancelButton(), m_list.Handle());
-    m_longCommand.Attach(hwnd, kMsgBatchWorker);
+    m_longCommand.Attach(hwnd, kMsgBatchWorker, kBatchWorkerTimer);
     return true;
 }
 
@@ -565,6 +565,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kMsgBatchWorker:
             m_longCommand.OnWorkerMessage();
             return 0;
+        case WM_TIMER:
+            if (wParam == kBatchWorkerTimer) {
+                m_longCommand.OnWorkerMessage();
+                return 0;
+            }
+            break;
         case WM_SETCURSOR:
             if (m_longCommand.Running() && LOWORD(lParam) == HTCLIENT) {
                 ::SetCursor(::LoadCursorW(nullptr, IDC_APPSTARTING));
