@@ -26,6 +26,7 @@ if(MURKWELL_TESTS)
         tests/unit/protect/setting_rules_test.cpp
         tests/unit/protect/stealth_warning_test.cpp
         tests/unit/shell/command_line_test.cpp
+        tests/unit/shell/folder_row_model_test.cpp
         tests/unit/shell/list_sort_test.cpp
         tests/unit/shell/main_layout_test.cpp
         tests/unit/shell/main_shortcuts_test.cpp

@@ -41,11 +41,10 @@ int CompareTexts(const std::wstring& a, const std::wstring& b) {
            CSTR_EQUAL;
 }
 
-const std::string& SortText(const FolderEntry& entry, int sortKey) {
-    return sortKey == 0 ? entry.path : entry.status;
-}
-
 }  // namespace
+
+FolderListView::FolderListView()
+    : m_rows({[](const std::string& text) { return Widen(text); }, CompareTexts}) {}
 
 bool FolderListView::Create(HWND parent, int controlId, HFONT font) {
     m_hwnd = ::CreateWindowExW(
@@ -223,8 +222,8 @@ void FolderListView::FitColumns() {
 
 void FolderListView::SyncCount() {
     if (!m_batch) {
-        ::SendMessageW(m_hwnd, LVM_SETITEMCOUNT, m_rows.size(), LVSICF_NOSCROLL);
-        if (m_rows.size() <= 1) {
+        ::SendMessageW(m_hwnd, LVM_SETITEMCOUNT, m_rows.Count(), LVSICF_NOSCROLL);
+        if (m_rows.Count() <= 1) {
             ::InvalidateRect(m_hwnd, nullptr, TRUE);  // the empty list's hint comes or goes
         }
         FitColumns();  // the vertical scroll bar may have come or gone
@@ -239,94 +238,84 @@ void FolderListView::RedrawRow(std::size_t index) {
 }
 
 void FolderListView::Append(FolderEntry entry) {
-    if (!m_sort.sorted) {
-        m_rows.push_back(std::move(entry));
-        SyncCount();
-        return;
+    const bool atTheEnd = m_rows.Append(std::move(entry)) + 1 == m_rows.Count();
+    if (!atTheEnd) {
+        ClearSelection();  // kept by position, which has just moved
     }
-    // While sorted, a new row takes its place in the order: after the rows that equal it.
-    const std::wstring key = Widen(SortText(entry, m_sort.sortKey));
-    const bool descending = m_sort.sortOrder == SortOrder::Descending;
-    const auto place = std::find_if(m_rows.begin(), m_rows.end(), [&](const FolderEntry& row) {
-        const int order = CompareTexts(key, Widen(SortText(row, m_sort.sortKey)));
-        return descending ? order > 0 : order < 0;
-    });
-    m_rows.insert(place, std::move(entry));
-    // Selection is kept by position, which has just moved.
+    SyncCount();
+    if (!atTheEnd) {
+        ::InvalidateRect(m_hwnd, nullptr, TRUE);
+    }
+}
+
+void FolderListView::ClearSelection() {
     LVITEMW none{};
     none.stateMask = LVIS_SELECTED;
     ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
                    reinterpret_cast<LPARAM>(&none));
-    SyncCount();
-    ::InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+std::vector<std::size_t> FolderListView::SelectedRows() const {
+    std::vector<std::size_t> selected;
+    for (int row = -1;
+         (row = static_cast<int>(::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(row),
+                                                LVNI_SELECTED))) >= 0;) {
+        selected.push_back(static_cast<std::size_t>(row));
+    }
+    return selected;
 }
 
 void FolderListView::SetChecked(std::size_t index, bool checked) {
-    m_rows.at(index).checked = checked;
+    m_rows.SetChecked(index, checked);
     RedrawRow(index);
 }
 
 void FolderListView::SetStatus(std::size_t index, const std::string& status) {
     // No re-sort here: the commands walk the rows by position while they change statuses.
-    m_rows.at(index).status = status;
+    m_rows.SetStatus(index, status);
     RedrawRow(index);
 }
 
 void FolderListView::Remove(std::size_t index) {
-    RemoveKeepingLines(m_rows, m_keptTail, index);
-    // Deleting through the control keeps its selection in step with the rows.
-    ::SendMessageW(m_hwnd, LVM_DELETEITEM, index, 0);
-    SyncCount();
+    RemoveRows({index});
 }
 
 void FolderListView::RemoveRows(const std::vector<std::size_t>& ascending) {
     if (ascending.empty()) {
         return;
     }
-    // Where each row that stays ends up; the control's selection is by position.
-    std::vector<int> selected;
-    for (int row = -1;
-         (row = static_cast<int>(::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(row),
-                                                LVNI_SELECTED))) >= 0;) {
-        selected.push_back(row);
-    }
+    // The control's selection is by position: it follows the rows that stay.
+    const std::vector<std::size_t> selected = SelectedRows();
     const int focused = static_cast<int>(
         ::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    const auto newPlace = [&](int row) -> int {
-        const auto at =
-            std::lower_bound(ascending.begin(), ascending.end(), static_cast<std::size_t>(row));
-        if (at != ascending.end() && *at == static_cast<std::size_t>(row)) {
-            return -1;  // removed
-        }
-        return row - static_cast<int>(at - ascending.begin());
-    };
-    RemoveRowsKeepingLines(m_rows, m_keptTail, ascending);
+    m_rows.RemoveRows(ascending);
     LVITEMW none{};
     none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
                    reinterpret_cast<LPARAM>(&none));
     // Now, even while row repaints wait: the selection below is set by the new positions.
-    ::SendMessageW(m_hwnd, LVM_SETITEMCOUNT, m_rows.size(), LVSICF_NOSCROLL);
+    ::SendMessageW(m_hwnd, LVM_SETITEMCOUNT, m_rows.Count(), LVSICF_NOSCROLL);
     SyncCount();
-    for (const int row : selected) {
-        if (const int place = newPlace(row); place >= 0) {
+    const auto keep = [&](std::size_t row, UINT state) {
+        if (const long place = FolderRowModel::PlaceAfterRemoval(row, ascending); place >= 0) {
             LVITEMW item{};
-            item.state = LVIS_SELECTED;
-            item.stateMask = LVIS_SELECTED;
-            ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, place, reinterpret_cast<LPARAM>(&item));
+            item.state = state;
+            item.stateMask = state;
+            ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(place),
+                           reinterpret_cast<LPARAM>(&item));
         }
+    };
+    for (const std::size_t row : selected) {
+        keep(row, LVIS_SELECTED);
     }
-    if (const int place = focused >= 0 ? newPlace(focused) : -1; place >= 0) {
-        LVITEMW item{};
-        item.state = LVIS_FOCUSED;
-        item.stateMask = LVIS_FOCUSED;
-        ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, place, reinterpret_cast<LPARAM>(&item));
+    if (focused >= 0) {
+        keep(static_cast<std::size_t>(focused), LVIS_FOCUSED);
     }
     ::InvalidateRect(m_hwnd, nullptr, TRUE);
 }
 
 void FolderListView::SetMissing(std::size_t index, bool missing) {
-    m_rows.at(index).missing = missing;
+    m_rows.SetMissing(index, missing);
     RedrawRow(index);
 }
 
@@ -338,14 +327,14 @@ LRESULT FolderListView::CustomDraw(NMLVCUSTOMDRAW& draw, LRESULT atPrepaint) con
             return atPrepaint | CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
         case CDDS_POSTPAINT:
             m_painting = false;
-            if (m_rows.empty()) {
+            if (m_rows.Count() == 0) {
                 DrawEmptyHint(draw.nmcd.hdc);
             }
             return CDRF_DODEFAULT;
         case CDDS_ITEMPREPAINT: {
             // A folder found under neither name is greyed: listed still, but not there now.
             const std::size_t index = draw.nmcd.dwItemSpec;
-            if (index < m_rows.size() && m_rows[index].missing) {
+            if (index < m_rows.Count() && m_rows.Row(index).missing) {
                 draw.clrText = ::GetSysColor(COLOR_GRAYTEXT);
                 return CDRF_NEWFONT;
             }
@@ -408,37 +397,16 @@ std::optional<std::size_t> FolderListView::Selected() const {
     if (index < 0) {
         index = ::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
     }
-    if (index < 0 || static_cast<std::size_t>(index) >= m_rows.size()) {
+    if (index < 0 || static_cast<std::size_t>(index) >= m_rows.Count()) {
         return std::nullopt;
     }
     return static_cast<std::size_t>(index);
 }
 
 Outcome FolderListView::ApplySort(const ListSortState& state) {
-    std::vector<std::wstring> keys;
-    keys.reserve(m_rows.size());
-    for (const auto& row : m_rows) {
-        keys.push_back(Widen(SortText(row, state.sortKey)));
-    }
-    std::vector<std::size_t> order(m_rows.size());
-    std::iota(order.begin(), order.end(), 0);
-    const bool descending = state.sortOrder == SortOrder::Descending;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        const int comparison = CompareTexts(keys[a], keys[b]);
-        return descending ? comparison > 0 : comparison < 0;
-    });
-    std::vector<FolderEntry> sorted;
-    sorted.reserve(m_rows.size());
-    for (const std::size_t index : order) {
-        sorted.push_back(std::move(m_rows[index]));
-    }
-    m_rows = std::move(sorted);
-    m_sort = state;
+    m_rows.Sort(state);
     ShowSortArrow();
-    LVITEMW none{};
-    none.stateMask = LVIS_SELECTED;
-    ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                   reinterpret_cast<LPARAM>(&none));
+    ClearSelection();
     ::InvalidateRect(m_hwnd, nullptr, TRUE);
     return Outcome::Success();
 }
@@ -450,8 +418,9 @@ void FolderListView::ShowSortArrow() const {
         item.mask = HDI_FORMAT;
         ::SendMessageW(header, HDM_GETITEMW, column, reinterpret_cast<LPARAM>(&item));
         item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
-        if (m_sort.sorted && m_sort.sortKey == column) {
-            item.fmt |= m_sort.sortOrder == SortOrder::Descending ? HDF_SORTDOWN : HDF_SORTUP;
+        const ListSortState sort = m_rows.SortState();
+        if (sort.sorted && sort.sortKey == column) {
+            item.fmt |= sort.sortOrder == SortOrder::Descending ? HDF_SORTDOWN : HDF_SORTUP;
         }
         ::SendMessageW(header, HDM_SETITEMW, column, reinterpret_cast<LPARAM>(&item));
     }
@@ -463,21 +432,12 @@ void FolderListView::ToggleFocusedRow() {
 }
 
 void FolderListView::ToggleChecked(int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= m_rows.size()) {
+    if (index < 0) {
         return;
     }
-    const bool tick = !m_rows[static_cast<std::size_t>(index)].checked;
-    const bool selected =
-        ::SendMessageW(m_hwnd, LVM_GETITEMSTATE, index, LVIS_SELECTED) & LVIS_SELECTED;
-    if (!selected) {
-        SetChecked(static_cast<std::size_t>(index), tick);
-        return;
-    }
-    // Ticking one of several selected rows ticks them all, as in Explorer's check boxes.
-    for (int row = -1;
-         (row = static_cast<int>(::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(row),
-                                                LVNI_SELECTED))) >= 0;) {
-        SetChecked(static_cast<std::size_t>(row), tick);
+    for (const std::size_t row :
+         m_rows.ToggleTick(static_cast<std::size_t>(index), SelectedRows())) {
+        RedrawRow(row);
     }
 }
 
@@ -487,10 +447,10 @@ bool FolderListView::HandleNotify(const NMHDR& header, LRESULT& result) {
         case LVN_GETDISPINFOW: {
             auto& item =
                 const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header)).item;
-            if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= m_rows.size()) {
+            if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= m_rows.Count()) {
                 return true;
             }
-            const FolderEntry& row = m_rows[static_cast<std::size_t>(item.iItem)];
+            const FolderEntry& row = m_rows.Row(static_cast<std::size_t>(item.iItem));
             if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
                 std::wstring text = Widen(item.iSubItem == 0 ? row.path : row.status);
                 // Shortened only on screen: whoever asks for the text outside a paint gets all.
@@ -532,8 +492,8 @@ bool FolderListView::HandleNotify(const NMHDR& header, LRESULT& result) {
             auto& tip = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
             const int row = RowUnderPointer();
             m_tipRow = row;
-            m_tipText = row >= 0 && static_cast<std::size_t>(row) < m_rows.size()
-                            ? Widen(m_rows[static_cast<std::size_t>(row)].path)
+            m_tipText = row >= 0 && static_cast<std::size_t>(row) < m_rows.Count()
+                            ? Widen(m_rows.Row(static_cast<std::size_t>(row)).path)
                             : std::wstring();
             tip.lpszText = m_tipText.data();  // an empty text shows no tip
             tip.hinst = nullptr;

@@ -1,7 +1,8 @@
 #pragma once
 // The folder list in a report-view list view: column "Folder" (the path), column "Status",
-// and a check box on every row. The rows live here, in list order; the control only shows
-// them (a virtual list), which keeps large lists small and quick to load.
+// and a check box on every row. The rows live in a FolderRowModel; the control only shows
+// them (a virtual list), which keeps large lists small and quick to load, and keeps the
+// selection.
 
 #include <windows.h>
 
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/folder_row_model.h"
 #include "shell/list_sort.h"
 #include "vault/folder_rows.h"
 
@@ -31,6 +33,7 @@ private:
 
 class FolderListView final : public FolderRows, public SortableList {
 public:
+    FolderListView();
     ~FolderListView();
     bool Create(HWND parent, int controlId, HFONT font);
     HWND Handle() const { return m_hwnd; }
@@ -51,18 +54,18 @@ public:
     // the result.
     bool HandleNotify(const NMHDR& header, LRESULT& result);
 
-    std::size_t Count() const override { return m_rows.size(); }
-    FolderEntry At(std::size_t index) const override { return m_rows.at(index); }
+    std::size_t Count() const override { return m_rows.Count(); }
+    FolderEntry At(std::size_t index) const override { return m_rows.Row(index); }
     void Append(FolderEntry entry) override;
-    bool IsChecked(std::size_t index) const override { return m_rows.at(index).checked; }
+    bool IsChecked(std::size_t index) const override { return m_rows.Row(index).checked; }
     void SetChecked(std::size_t index, bool checked) override;
     void SetStatus(std::size_t index, const std::string& status) override;
     void Remove(std::size_t index) override;
     // All in one: the selection moves with the rows that stay, and the list repaints once.
     void RemoveRows(const std::vector<std::size_t>& ascending) override;
     void SetMissing(std::size_t index, bool missing) override;
-    const std::string& KeptTail() const override { return m_keptTail; }
-    void SetKeptTail(std::string tail) override { m_keptTail = std::move(tail); }
+    const std::string& KeptTail() const override { return m_rows.KeptTail(); }
+    void SetKeptTail(std::string tail) override { m_rows.SetKeptTail(std::move(tail)); }
     // The list's custom drawing: missing folders greyed. `atPrepaint` is what the caller wants
     // at the start of a paint besides the item notifications.
     LRESULT CustomDraw(NMLVCUSTOMDRAW& draw, LRESULT atPrepaint) const;
@@ -76,7 +79,7 @@ public:
 
     std::size_t EntryCount() const override { return Count(); }
     int ColumnCount() const override { return 2; }
-    ListSortState SortState() const override { return m_sort; }
+    ListSortState SortState() const override { return m_rows.SortState(); }
     Outcome ApplySort(const ListSortState& state) override;
 
 private:
@@ -104,6 +107,8 @@ private:
     void DrawEmptyHint(HDC dc) const;
     void RedrawRow(std::size_t index);
     void ToggleChecked(int index);
+    std::vector<std::size_t> SelectedRows() const;
+    void ClearSelection();
 
     HWND m_hwnd = nullptr;
     HWND m_tooltip = nullptr;  // destroyed with the list, its owner
@@ -115,8 +120,6 @@ private:
     int m_folderWidth = -1;
     int m_statusWidth = -1;
     bool m_fitted = true;
-    std::vector<FolderEntry> m_rows;
-    std::string m_keptTail;
-    ListSortState m_sort;
+    FolderRowModel m_rows;
     bool m_batch = false;
 };
