@@ -85,7 +85,6 @@ target_sources(murkwell_shell PRIVATE
     shell/folder_list_view_win.cpp
     shell/folder_picker_win.cpp
     shell/hidden_folder_search_win.cpp
-    shell/hotkey_hook_win.cpp
     shell/batch_worker_win.cpp
     shell/long_command_win.cpp
     shell/main_controls_win.cpp

@@ -25,20 +25,23 @@ std::int16_t HiWord(std::uint32_t value) {
     return static_cast<std::int16_t>(value >> 16);
 }
 
+HotkeySwitches ReadHotkeySwitches(const SettingsStore& settings) {
+    return {IsOn(settings, settings::kPassStealth), IsOn(settings, settings::kHotkeyHide),
+            IsOn(settings, settings::kHotkeyShow), IsOn(settings, settings::kPassHotkey)};
+}
+
 HotkeyResponse RespondToHotkey(std::uint32_t wParam,
                                std::uint32_t lParam,
-                               const SettingsStore& settings) {
+                               const HotkeySwitches& switches) {
     if (Matches(kLeaveStealthHotkey, wParam, lParam)) {
-        return {HotkeyCommand::ResumeStart, IsOn(settings, settings::kPassStealth),
+        return {HotkeyCommand::ResumeStart, switches.passwordToLeaveStealth,
                 PasswordAction::LeaveStealth};
     }
-    if (Matches(kHideAllHotkey, wParam, lParam) && IsOn(settings, settings::kHotkeyHide)) {
-        return {HotkeyCommand::HideAll, IsOn(settings, settings::kPassHotkey),
-                PasswordAction::HideAll};
+    if (Matches(kHideAllHotkey, wParam, lParam) && switches.hideAllHotkey) {
+        return {HotkeyCommand::HideAll, switches.passwordForHotkeys, PasswordAction::HideAll};
     }
-    if (Matches(kShowAllHotkey, wParam, lParam) && IsOn(settings, settings::kHotkeyShow)) {
-        return {HotkeyCommand::ShowAll, IsOn(settings, settings::kPassHotkey),
-                PasswordAction::ShowAll};
+    if (Matches(kShowAllHotkey, wParam, lParam) && switches.showAllHotkey) {
+        return {HotkeyCommand::ShowAll, switches.passwordForHotkeys, PasswordAction::ShowAll};
     }
     return {};
 }

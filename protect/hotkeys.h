@@ -1,6 +1,6 @@
 #pragma once
-// The three system-wide hotkeys and what a press of one asks for, decided from the settings at
-// the moment of the press.
+// The three system-wide hotkeys and what a press of one asks for, decided from the settings as
+// they stand at the moment of the press.
 
 #include <cstdint>
 
@@ -35,7 +35,17 @@ struct HotkeyResponse {
     friend bool operator==(const HotkeyResponse&, const HotkeyResponse&) = default;
 };
 
+// The Options that decide what a hotkey does.
+struct HotkeySwitches {
+    bool passwordToLeaveStealth = false;  // "chkPassStealth"
+    bool hideAllHotkey = false;           // "chkHotkeyHide"
+    bool showAllHotkey = false;           // "chkHotkeyShow"
+    bool passwordForHotkeys = false;      // "chkPassHotkey"
+};
+
+HotkeySwitches ReadHotkeySwitches(const SettingsStore& settings);
+
 // What a WM_HOTKEY message with these parameters asks for.
 HotkeyResponse RespondToHotkey(std::uint32_t wParam,
                                std::uint32_t lParam,
-                               const SettingsStore& settings);
+                               const HotkeySwitches& switches);

@@ -14,7 +14,9 @@
 namespace {
 
 constexpr UINT kMsgScanEnded = WM_APP + 2;
+constexpr UINT kMsgRevealNews = WM_APP + 3;
 constexpr UINT_PTR kProgressTimer = 1;
+constexpr UINT_PTR kRevealTimer = 2;
 constexpr UINT kProgressEveryMs = 100;
 
 }  // namespace
@@ -45,6 +47,7 @@ void FindHiddenDialog::Run(HWND owner) {
 void FindHiddenDialog::OnInit() {
     // Messages about the found folders belong in front of this window, not behind it.
     m_prompter.SetOwner(Handle());
+    m_reveal.Attach(Handle(), kMsgRevealNews, kRevealTimer);
     m_found = ::GetDlgItem(Handle(), IDC_LST_FOUND);
     ListView_SetExtendedListViewStyle(m_found, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
     RECT area{};
@@ -180,13 +183,49 @@ void FindHiddenDialog::AddTicked() {
         Widen("Added " + std::to_string(added.size()) + " hidden folders to the list").c_str());
 }
 
+// A runner for Reveal Now: the worker takes the folders, the count shows as they go.
+class RevealRunner final : public BatchRunner {
+public:
+    RevealRunner(BatchWorker& worker, HWND progressLabel)
+        : m_worker(worker), m_label(progressLabel) {}
+    void Run(std::size_t count, Step step, Applied applied, Finished finished) override {
+        auto done = std::make_shared<std::size_t>(0);
+        m_worker.Start(
+            count, std::move(step),
+            [label = m_label, count, done, applied = std::move(applied)](std::size_t index,
+                                                                         bool outcome) {
+                applied(index, outcome);
+                const std::wstring text =
+                    std::to_wstring(++*done) + L" of " + std::to_wstring(count);
+                ::SetWindowTextW(label, text.c_str());
+            },
+            std::move(finished));
+    }
+
+private:
+    BatchWorker& m_worker;
+    HWND m_label;
+};
+
 void FindHiddenDialog::RevealTicked() {
-    const HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-    const auto revealed = m_commands.RevealFound(TickedPaths());
-    ::SetCursor(previous);
+    if (m_reveal.Running()) {
+        return;
+    }
+    UpdateButtons();
+    RevealRunner runner(m_reveal, ::GetDlgItem(Handle(), IDC_LBL_SCAN_PROGRESS));
+    m_commands.RevealFound(TickedPaths(), runner, [this](std::vector<std::string> revealed) {
+        OnRevealed(std::move(revealed));
+    });
+    UpdateButtons();
+}
+
+void FindHiddenDialog::OnRevealed(std::vector<std::string> revealed) {
     DropRows(revealed);
     ::SetDlgItemTextW(Handle(), IDC_LBL_SCAN_PROGRESS,
                       Widen("Revealed " + std::to_string(revealed.size()) + " folders").c_str());
+    if (m_closeAfterReveal) {
+        ::PostMessageW(Handle(), WM_COMMAND, IDC_CMD_CLOSE_FIND, 0);
+    }
 }
 
 void FindHiddenDialog::UpdateButtons() {
@@ -194,12 +233,19 @@ void FindHiddenDialog::UpdateButtons() {
     for (std::size_t i = 0; i < m_rows.size() && !anyTicked; ++i) {
         anyTicked = ListView_GetCheckState(m_found, static_cast<int>(i)) != FALSE;
     }
-    const bool enable = anyTicked && !m_search.Running();
+    const bool enable = anyTicked && !m_search.Running() && !m_reveal.Running();
     ::EnableWindow(::GetDlgItem(Handle(), IDC_CMD_ADD_FOUND), enable);
     ::EnableWindow(::GetDlgItem(Handle(), IDC_CMD_REVEAL_FOUND), enable);
+    ::EnableWindow(::GetDlgItem(Handle(), IDC_CMD_SCAN), !m_reveal.Running());
 }
 
 void FindHiddenDialog::Close() {
+    if (m_reveal.Running()) {
+        // Stopped after the folder under way; the window closes once the rows are dropped.
+        m_closeAfterReveal = true;
+        m_reveal.RequestStop();
+        return;
+    }
     m_search.Stop();
     ::KillTimer(Handle(), kProgressTimer);
     EndModal(IDCANCEL);
@@ -227,8 +273,10 @@ void FindHiddenDialog::OnCommand(int id) {
             Close();
             break;
         case IDCANCEL:
-            // Esc stops a search under way; once none is, it closes the window.
-            if (m_search.Running()) {
+            // Esc stops a search or a reveal under way; once none is, it closes the window.
+            if (m_reveal.Running()) {
+                m_reveal.RequestStop();
+            } else if (m_search.Running()) {
                 m_search.RequestStop();
             } else {
                 Close();
@@ -247,7 +295,14 @@ INT_PTR FindHiddenDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
         case WM_COMMAND:
             OnCommand(LOWORD(wParam));
             return TRUE;
+        case kMsgRevealNews:
+            m_reveal.OnMessage();
+            return TRUE;
         case WM_TIMER:
+            if (wParam == kRevealTimer) {
+                m_reveal.OnMessage();
+                return TRUE;
+            }
             if (wParam == kProgressTimer) {
                 TakeFound();
                 ShowProgress(ScanStage::Running);

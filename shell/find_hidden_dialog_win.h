@@ -8,6 +8,7 @@
 
 #include "platform/dialog_win.h"
 #include "platform/message_box_win.h"
+#include "shell/batch_worker_win.h"
 #include "shell/hidden_folder_search_win.h"
 #include "vault/hidden_folder_scan.h"
 #include "vault/list_commands.h"
@@ -44,6 +45,7 @@ private:
     void SetScanning(bool scanning);
     void AddTicked();
     void RevealTicked();
+    void OnRevealed(std::vector<std::string> revealed);
     std::vector<std::string> TickedPaths() const;
     // Takes the rows of these folders off the window's list.
     void DropRows(const std::vector<std::string>& realPaths);
@@ -60,6 +62,9 @@ private:
     std::wstring m_browseStart;
 
     HiddenFolderSearch m_search;
+    // Reveal Now's folder work, off the window's thread; a close meanwhile waits for its end.
+    BatchWorker m_reveal{m_prompter};
+    bool m_closeAfterReveal = false;
     ListedFolders m_listed;
     ScanTally m_tally;
     std::vector<FoundRow> m_rows;  // in the order of the window's list

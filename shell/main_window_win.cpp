@@ -200,7 +200,6 @@ void MainWindow::FinishLoad() {
         ::SetFocus(m_list.Handle());
         TellHeldBack();
     }
-    InstallHotkeyHook(Handle(), *this);
     // After the first paint: the list shows at once, and the disk is looked at meanwhile.
     StartDiskCheck();
     // The web page too: starting the web control takes longer than all the rest of the load.
@@ -247,8 +246,9 @@ void MainWindow::TellHeldBack() {
 // A hotkey pressed while a long command runs is not lost: bringing the window back, or asking
 // for the password, happens at once; hiding or showing every folder waits for the command's end.
 void MainWindow::OnHotkey(WPARAM wParam, LPARAM lParam) {
-    const HotkeyResponse response = RespondToHotkey(static_cast<std::uint32_t>(wParam),
-                                                    static_cast<std::uint32_t>(lParam), m_settings);
+    const HotkeyResponse response =
+        RespondToHotkey(static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam),
+                        ReadHotkeySwitches(m_settings));
     if (response.command == HotkeyCommand::None) {
         return;
     }
@@ -281,7 +281,6 @@ void MainWindow::Unload() {
     m_longCommand.FinishNow();
     SaveWindowGeometry(Handle(), m_settings);
     m_diskCheck.Stop();
-    RemoveHotkeyHook(Handle());
     m_host.MainWindowClosing();
     m_stealth.UnregisterHotkeys(Handle());
     if (m_host.BrowserShowing()) {
@@ -564,6 +563,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case kMsgBatchWorker:
             m_longCommand.OnWorkerMessage();
+            return 0;
+        case WM_HOTKEY:
+            OnHotkey(wParam, lParam);
             return 0;
         case WM_TIMER:
             if (wParam == kBatchWorkerTimer) {

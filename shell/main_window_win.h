@@ -19,7 +19,6 @@
 #include "shell/dropped_folders_win.h"
 #include "shell/folder_list_view_win.h"
 #include "shell/folder_picker_win.h"
-#include "shell/hotkey_hook_win.h"
 #include "shell/long_command_win.h"
 #include "shell/main_controls_win.h"
 #include "shell/main_menu.h"
@@ -41,7 +40,7 @@ private:
     HWND m_statusBar = nullptr;
 };
 
-class MainWindow final : public Window, public GuardedWindow, public HotkeyHandler {
+class MainWindow final : public Window, public GuardedWindow {
 public:
     // `programFolder`: where the program and its list live.
     MainWindow(ProductInfo& productInfo,
@@ -65,7 +64,7 @@ public:
     void ResumeStart() override;
     void HideAll() override;
     void ShowAll() override;
-    void OnHotkey(WPARAM wParam, LPARAM lParam) override;
+    void OnHotkey(WPARAM wParam, LPARAM lParam);
     // The window's own keys (see ShortcutFor), looked at before the dialog keys. True when the
     // key was one of them and has been acted on.
     bool TranslateShortcut(const MSG& message);

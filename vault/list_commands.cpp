@@ -425,20 +425,33 @@ std::vector<std::string> FolderCommands::AddFoundHidden(const std::vector<std::s
     return added;
 }
 
-std::vector<std::string> FolderCommands::RevealFound(const std::vector<std::string>& realPaths) {
-    BatchPrompter prompter(m_env.prompter);
-    std::vector<std::string> revealed;
-    std::vector<std::string> failed;
-    for (const auto& path : InRevealOrder(realPaths)) {
-        if (ShowFolder(path, m_env.disk, prompter)) {
-            revealed.push_back(path);
-        } else {
-            failed.push_back(path);
+void FolderCommands::RevealFound(const std::vector<std::string>& realPaths,
+                                 BatchRunner& runner,
+                                 std::function<void(std::vector<std::string>)> revealed) {
+    struct Reveal {
+        std::vector<std::string> paths;
+        std::optional<BatchPrompter> prompter;
+        std::vector<std::string> revealed;
+        std::vector<std::string> failed;
+    };
+    auto reveal = std::make_shared<Reveal>();
+    reveal->paths = InRevealOrder(realPaths);
+    auto step = [reveal, &disk = m_env.disk](std::size_t index, Prompter& prompter) {
+        if (!reveal->prompter) {
+            reveal->prompter.emplace(prompter);
         }
-    }
-    if (prompter.KeptBack()) {
-        m_env.prompter.Ask(FailedFoldersText(failed, kStatusVisible), "Error", PromptButtons::Ok,
-                           PromptIcon::None);
-    }
-    return revealed;
+        return ShowFolder(reveal->paths[index], disk, *reveal->prompter);
+    };
+    auto applied = [reveal](std::size_t index, bool shown) {
+        (shown ? reveal->revealed : reveal->failed).push_back(reveal->paths[index]);
+    };
+    auto finished = [this, reveal, revealed = std::move(revealed)] {
+        if (reveal->prompter && reveal->prompter->KeptBack()) {
+            m_env.prompter.Ask(FailedFoldersText(reveal->failed, kStatusVisible), "Error",
+                               PromptButtons::Ok, PromptIcon::None);
+        }
+        revealed(std::move(reveal->revealed));
+    };
+    const std::size_t count = reveal->paths.size();
+    runner.Run(count, step, applied, finished);
 }

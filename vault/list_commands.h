@@ -133,9 +133,12 @@ public:
     // list as "Hidden". Those the list holds already are left out; those whose path the list
     // file cannot store are named in one message. Saves; the result is the paths added.
     std::vector<std::string> AddFoundHidden(const std::vector<std::string>& realPaths);
-    // Reveals found folders, each before the folders inside it; the list is not changed.
-    // Failures are told as a batch's are; the result is the paths revealed.
-    std::vector<std::string> RevealFound(const std::vector<std::string>& realPaths);
+    // Reveals found folders, each before the folders inside it, through `runner`; the list is
+    // not changed. Failures are told as a batch's are; at the end `revealed` hears the paths
+    // revealed.
+    void RevealFound(const std::vector<std::string>& realPaths,
+                     BatchRunner& runner,
+                     std::function<void(std::vector<std::string>)> revealed);
 
 private:
     void AddFolder(const std::string& picked);

@@ -66,6 +66,7 @@ TEST(Hotkeys, EachPressIsDecidedFromTheSettingsOfThatMoment) {
         for (const auto& [key, value] : c.settings) {
             settings.Write(key, value);
         }
-        EXPECT_EQ(RespondToHotkey(c.id, c.lParam, settings), c.expected) << c.name;
+        EXPECT_EQ(RespondToHotkey(c.id, c.lParam, ReadHotkeySwitches(settings)), c.expected)
+            << c.name;
     }
 }

@@ -565,7 +565,10 @@ TEST_F(ListCommandsTest, RevealFoundShowsOuterFoldersFirstAndLeavesTheListAlone)
     FolderCommands onNested{CommandEnvironment{rows, nested, prompter, storage, codePage, status,
                                                picker, programFolder, appTitle, &SteppingClock}};
     rows.entries = {Entry("C:\\Listed", "Visible")};
-    const auto revealed = onNested.RevealFound({"C:\\Outer\\Inner", "C:\\Outer", "C:\\Gone"});
+    InlineBatchRunner runner(prompter, nullptr);
+    std::vector<std::string> revealed;
+    onNested.RevealFound({"C:\\Outer\\Inner", "C:\\Outer", "C:\\Gone"}, runner,
+                         [&](std::vector<std::string> paths) { revealed = std::move(paths); });
     EXPECT_EQ(revealed, (std::vector<std::string>{"C:\\Outer", "C:\\Outer\\Inner"}));
     EXPECT_TRUE(disk.folders.contains("C:\\Outer"));
     EXPECT_TRUE(disk.folders.contains("C:\\Outer\\Inner"));
