@@ -40,7 +40,7 @@ if(MURKWELL_TESTS)
         tests/unit/vault/list_file_test.cpp
         tests/unit/vault/redirected_path_test.cpp
         tests/unit/vault/show_all_run_test.cpp
-        tests/unit/vault/text_codec_test.cpp
+        tests/unit/platform/text_codec_test.cpp
     )
     target_link_libraries(unit_tests PRIVATE murkwell_logic GTest::gtest_main)
     gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)

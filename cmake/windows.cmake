@@ -91,7 +91,6 @@ target_sources(murkwell_shell PRIVATE
     shell/main_menu_win.cpp
     shell/main_window_win.cpp
     shell/path_rules_win.cpp
-    shell/program_globals.cpp
     shell/splash_window_win.cpp
     shell/startup_trace_win.cpp
     shell/stealth_mode_win.cpp
@@ -103,7 +102,7 @@ target_link_libraries(murkwell_win INTERFACE murkwell_protect)
 
 # The program's icon, painted from the folder artwork by a small tool built for this machine.
 find_program(MURKWELL_HOST_CXX NAMES g++ c++ clang++ REQUIRED)
-set(icon_maker_sources ${CMAKE_SOURCE_DIR}/resources/icon/make_icon.cpp
+set(icon_maker_sources ${CMAKE_SOURCE_DIR}/tools/make_icon/make_icon.cpp
     ${CMAKE_SOURCE_DIR}/present/folder_artwork.cpp)
 set(icon_file ${CMAKE_BINARY_DIR}/resources/murkwell.ico)
 set(setup_picture ${CMAKE_BINARY_DIR}/resources/setup-side.bmp)

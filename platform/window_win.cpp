@@ -1,11 +1,46 @@
 #include "platform/window_win.h"
 
 #include <algorithm>
+#include <string>
 
 #include "platform/callback_guard_win.h"
 #include "platform/placement.h"
 #include "platform/twips.h"
-#include "resources/resource_ids.h"
+
+namespace {
+
+// The program's icon: the first icon group in the executable, the one Explorer shows for it.
+// Null when it carries none.
+LPCWSTR ProgramIcon(HINSTANCE instance) {
+    struct First {
+        bool found = false;
+        WORD number = 0;    // a numbered resource
+        std::wstring name;  // or a named one
+    };
+    static const First first = [instance] {
+        First found;
+        ::EnumResourceNamesW(
+            instance, RT_GROUP_ICON,
+            [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) -> BOOL {
+                auto& result = *reinterpret_cast<First*>(param);
+                result.found = true;
+                if (IS_INTRESOURCE(name)) {
+                    result.number = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name));
+                } else {
+                    result.name = name;
+                }
+                return FALSE;  // the first is the one
+            },
+            reinterpret_cast<LONG_PTR>(&found));
+        return found;
+    }();
+    if (!first.found) {
+        return nullptr;
+    }
+    return first.name.empty() ? MAKEINTRESOURCEW(first.number) : first.name.c_str();
+}
+
+}  // namespace
 
 Window::~Window() {
     if (m_hwnd) {
@@ -36,12 +71,14 @@ bool Window::CreateWindowOf(const wchar_t* className,
         windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
         // The program's icon for Alt+Tab and the taskbar; none in a program that has none.
-        windowClass.hIcon = static_cast<HICON>(
-            ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_MURKWELL), IMAGE_ICON,
-                         ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON), LR_SHARED));
-        windowClass.hIconSm = static_cast<HICON>(::LoadImageW(
-            instance, MAKEINTRESOURCEW(IDI_MURKWELL), IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
-            ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+        if (const LPCWSTR icon = ProgramIcon(instance)) {
+            windowClass.hIcon = static_cast<HICON>(
+                ::LoadImageW(instance, icon, IMAGE_ICON, ::GetSystemMetrics(SM_CXICON),
+                             ::GetSystemMetrics(SM_CYICON), LR_SHARED));
+            windowClass.hIconSm = static_cast<HICON>(
+                ::LoadImageW(instance, icon, IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                             ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+        }
         ConfigureClass(windowClass);
         if (!::RegisterClassExW(&windowClass)) {
             return false;

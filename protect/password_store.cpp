@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "platform/text_codec.h"
 #include "protect/settings_keys.h"
-#include "vault/text_codec.h"
 
 namespace {
 

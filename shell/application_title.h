@@ -1,7 +1,6 @@
 #pragma once
 // The application title: the name the system lists the program under, and the caption of
-// message boxes that have no title of their own. Stealth mode changes it.
+// message boxes that have no title of their own. The program keeps it (Application); stealth
+// mode changes it.
 
-#include <string>
-
-extern std::string gAppTitle;
+inline constexpr char kDefaultAppTitle[] = "Murkwell Demo";

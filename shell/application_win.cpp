@@ -10,8 +10,6 @@
 #include "protect/machine_store.h"
 #include "protect/setting_rules.h"
 #include "protect/settings_keys.h"
-#include "shell/application_title.h"
-#include "shell/program_globals.h"
 
 namespace {
 
@@ -80,8 +78,8 @@ bool Application::ReadStealthAtStart() {
 }
 
 void Application::LoadStartup() {
-    gStartInStealth = ReadStealthAtStart();
-    if (gStartInStealth) {
+    m_startInStealth = ReadStealthAtStart();
+    if (m_startInStealth) {
         m_splash.ResumeStart();  // no window and no password
         return;
     }
@@ -97,8 +95,8 @@ void Application::LoadStartup() {
 
 MainWindow& Application::MakeMainWindow() {
     if (!m_mainWindow) {
-        m_mainWindow =
-            std::make_unique<MainWindow>(m_productInfo, m_settings, *this, m_programFolder);
+        m_mainWindow = std::make_unique<MainWindow>(m_productInfo, m_settings, *this,
+                                                    m_programFolder, m_appTitle);
     }
     return *m_mainWindow;
 }
@@ -115,7 +113,7 @@ void Application::CreateMainWindow() {
     // A failure here must end the program with a word: a half-started one would hold the
     // one-copy lock with no window, and every later copy would end silently.
     try {
-        if (!MakeMainWindow().Create()) {
+        if (!MakeMainWindow().Create(m_startInStealth)) {
             EndProgram();  // the user has been told why
             return;
         }
@@ -133,7 +131,7 @@ void Application::CreateMainWindow() {
 void Application::OpenOptions() {
     if (!m_options) {
         m_options = std::make_unique<OptionsDialog>(m_settings, m_machine, m_passwords,
-                                                    m_productInfo, m_programFolderUtf8, gAppTitle);
+                                                    m_productInfo, m_programFolderUtf8, m_appTitle);
     }
     if (!m_options->Handle() &&
         !m_options->Create(m_mainWindow ? m_mainWindow->Handle() : nullptr)) {
@@ -157,7 +155,7 @@ void Application::OpenAbout() {
 void Application::AskPassword(GuardedWindow& target, PasswordAction action) {
     if (!m_passwordPrompt) {
         m_passwordPrompt = std::make_unique<PasswordPrompt>(
-            m_passwords, m_settings, [this] { EndProgram(); }, gAppTitle,
+            m_passwords, m_settings, [this] { EndProgram(); }, m_appTitle,
             m_productInfo.skinEnabled);
     }
     if (!m_passwordPrompt->Handle() && !m_passwordPrompt->Create()) {
@@ -188,10 +186,18 @@ void Application::MainWindowClosing() {
     }
 }
 
+void Application::MainWindowGone() {
+    if (BrowserShowing()) {
+        m_endWhenBrowserCloses = true;  // the browser window ends the program when it closes
+        return;
+    }
+    EndProgram();
+}
+
 void Application::OpenWebsite() {
     if (!m_browser) {
         m_browser = std::make_unique<BrowserWindow>(m_productInfo, [this] {
-            if (gEndWhenBrowserCloses) {
+            if (m_endWhenBrowserCloses) {
                 EndProgram();  // the main window went first: this was the last window
             }
         });

@@ -15,6 +15,7 @@
 #include "protect/password_prompt_win.h"
 #include "protect/password_store.h"
 #include "protect/user_settings_win.h"
+#include "shell/application_title.h"
 #include "shell/main_window_win.h"
 #include "shell/program_host.h"
 #include "shell/splash_window_win.h"
@@ -33,6 +34,7 @@ public:
     void OpenWebsite() override;
     bool BrowserShowing() const override;
     void MainWindowClosing() override;
+    void MainWindowGone() override;
     void EndProgram() override;
 
 private:
@@ -53,6 +55,9 @@ private:
     CngPasswordHasher m_hasher;
     PasswordStore m_passwords;
     MessageBoxPrompter m_prompter;
+    std::string m_appTitle = kDefaultAppTitle;  // changed by stealth mode
+    bool m_startInStealth = false;
+    bool m_endWhenBrowserCloses = false;  // the main window has gone; the browser is the last
 
     SplashWindow m_splash;
     std::unique_ptr<MainWindow> m_mainWindow;

@@ -289,6 +289,9 @@ void FolderListView::RemoveRows(const std::vector<std::size_t>& ascending) {
     const int focused = static_cast<int>(
         ::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
     m_rows.RemoveRows(ascending);
+    // A tip showing over the list may be of a row that has gone.
+    ::SendMessageW(m_tooltip, TTM_POP, 0, 0);
+    m_tipRow = -1;
     LVITEMW none{};
     none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),

@@ -14,7 +14,6 @@
 #include "protect/hotkeys.h"
 #include "protect/setting_rules.h"
 #include "protect/settings_keys.h"
-#include "shell/application_title.h"
 #include "shell/find_hidden_dialog_win.h"
 #include "shell/list_sort.h"
 #include "shell/main_layout.h"
@@ -22,7 +21,6 @@
 #include "shell/main_menu_win.h"
 #include "shell/main_shortcuts.h"
 #include "shell/main_window_ids.h"
-#include "shell/program_globals.h"
 #include "shell/window_geometry.h"
 #include "shell/window_geometry_win.h"
 #include "vault/list_file.h"
@@ -41,13 +39,15 @@ void StatusBarLine::SetText(const std::string& text) {
 MainWindow::MainWindow(ProductInfo& productInfo,
                        SettingsStore& settings,
                        ProgramHost& host,
-                       const std::wstring& programFolder)
+                       const std::wstring& programFolder,
+                       std::string& appTitle)
     : m_productInfo(productInfo),
       m_settings(settings),
       m_host(host),
       m_programFolder(programFolder),
       m_programFolderUtf8(Narrow(m_programFolder)),
-      m_stealth(m_prompter, gAppTitle) {}
+      m_appTitle(appTitle),
+      m_stealth(m_prompter, appTitle) {}
 
 MainWindow::~MainWindow() = default;
 
@@ -70,7 +70,8 @@ bool MainWindow::Build() {
     return true;
 }
 
-bool MainWindow::Create() {
+bool MainWindow::Create(bool startInStealth) {
+    m_startInStealth = startInStealth;
     if (!Handle() && !Build()) {
         m_prompter.Ask(
             m_productInfo.productName + " could not start:\r\n\r\nIts window could not be created.",
@@ -120,17 +121,17 @@ bool MainWindow::Load() {
     m_picker = std::make_unique<SystemFolderPicker>(Handle(), m_programFolder);
     m_commands = std::make_unique<FolderCommands>(
         CommandEnvironment{m_list, m_disk, m_prompter, *m_storage, m_codePage, m_statusLine,
-                           *m_picker, m_programFolderUtf8, gAppTitle,
+                           *m_picker, m_programFolderUtf8, m_appTitle,
                            &std::chrono::steady_clock::now, &m_pathRules, nullptr, &m_longCommand});
 
     // A start in stealth mode shows nothing: the backup of an emptied list is loaded without
     // asking, and what the user should know waits until the window is shown.
     Prompter* loadPrompter = &m_prompter;
-    if (gStartInStealth) {
+    if (m_startInStealth) {
         loadPrompter = &m_heldBack.emplace(PromptAnswer::Yes, m_productInfo.productName);
     }
     m_list.SetRedraw(false);
-    const Outcome loaded = LoadList(m_list, *m_storage, m_codePage, *loadPrompter, gAppTitle);
+    const Outcome loaded = LoadList(m_list, *m_storage, m_codePage, *loadPrompter, m_appTitle);
     m_list.SetRedraw(true);
     if (loaded.Failed()) {
         ReportListNotRead(loaded.Error());
@@ -187,13 +188,13 @@ void MainWindow::OnDiskChecked() {
 }
 
 void MainWindow::FinishLoad() {
-    if (m_settings.Read(settings::kShowHelp, settings::kOn) == settings::kOn && !gStartInStealth) {
+    if (m_settings.Read(settings::kShowHelp, settings::kOn) == settings::kOn && !m_startInStealth) {
         m_host.RunHelp(Handle());
         m_settings.Write(settings::kShowHelp, settings::kOff);
     }
     // The hotkeys come first so that stealth mode can check that its way back is there.
     m_stealth.RegisterHotkeys(Handle());
-    if (!gStartInStealth || !m_stealth.Enter(Handle(), m_productInfo.productName)) {
+    if (!m_startInStealth || !m_stealth.Enter(Handle(), m_productInfo.productName)) {
         ::ShowWindow(Handle(), m_startMaximised ? SW_SHOWMAXIMIZED : SW_SHOW);
         ::UpdateWindow(Handle());
         ::SetForegroundWindow(Handle());
@@ -283,11 +284,7 @@ void MainWindow::Unload() {
     m_diskCheck.Stop();
     m_host.MainWindowClosing();
     m_stealth.UnregisterHotkeys(Handle());
-    if (m_host.BrowserShowing()) {
-        gEndWhenBrowserCloses = true;  // the browser window ends the program when it closes
-        return;
-    }
-    m_host.EndProgram();
+    m_host.MainWindowGone();
 }
 
 // Also reached from the hotkeys and the password prompt, which may come while another command
@@ -319,7 +316,7 @@ void MainWindow::Layout() {
 }
 
 void MainWindow::OpenFindHidden() {
-    FindHiddenDialog dialog(*m_commands, m_list, &m_pathRules, m_prompter, gAppTitle,
+    FindHiddenDialog dialog(*m_commands, m_list, &m_pathRules, m_prompter, m_appTitle,
                             m_productInfo.skinEnabled, m_programFolder);
     dialog.Run(Handle());
 }

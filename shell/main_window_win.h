@@ -43,10 +43,12 @@ private:
 class MainWindow final : public Window, public GuardedWindow {
 public:
     // `programFolder`: where the program and its list live.
+    // `appTitle`: the program's title as stealth mode leaves it, read at each use.
     MainWindow(ProductInfo& productInfo,
                SettingsStore& settings,
                ProgramHost& host,
-               const std::wstring& programFolder);
+               const std::wstring& programFolder,
+               std::string& appTitle);
     ~MainWindow() override;
 
     // Creates the window and its controls, hidden and empty: work that can be done while the
@@ -55,7 +57,7 @@ public:
     // Builds the window unless that is done, then runs its load up to the caption and the list.
     // False when the program should end (the window could not be built or the folder list could
     // not be read); the user has been told why.
-    bool Create();
+    bool Create(bool startInStealth);
     // The rest of the load: the first-run help, then the window shown (or stealth mode).
     void FinishLoad();
 
@@ -103,6 +105,8 @@ private:
     ProgramHost& m_host;
     std::wstring m_programFolder;
     std::string m_programFolderUtf8;
+    std::string& m_appTitle;
+    bool m_startInStealth = false;  // nothing shows until CTRL+SHIFT+ALT+M
 
     MainControls m_controls;
     FolderListView m_list;

@@ -34,6 +34,9 @@ public:
     virtual bool BrowserShowing() const = 0;
     // The main window is closing: the other windows close.
     virtual void MainWindowClosing() = 0;
+    // The main window has gone: the program ends, or, while the browser window shows, ends
+    // when that closes.
+    virtual void MainWindowGone() = 0;
     // Stops the skin engine, closes the browser window and ends the program.
     virtual void EndProgram() = 0;
 };

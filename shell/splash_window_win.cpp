@@ -7,7 +7,6 @@
 #include "present/artwork_win.h"
 #include "present/skin_engine_win.h"
 #include "present/skin_form_win.h"
-#include "shell/program_globals.h"
 
 namespace {
 
@@ -47,7 +46,6 @@ bool SplashWindow::Create(const ProductInfo& productInfo) {
 }
 
 void SplashWindow::ResumeStart() {
-    gEndWhenBrowserCloses = false;
     if (m_productInfo->skinEnabled) {
         SkinForm(Handle());
         StartSkinEngine(m_skin);

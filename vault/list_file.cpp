@@ -4,7 +4,7 @@
 #include <set>
 #include <utility>
 
-#include "vault/text_codec.h"
+#include "platform/text_codec.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <random>
 
+#include "platform/text_codec.h"
 #include "tests/e2e/main_window_fixture.h"
-#include "vault/text_codec.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include "platform/twips.h"
 #include "present/about_window_win.h"
 #include "present/product_info_win.h"
+#include "resources/resource_ids.h"
 #include "tests/win/window_test_support.h"
 
 namespace {
@@ -42,4 +43,23 @@ TEST(AboutWindow, MovedToAScreenOfAnotherDpiFontsAndPlacesFollowOnce) {
     ::GetWindowRect(window, &rect);
     EXPECT_EQ(rect.right - rect.left, suggested.right - suggested.left);
     ::DestroyWindow(window);
+}
+
+TEST(AboutWindow, WearsTheProgramsIconForAltTabAndTheTaskbar) {
+    ProductInfo info = LoadProductInfo();
+    info.skinEnabled = false;
+    AboutWindow about(info);
+    ASSERT_TRUE(about.Create(nullptr));
+    // Shared icons of one resource and one size are one handle: the class took the program's.
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    const auto programIcon = [&](int width, int height) {
+        return reinterpret_cast<ULONG_PTR>(::LoadImageW(instance, MAKEINTRESOURCEW(IDI_MURKWELL),
+                                                        IMAGE_ICON, ::GetSystemMetrics(width),
+                                                        ::GetSystemMetrics(height), LR_SHARED));
+    };
+    const ULONG_PTR bigIcon = ::GetClassLongPtrW(about.Handle(), GCLP_HICON);
+    const ULONG_PTR smallIcon = ::GetClassLongPtrW(about.Handle(), GCLP_HICONSM);
+    EXPECT_NE(bigIcon, 0u);
+    EXPECT_EQ(bigIcon, programIcon(SM_CXICON, SM_CYICON));
+    EXPECT_EQ(smallIcon, programIcon(SM_CXSMICON, SM_CYSMICON));
 }

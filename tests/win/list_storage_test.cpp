@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text_codec.h"
 #include "platform/text_win.h"
 #include "platform/unique_resource_win.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/vector_folder_list.h"
 #include "tests/win/test_folder.h"
 #include "vault/list_file.h"
-#include "vault/text_codec.h"
 
 namespace {
 

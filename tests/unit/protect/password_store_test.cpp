@@ -4,9 +4,9 @@
 
 #include <stdexcept>
 
+#include "platform/text_codec.h"
 #include "tests/support/latin1_code_page.h"
 #include "tests/support/memory_settings.h"
-#include "vault/text_codec.h"
 
 namespace {
 

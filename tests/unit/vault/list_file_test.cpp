@@ -4,12 +4,12 @@
 
 #include <random>
 
+#include "platform/text_codec.h"
 #include "tests/support/latin1_code_page.h"
 #include "tests/support/memory_storage.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/vector_folder_list.h"
 #include "tests/support/vector_folder_rows.h"
-#include "vault/text_codec.h"
 
 namespace {
 

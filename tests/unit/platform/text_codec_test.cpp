@@ -1,4 +1,4 @@
-#include "vault/text_codec.h"
+#include "platform/text_codec.h"
 
 #include <gtest/gtest.h>
 

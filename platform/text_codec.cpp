@@ -1,4 +1,4 @@
-#include "vault/text_codec.h"
+#include "platform/text_codec.h"
 
 void ToggleHighBitInPlace(std::string& bytes, std::size_t from) {
     // A plain loop over unsigned bytes: compilers vectorise it, which the benchmarks rely on.

@@ -1,3 +1,0 @@
-#include "shell/application_title.h"
-
-std::string gAppTitle = "Murkwell Demo";

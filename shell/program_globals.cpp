@@ -1,4 +1,0 @@
-#include "shell/program_globals.h"
-
-bool gStartInStealth = false;
-bool gEndWhenBrowserCloses = false;
