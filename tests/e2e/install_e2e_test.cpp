@@ -339,6 +339,25 @@ TEST_F(InstallTest, SilentUninstallShowsEveryHiddenFolderBeforeRemovingTheProgra
     EXPECT_FALSE(FileThere(folder));  // the list went with the program: nothing was left hidden
 }
 
+// A list emptied (by a damaged save, or by hand) beside a backup that still lists hidden
+// folders: the uninstaller counts the backup's and shows them, and never deletes a list that
+// names a folder still hidden.
+TEST_F(InstallTest, UninstallWithAnEmptyListShowsWhatItsBackupListsHidden) {
+    const std::wstring folder = chosen.PathOf(L"Murkwell");
+    ASSERT_EQ(Install(folder), 0);
+    MakeHiddenFolder(L"Tax");
+    MakeHiddenFolder(L"Photos");
+    WriteList(folder + L"\\data.bak",
+              {{folders.Utf8PathOf(L"Tax"), "Hidden"}, {folders.Utf8PathOf(L"Photos"), "Hidden"}});
+    WriteList(folder + L"\\data.dat", {});
+
+    ASSERT_TRUE(Uninstall(folder));
+
+    EXPECT_TRUE(ShownAgain(L"Tax"));
+    EXPECT_TRUE(ShownAgain(L"Photos"));
+    EXPECT_FALSE(FileThere(folder));  // removed only once nothing it listed was still hidden
+}
+
 TEST_F(InstallTest, UninstallKeepsTheListWhenAFolderCannotBeShown) {
     const std::wstring folder = chosen.PathOf(L"Murkwell");
     ASSERT_EQ(Install(folder), 0);
