@@ -17,3 +17,19 @@ public:
                              PromptButtons buttons,
                              PromptIcon icon) = 0;
 };
+
+// The answer a box gets when no one is there to answer it: OK to a message, and the button that
+// refuses to anything that asks.
+inline PromptAnswer UnansweredAnswer(PromptButtons buttons) {
+    switch (buttons) {
+        case PromptButtons::Ok:
+            return PromptAnswer::Ok;
+        case PromptButtons::OkCancel:
+            return PromptAnswer::Cancel;
+        case PromptButtons::AbortRetryIgnore:
+            return PromptAnswer::Abort;
+        case PromptButtons::YesNo:
+            return PromptAnswer::No;
+    }
+    return PromptAnswer::Cancel;
+}

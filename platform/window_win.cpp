@@ -9,29 +9,30 @@
 
 namespace {
 
+struct FirstIcon {
+    bool found = false;
+    WORD number = 0;    // a numbered resource
+    std::wstring name;  // or a named one
+};
+
+BOOL CALLBACK TakeFirstIcon(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) {
+    auto& first = *reinterpret_cast<FirstIcon*>(param);
+    first.found = true;
+    if (IS_INTRESOURCE(name)) {
+        first.number = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name));
+    } else {
+        first.name = name;
+    }
+    return FALSE;  // the first is the one
+}
+
 // The program's icon: the first icon group in the executable, the one Explorer shows for it.
 // Null when it carries none.
 LPCWSTR ProgramIcon(HINSTANCE instance) {
-    struct First {
-        bool found = false;
-        WORD number = 0;    // a numbered resource
-        std::wstring name;  // or a named one
-    };
-    static const First first = [instance] {
-        First found;
-        ::EnumResourceNamesW(
-            instance, RT_GROUP_ICON,
-            [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) -> BOOL {
-                auto& result = *reinterpret_cast<First*>(param);
-                result.found = true;
-                if (IS_INTRESOURCE(name)) {
-                    result.number = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name));
-                } else {
-                    result.name = name;
-                }
-                return FALSE;  // the first is the one
-            },
-            reinterpret_cast<LONG_PTR>(&found));
+    static const FirstIcon first = [instance] {
+        FirstIcon found;
+        ::EnumResourceNamesW(instance, RT_GROUP_ICON, TakeFirstIcon,
+                             reinterpret_cast<LONG_PTR>(&found));
         return found;
     }();
     if (!first.found) {

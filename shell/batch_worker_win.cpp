@@ -5,21 +5,6 @@ namespace {
 // How often the window's thread fetches the steps' outcomes while they run.
 constexpr UINT kFetchEveryMs = 50;
 
-// What a question gets when the steps are stopped before the user answers it.
-PromptAnswer AnswerWhenStopped(PromptButtons buttons) {
-    switch (buttons) {
-        case PromptButtons::Ok:
-            return PromptAnswer::Ok;
-        case PromptButtons::OkCancel:
-            return PromptAnswer::Cancel;
-        case PromptButtons::AbortRetryIgnore:
-            return PromptAnswer::Abort;
-        case PromptButtons::YesNo:
-            return PromptAnswer::No;
-    }
-    return PromptAnswer::Cancel;
-}
-
 }  // namespace
 
 // The steps' prompter: each question goes to the window's thread and waits for its answer.
@@ -111,14 +96,14 @@ PromptAnswer BatchWorker::AskFromWorker(const std::string& text,
     question->icon = icon;
     std::unique_lock lock(m_mutex);
     if (m_stop) {
-        return AnswerWhenStopped(buttons);
+        return UnansweredAnswer(buttons);
     }
     m_question = question;
     m_questionTaken = false;
     PostNews();
     m_answered.wait(lock, [&] { return question->answered || m_stop; });
     m_question.reset();
-    return question->answered ? question->answer : AnswerWhenStopped(buttons);
+    return question->answered ? question->answer : UnansweredAnswer(buttons);
 }
 
 void BatchWorker::OnMessage() {

@@ -29,17 +29,7 @@ public:
                      PromptButtons buttons,
                      PromptIcon) override {
         m_errors.WriteLine(Widen(title + ": " + text));
-        switch (buttons) {
-            case PromptButtons::Ok:
-                return PromptAnswer::Ok;
-            case PromptButtons::OkCancel:
-                return PromptAnswer::Cancel;
-            case PromptButtons::AbortRetryIgnore:
-                return PromptAnswer::Abort;
-            case PromptButtons::YesNo:
-                return PromptAnswer::No;
-        }
-        return PromptAnswer::Cancel;
+        return UnansweredAnswer(buttons);
     }
 
 private:
