@@ -51,7 +51,7 @@ std::vector<HWND> ControlsOf(HWND window) {
     return controls;
 }
 
-std::string ControlTypeName(HWND control) {
+ControlKind KindOfControl(HWND control) {
     const std::wstring name = WindowClassOf(control);
     const LONG style = ::GetWindowLongW(control, GWL_STYLE);
     if (::lstrcmpiW(name.c_str(), WC_BUTTONW) == 0) {
@@ -60,14 +60,14 @@ std::string ControlTypeName(HWND control) {
             case BS_AUTOCHECKBOX:
             case BS_3STATE:
             case BS_AUTO3STATE:
-                return "CheckBox";
+                return ControlKind::CheckBox;
             case BS_RADIOBUTTON:
             case BS_AUTORADIOBUTTON:
-                return "OptionButton";
+                return ControlKind::OptionButton;
             case BS_GROUPBOX:
-                return "Frame";
+                return ControlKind::Frame;
             default:
-                return "CommandButton";
+                return ControlKind::CommandButton;
         }
     }
     if (::lstrcmpiW(name.c_str(), WC_STATICW) == 0) {
@@ -75,34 +75,34 @@ std::string ControlTypeName(HWND control) {
             case SS_OWNERDRAW:
             case SS_BITMAP:
             case SS_ENHMETAFILE:
-                return "PictureBox";
+                return ControlKind::PictureBox;
             case SS_ICON:
-                return "Image";
+                return ControlKind::Image;
             default:
-                return "Label";
+                return ControlKind::Label;
         }
     }
     struct Known {
         const wchar_t* className;
-        const char* typeName;
+        ControlKind kind;
     };
     static constexpr Known kKnown[] = {
-        {WC_EDITW, "TextBox"},
-        {WC_COMBOBOXW, "ComboBox"},
-        {WC_LISTBOXW, "ListBox"},
-        {WC_LISTVIEWW, "ListView"},
-        {STATUSCLASSNAMEW, "StatusBar"},
-        {kSkinLabelClass, "SkinLabel"},
-        {kPictureBoxClass, "PictureBox"},
-        {L"AtlAxWin", "WebBrowser"},
-        {L"AtlAxWin100", "WebBrowser"},
+        {WC_EDITW, ControlKind::TextBox},
+        {WC_COMBOBOXW, ControlKind::ComboBox},
+        {WC_LISTBOXW, ControlKind::ListBox},
+        {WC_LISTVIEWW, ControlKind::ListView},
+        {STATUSCLASSNAMEW, ControlKind::StatusBar},
+        {kSkinLabelClass, ControlKind::SkinLabel},
+        {kPictureBoxClass, ControlKind::PictureBox},
+        {L"AtlAxWin", ControlKind::WebBrowser},
+        {L"AtlAxWin100", ControlKind::WebBrowser},
     };
     for (const auto& known : kKnown) {
         if (::lstrcmpiW(name.c_str(), known.className) == 0) {
-            return known.typeName;
+            return known.kind;
         }
     }
-    return Narrow(name);
+    return ControlKind::Other;
 }
 
 std::optional<COLORREF> ControlBackColor(HWND control) {
@@ -119,15 +119,15 @@ void ColorControls(HWND window,
                    std::uint32_t panelColour) {
     const SkinColours colours{backColour, textColour, panelColour};
     for (const HWND control : ControlsOf(window)) {
-        const std::string typeName = ControlTypeName(control);
-        const ControlColours set = ColoursForControl(typeName, colours);
+        const ControlKind kind = KindOfControl(control);
+        const ControlColours set = ColoursForControl(kind, colours);
         if (set.backColor) {
             SetColourProperty(control, kBackColorProperty, *set.backColor);
         }
         if (set.foreColor) {
             SetColourProperty(control, kForeColorProperty, *set.foreColor);
         }
-        if (typeName == "ListView") {
+        if (kind == ControlKind::ListView) {
             // The list view draws its own rows: it takes the colours directly.
             ListView_SetBkColor(control, *set.backColor);
             ListView_SetTextBkColor(control, *set.backColor);

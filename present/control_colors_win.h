@@ -9,12 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "present/skin_rules.h"
+
 // The window's class name.
 std::wstring WindowClassOf(HWND window);
 
-// The kind of control, by the names the skin's rules use ("CommandButton", "TextBox", "Label",
-// "PictureBox" ...). Unknown kinds give their window class name.
-std::string ControlTypeName(HWND control);
+// The kind of control as the skin's rules know it; Other for any they do not.
+ControlKind KindOfControl(HWND control);
 
 // The colours ColorControls gave a control; nothing where it gave none.
 std::optional<COLORREF> ControlBackColor(HWND control);

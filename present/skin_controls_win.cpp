@@ -352,16 +352,19 @@ void AttachSkinControl(HWND control, const Skin& skin) {
     if (HasSkinLook(control)) {
         return;
     }
-    const std::string type = ControlTypeName(control);
     Kind kind;
-    if (type == "CommandButton") {
-        kind = Kind::PushButton;
-    } else if (type == "CheckBox") {
-        kind = Kind::CheckBox;
-    } else if (type == "Frame") {
-        kind = Kind::GroupBox;
-    } else {
-        return;
+    switch (KindOfControl(control)) {
+        case ControlKind::CommandButton:
+            kind = Kind::PushButton;
+            break;
+        case ControlKind::CheckBox:
+            kind = Kind::CheckBox;
+            break;
+        case ControlKind::Frame:
+            kind = Kind::GroupBox;
+            break;
+        default:
+            return;
     }
     tControls.Adopt(control, std::make_unique<ControlState>(ControlState{&skin, kind}));
     ::SetPropW(control, kLookProperty, reinterpret_cast<HANDLE>(1));

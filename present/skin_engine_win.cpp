@@ -24,7 +24,7 @@ constexpr int kMessageBoxTextId = 0xFFFF;
 
 bool IsMessageBox(HWND dialog) {
     const HWND text = ::GetDlgItem(dialog, kMessageBoxTextId);
-    return text && ControlTypeName(text) == "Label";
+    return text && KindOfControl(text) == ControlKind::Label;
 }
 
 LRESULT CALLBACK DialogWatchProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);

@@ -55,13 +55,11 @@ void ReplaceLabels(HWND window) {
         return;
     }
     const std::vector<HWND> controls = ControlsOf(window);
-    std::vector<std::string> typeNames;  // kept alive for the descriptions below
-    typeNames.reserve(controls.size());
     std::vector<ControlOnWindow> described;
+    described.reserve(controls.size());
     for (const HWND control : controls) {
-        typeNames.push_back(ControlTypeName(control));
         described.push_back(
-            {typeNames.back(), reinterpret_cast<std::uintptr_t>(::GetParent(control))});
+            {KindOfControl(control), reinterpret_cast<std::uintptr_t>(::GetParent(control))});
     }
     int nextId = HighestSkinLabelId(controls) + 1;
     for (const std::size_t index :

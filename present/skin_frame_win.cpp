@@ -478,8 +478,8 @@ HBRUSH ControlBrush(const FrameState& state, UINT message, HDC dc, HWND control)
     }
     ::SetBkMode(dc, TRANSPARENT);
     ::SetBkColor(dc, colours.face);
-    ::SetTextColor(dc,
-                   ControlTypeName(control) == "SkinLabel" ? colours.skinLabelText : colours.text);
+    ::SetTextColor(dc, KindOfControl(control) == ControlKind::SkinLabel ? colours.skinLabelText
+                                                                        : colours.text);
     return state.skin->Brush(colours.face);
 }
 

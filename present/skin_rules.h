@@ -1,5 +1,5 @@
 #pragma once
-// What the skin does to a window's controls, by the control's type name: which colours a control
+// What the skin does to a window's controls, by the control's kind: which colours a control
 // takes, which labels get a skin label over them. Plain rules, no window involved.
 
 #include <cstddef>
@@ -7,6 +7,31 @@
 #include <optional>
 #include <string_view>
 #include <vector>
+
+// The kinds of control the skin's rules tell apart.
+enum class ControlKind {
+    CommandButton,
+    CheckBox,
+    OptionButton,
+    Frame,
+    Label,
+    Image,
+    PictureBox,
+    TextBox,
+    ComboBox,
+    FileListBox,
+    DirListBox,
+    DriveListBox,
+    ListBox,
+    ListView,
+    StatusBar,
+    SkinLabel,
+    WebBrowser,
+    Other,
+};
+
+// The kind's name as the skin's rules spell it ("CommandButton", "Frame" ...), for messages.
+std::string_view ControlKindName(ControlKind kind);
 
 // The skin's three colours, as 0x00BBGGRR values.
 struct SkinColours {
@@ -26,11 +51,11 @@ struct ControlColours {
 // ColorControls' rule for one control: buttons take the back colour only (their text colour is
 // never touched), list-like controls both colours, picture boxes the panel colour, and every
 // other kind nothing.
-ControlColours ColoursForControl(std::string_view typeName, const SkinColours& colours);
+ControlColours ColoursForControl(ControlKind kind, const SkinColours& colours);
 
 // One control of a window as the label replacement sees it.
 struct ControlOnWindow {
-    std::string_view typeName;
+    ControlKind kind = ControlKind::Other;
     std::uintptr_t container = 0;  // what holds the control
 };
 

@@ -31,9 +31,9 @@ TEST(SkinOff, WindowsKeepTheStandardLookAndNoEngineIsMade) {
     int skinLabels = 0;
     for (HWND child = ::GetWindow(window, GW_CHILD); child;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
-        const std::string type = ControlTypeName(child);
-        plainLabels += type == "Label";
-        skinLabels += type == "SkinLabel";
+        const ControlKind kind = KindOfControl(child);
+        plainLabels += kind == ControlKind::Label;
+        skinLabels += kind == ControlKind::SkinLabel;
         EXPECT_FALSE(ControlBackColor(child).has_value());
         EXPECT_FALSE(HasSkinLook(child));
     }

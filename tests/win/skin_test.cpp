@@ -60,7 +60,7 @@ std::vector<HWND> SkinLabelsOf(HWND window) {
     std::vector<HWND> labels;
     for (HWND child = ::GetWindow(window, GW_CHILD); child;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (ControlTypeName(child) == "SkinLabel") {
+        if (KindOfControl(child) == ControlKind::SkinLabel) {
             labels.push_back(child);
         }
     }
@@ -99,7 +99,7 @@ TEST(Skin, ColorControlsSetsColoursByKindOfControl) {
         {frame, std::nullopt, std::nullopt},
     };
     for (const auto& e : expected) {
-        SCOPED_TRACE(ControlTypeName(e.control));
+        SCOPED_TRACE(std::string(ControlKindName(KindOfControl(e.control))));
         EXPECT_EQ(ControlBackColor(e.control), e.back);
         EXPECT_EQ(ControlForeColor(e.control), e.fore);
     }

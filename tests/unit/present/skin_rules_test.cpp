@@ -5,33 +5,33 @@
 TEST(SkinRules, ColoursEachKindOfControlByTheTable) {
     const SkinColours skin{0x00F0F0F0, 0x00303030, 0x00E0E8EA};
     struct Case {
-        const char* typeName;
+        ControlKind kind;
         ControlColours expected;
     };
     const Case cases[] = {
         // A button's text colour is never changed.
-        {"CommandButton", {skin.back, std::nullopt}},
-        {"TextBox", {skin.back, skin.text}},
-        {"ComboBox", {skin.back, skin.text}},
-        {"FileListBox", {skin.back, skin.text}},
-        {"DirListBox", {skin.back, skin.text}},
-        {"DriveListBox", {skin.back, skin.text}},
-        {"ListBox", {skin.back, skin.text}},
-        {"ListView", {skin.back, skin.text}},
-        {"PictureBox", {skin.panel, std::nullopt}},
-        {"Label", {}},
-        {"SkinLabel", {}},
-        {"CheckBox", {}},
-        {"Frame", {}},
-        {"StatusBar", {}},
-        {"WebBrowser", {}},
-        {"Timer", {}},
-        {"", {}},
-        {"listview", {}},  // type names are compared exactly
+        {ControlKind::CommandButton, {skin.back, std::nullopt}},
+        {ControlKind::TextBox, {skin.back, skin.text}},
+        {ControlKind::ComboBox, {skin.back, skin.text}},
+        {ControlKind::FileListBox, {skin.back, skin.text}},
+        {ControlKind::DirListBox, {skin.back, skin.text}},
+        {ControlKind::DriveListBox, {skin.back, skin.text}},
+        {ControlKind::ListBox, {skin.back, skin.text}},
+        {ControlKind::ListView, {skin.back, skin.text}},
+        {ControlKind::PictureBox, {skin.panel, std::nullopt}},
+        {ControlKind::Label, {}},
+        {ControlKind::SkinLabel, {}},
+        {ControlKind::CheckBox, {}},
+        {ControlKind::Frame, {}},
+        {ControlKind::StatusBar, {}},
+        {ControlKind::WebBrowser, {}},
+        {ControlKind::Image, {}},
+        {ControlKind::OptionButton, {}},
+        {ControlKind::Other, {}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.typeName);
-        EXPECT_EQ(ColoursForControl(c.typeName, skin), c.expected);
+        SCOPED_TRACE(std::string(ControlKindName(c.kind)));
+        EXPECT_EQ(ColoursForControl(c.kind, skin), c.expected);
     }
 }
 
@@ -45,23 +45,27 @@ TEST(SkinRules, ReplacesOnlyPlainLabelsBesideTheTemplate) {
     };
     const Case cases[] = {
         {"no labels at all, as on the main window",
-         {{"CommandButton", kWindow}, {"ListView", kWindow}, {"SkinLabel", kWindow}},
+         {{ControlKind::CommandButton, kWindow},
+          {ControlKind::ListView, kWindow},
+          {ControlKind::SkinLabel, kWindow}},
          kWindow,
          {}},
         {"four labels on the window, in window order",
-         {{"Label", kWindow},
-          {"SkinLabel", kWindow},
-          {"Label", kWindow},
-          {"PictureBox", kWindow},
-          {"Label", kWindow},
-          {"Label", kWindow}},
+         {{ControlKind::Label, kWindow},
+          {ControlKind::SkinLabel, kWindow},
+          {ControlKind::Label, kWindow},
+          {ControlKind::PictureBox, kWindow},
+          {ControlKind::Label, kWindow},
+          {ControlKind::Label, kWindow}},
          kWindow,
          {0, 2, 4, 5}},
         {"labels in another frame or picture box stay plain",
-         {{"Label", kFrame}, {"Label", kPicture}, {"Label", kWindow}},
+         {{ControlKind::Label, kFrame},
+          {ControlKind::Label, kPicture},
+          {ControlKind::Label, kWindow}},
          kFrame,
          {0}},
-        {"skin labels are never replaced", {{"SkinLabel", kFrame}}, kFrame, {}},
+        {"skin labels are never replaced", {{ControlKind::SkinLabel, kFrame}}, kFrame, {}},
         {"empty window", {}, kWindow, {}},
     };
     for (const auto& c : cases) {
