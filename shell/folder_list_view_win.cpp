@@ -276,10 +276,6 @@ void FolderListView::SetStatus(std::size_t index, const std::string& status) {
     RedrawRow(index);
 }
 
-void FolderListView::Remove(std::size_t index) {
-    RemoveRows({index});
-}
-
 void FolderListView::RemoveRows(const std::vector<std::size_t>& ascending) {
     if (ascending.empty()) {
         return;

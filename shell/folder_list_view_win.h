@@ -60,7 +60,6 @@ public:
     bool IsChecked(std::size_t index) const override { return m_rows.Row(index).checked; }
     void SetChecked(std::size_t index, bool checked) override;
     void SetStatus(std::size_t index, const std::string& status) override;
-    void Remove(std::size_t index) override;
     // All in one: the selection moves with the rows that stay, and the list repaints once.
     void RemoveRows(const std::vector<std::size_t>& ascending) override;
     void SetMissing(std::size_t index, bool missing) override;

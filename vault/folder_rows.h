@@ -15,14 +15,9 @@ public:
     virtual bool IsChecked(std::size_t index) const = 0;
     virtual void SetChecked(std::size_t index, bool checked) = 0;
     virtual void SetStatus(std::size_t index, const std::string& status) = 0;
-    // Lines of the list file kept before the entry pass to the next one (RemoveKeepingLines).
-    virtual void Remove(std::size_t index) = 0;
-    // Takes out the rows at `ascending` positions (each once) as Remove would, one by one.
-    virtual void RemoveRows(const std::vector<std::size_t>& ascending) {
-        for (auto row = ascending.rbegin(); row != ascending.rend(); ++row) {
-            Remove(*row);
-        }
-    }
+    // Takes out the rows at `ascending` positions (each once). Lines of the list file kept
+    // before a removed entry pass to the next one that stays (RemoveRowsKeepingLines).
+    virtual void RemoveRows(const std::vector<std::size_t>& ascending) = 0;
     virtual void SetMissing(std::size_t index, bool missing) = 0;
     virtual std::optional<std::size_t> Selected() const = 0;
 };

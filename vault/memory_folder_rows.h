@@ -26,7 +26,6 @@ public:
     void SetStatus(std::size_t index, const std::string& status) override {
         entries.at(index).status = status;
     }
-    void Remove(std::size_t index) override { RemoveKeepingLines(entries, keptTail, index); }
     void RemoveRows(const std::vector<std::size_t>& ascending) override {
         RemoveRowsKeepingLines(entries, keptTail, ascending);
     }

@@ -258,7 +258,7 @@ TEST_F(ListFileTest, DamagedLinesSurviveTwoSavesByteForByte) {
                                              Line("C:\\c|*|Visible|*|extra") + Line("tail junk"));
 
     // Removing the entry a kept line stood before hands the line on to the next one.
-    rows.Remove(0);
+    rows.RemoveRows({0});
     rows.Append({"C:\\new", "Visible", false});
     EXPECT_TRUE(SaveList(rows, storage, codePage, prompter));
     EXPECT_EQ(storage.files["data.dat"], Line("C:\\b|\xAA|Hidden") +
