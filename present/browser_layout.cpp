@@ -1,5 +1,6 @@
 #include "present/browser_layout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -15,5 +16,14 @@ BrowserLayout LayoutBrowser(const BrowserLayoutInput& input) {
     layout.webViewWidth = std::abs(layout.frameWidth - input.webViewLeft - 100);
     layout.webViewHeight =
         std::abs(layout.frameHeight - input.webViewTop - 800 - input.statusBarHeight);
+    // The rules above count the caption and borders into the frame's height, so its lower edge
+    // would lie under the status bar (by a lot when maximised): it stops above it, and the web
+    // view stays inside it.
+    constexpr int kWebViewMarginBelow = 100;
+    layout.frameHeight =
+        std::min(layout.frameHeight, std::max(0, input.clientHeight - input.statusBarHeight));
+    layout.webViewHeight =
+        std::max(0, std::min(layout.webViewHeight,
+                             layout.frameHeight - input.webViewTop - kWebViewMarginBelow));
     return layout;
 }

@@ -6,6 +6,7 @@
 struct BrowserLayoutInput {
     int windowWidth = 0;
     int windowHeight = 0;
+    int clientHeight = 0;  // inside the frame and caption
     int statusBarHeight = 0;
     int addressLeft = 0;    // the address box
     int goButtonWidth = 0;  // Command3

@@ -208,6 +208,9 @@ void BrowserWindow::LayoutBrowser() {
     BrowserLayoutInput input;
     input.windowWidth = window.width;
     input.windowHeight = window.height;
+    RECT client{};
+    ::GetClientRect(hwnd, &client);
+    input.clientHeight = PixelsToTwips(client.bottom, dpi);
     input.statusBarHeight = OuterSizeInTwips(m_statusBar, dpi).height;
     input.addressLeft = kAddress.left;
     input.goButtonWidth = kButtons[0].place.width;

@@ -62,6 +62,7 @@ void FindHiddenDialog::OnInit() {
         column.cx = columns[i].second;
         ListView_InsertColumn(m_found, i, &column);
     }
+    FillLastColumn();
     ::SetDlgItemTextW(Handle(), IDC_TXT_LOOK_IN, kAllFixedDrives);
     ::SetDlgItemTextW(Handle(), IDC_LBL_SCAN_PROGRESS, L"Choose where to look, then click Scan.");
     if (m_skinned) {
@@ -126,7 +127,14 @@ void FindHiddenDialog::TakeFound() {
         m_rows.push_back({std::move(realPath), onDisk});
         ++m_tally.found;
     }
+    FillLastColumn();  // a scroll bar may have come
     ::SendMessageW(m_found, WM_SETREDRAW, TRUE, 0);
+}
+
+// The last column reaches the list's right edge, scroll bar or not: the header shows no empty
+// third item beside it.
+void FindHiddenDialog::FillLastColumn() {
+    ListView_SetColumnWidth(m_found, 1, LVSCW_AUTOSIZE_USEHEADER);
 }
 
 void FindHiddenDialog::ShowProgress(ScanStage stage) {

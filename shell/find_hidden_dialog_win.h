@@ -39,6 +39,7 @@ private:
     void OnCommand(int id);
     void Browse();
     void StartScan();
+    void FillLastColumn();
     void TakeFound();
     void ShowProgress(ScanStage stage);
     void OnScanEnded(bool finished);

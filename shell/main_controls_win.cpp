@@ -89,6 +89,9 @@ MainLayout MainControls::Place(HWND window, bool bannerEnabled, int dpi) {
     MainLayoutInput input;
     input.windowWidth = outer.width;
     input.windowHeight = outer.height;
+    RECT client{};
+    ::GetClientRect(window, &client);
+    input.clientHeight = PixelsToTwips(client.bottom, dpi);
     input.buttonBarHeight = kButtonBarHeightTwips;
     input.statusBarHeight = OuterSizeInTwips(m_statusBar, dpi).height;
     input.bannerEnabled = bannerEnabled;

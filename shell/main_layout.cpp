@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace {
+
+constexpr int kListGapAboveStatus = 60;
+
+}  // namespace
+
 MainLayout ComputeMainLayout(const MainLayoutInput& input) {
     MainLayout layout;
     layout.listLeft = 60;
@@ -17,6 +23,11 @@ MainLayout ComputeMainLayout(const MainLayoutInput& input) {
     layout.listWidth = std::abs(input.windowWidth - 240);
     layout.listHeight = std::abs(input.windowHeight - input.buttonBarHeight -
                                  input.statusBarHeight - 900 - bannerShare);
+    // The rule above guesses the frame from a plain caption and menu bar; a taller frame (the
+    // skin's, a large caption font) would run the list's last row under the status bar.
+    const int roomAboveStatus =
+        input.clientHeight - input.statusBarHeight - kListGapAboveStatus - layout.listTop;
+    layout.listHeight = std::max(0, std::min(layout.listHeight, roomAboveStatus));
     layout.websiteButtonWidth = std::abs(input.windowWidth - input.websiteButtonLeft - 180);
     layout.folderColumnWidth = layout.listWidth - 1500;
     layout.statusColumnWidth = 1440;

@@ -4,6 +4,7 @@
 struct MainLayoutInput {
     int windowWidth = 0;  // outer size of the window
     int windowHeight = 0;
+    int clientHeight = 0;  // inside the frame, caption and menu bar, whatever draws them
     int buttonBarHeight = 0;
     int statusBarHeight = 0;
     bool bannerEnabled = false;

@@ -39,8 +39,10 @@ bool SplashWindow::Create(const ProductInfo& productInfo) {
         return false;
     }
     if (productInfo.skinEnabled) {
-        // Ready before any window loads, the password prompt of a guarded start included.
+        // Ready before any window loads, the password prompt of a guarded start included, and
+        // so are its message boxes.
         gSkin = &m_skin;
+        StartSkinEngine(m_skin);
     }
     return true;
 }
@@ -48,7 +50,6 @@ bool SplashWindow::Create(const ProductInfo& productInfo) {
 void SplashWindow::ResumeStart() {
     if (m_productInfo->skinEnabled) {
         SkinForm(Handle());
-        StartSkinEngine(m_skin);
     }
     m_pauseStart = Microseconds();
     ::SetTimer(Handle(), kPauseTimer, kPauseTickMs, nullptr);

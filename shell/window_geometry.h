@@ -1,7 +1,7 @@
 #pragma once
 // The main window's size, place and maximised state as the user left them, kept as one
-// per-user setting: "left,top,right,bottom,maximised" in pixels (the normal, not maximised,
-// rectangle).
+// per-user setting: "left,top,right,bottom,maximised,dpi" in pixels at that DPI (the normal, not
+// maximised, rectangle). Settings kept before the DPI was have five numbers.
 
 #include <optional>
 #include <string>
@@ -15,13 +15,18 @@ struct WindowGeometry {
     int right = 0;
     int bottom = 0;
     bool maximised = false;
+    int dpi = 0;  // what the pixels were counted at; 0 when not known
 
     friend bool operator==(const WindowGeometry&, const WindowGeometry&) = default;
 };
 
+// The same place in pixels at `dpi`: the window keeps its size in inches when the DPI has changed
+// since it was saved. Unchanged when the saving DPI is not known.
+WindowGeometry GeometryAtDpi(const WindowGeometry& saved, int dpi);
+
 std::string FormatWindowGeometry(const WindowGeometry& geometry);
-// Nothing for text that is not five whole numbers, or a rectangle with no area: the window
-// then opens at its design size.
+// Nothing for text that is not five or six whole numbers, a rectangle with no area or a DPI
+// no screen has: the window then opens at its design size.
 std::optional<WindowGeometry> ParseWindowGeometry(std::string_view text);
 
 // The main window is never made smaller than this client area (twips): every button whole.

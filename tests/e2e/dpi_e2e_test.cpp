@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <map>
+#include <regex>
 #include <string>
 
 #include "tests/e2e/main_window_fixture.h"
@@ -91,6 +92,10 @@ TEST_F(DpiTest, TextScalesOnceAndStaysWholeAtEveryDpi) {
         EXPECT_LE(frame.right, work.right);
         EXPECT_LE(frame.bottom, work.bottom);
 
+        const RECT listRect = WindowRectOf(list);
+        const RECT statusRect = WindowRectOf(statusBar);
+        EXPECT_LE(listRect.bottom, statusRect.top) << "the list runs under the status bar";
+
         const RECT path = CellRectOnScreen(list, 0, 0);
         Measure("list path", path, path);
         const RECT word = CellRectOnScreen(list, 0, 1);
@@ -156,4 +161,67 @@ TEST_F(DpiTest, TextScalesOnceAndStaysWholeAtEveryDpi) {
         heights.clear();
         whole.clear();
     }
+}
+
+TEST_F(DpiTest, TheProgressCancelButtonLiesInsideTheStatusBarAtEveryDpi) {
+    constexpr int kFolders = 3000;
+    PrepareManyFolders(kFolders);
+    const std::wregex progress(L"[0-9]+ of [0-9]+");
+    for (const int dpi : kDpis) {
+        SCOPED_TRACE("at " + std::to_string(dpi) + " DPI");
+        SetSystemDpi(dpi);
+        Start();
+        ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }));
+        // Stopped soon after it starts, so the next DPI has thousands left to hide.
+        Menu(IDM_ACTION_ITEM + 4);  // Hide All Folders
+        const HWND cancel = ChildById(window, IDC_CMD_CANCEL_BATCH);
+        ASSERT_TRUE(WaitUntil([&] {
+            return std::regex_match(ReadStatusText(statusBar), progress) &&
+                   ::IsWindowVisible(cancel);
+        })) << "status: "
+            << Narrow(ReadStatusText(statusBar));
+        const RECT button = WindowRectOf(cancel);
+        const RECT bar = WindowRectOf(statusBar);
+        EXPECT_GE(button.top, bar.top);
+        EXPECT_LE(button.bottom, bar.bottom);
+        EXPECT_LE(button.right, bar.right);
+        // Its caption is drawn whole inside it.
+        const InkBox ink = InkIn(Inset(button, ::MulDiv(3, dpi, 96)));
+        EXPECT_TRUE(ink.found);
+        EXPECT_TRUE(ink.InsideWithMargin(button));
+        ::PostMessageW(cancel, BM_CLICK, 0, 0);
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(cancel); }));
+        ::PostMessageW(window, WM_CLOSE, 0, 0);
+        ASSERT_EQ(program->WaitForExit(), 0);
+        window = nullptr;
+    }
+}
+
+TEST_F(DpiTest, APlacementSavedAtOneDpiRestoresTheSameSizeInInchesAtAnother) {
+    PrepareList({});
+    SetSystemDpi(96);
+    Start();
+    ::SetWindowPos(window, nullptr, 40, 30, 700, 500, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::Sleep(200);
+    const RECT websiteAt96 = WindowRectOf(ChildById(window, IDC_CMD_WEBSITE));
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
+    ASSERT_EQ(program->WaitForExit(), 0);
+    window = nullptr;
+
+    SetSystemDpi(144);
+    Start(true);
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(window) != FALSE; }));
+    const RECT frame = WindowRectOf(window);
+    EXPECT_NEAR(frame.left, 60, 1);
+    EXPECT_NEAR(frame.top, 45, 1);
+    EXPECT_NEAR(frame.right - frame.left, 1050, 2);
+    EXPECT_NEAR(frame.bottom - frame.top, 750, 2);
+    // Every button of the bar whole: the web site's, the last, keeps the width the window at
+    // 96 DPI gave it, in inches.
+    const RECT last = WindowRectOf(ChildById(window, IDC_CMD_WEBSITE));
+    RECT client{};
+    ::GetClientRect(window, &client);
+    ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    EXPECT_LE(last.right, client.right);
+    EXPECT_NEAR(last.right - last.left, (websiteAt96.right - websiteAt96.left) * 3 / 2, 3);
 }

@@ -1,6 +1,9 @@
 // Finding hidden folders again without the list: File > Find Hidden Folders in the real
 // program, and Murkwell.exe /scan from a console.
 
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include "resources/resource_ids.h"
@@ -125,6 +128,12 @@ TEST_F(FindHiddenTest, FolderTwoLevelsDownIsFoundAndGoesBackOnTheListAsHidden) {
     EXPECT_EQ(ReadRows(found), (std::vector<RemoteRow>{{scratch.PathOf(L"Outer\\Inner\\Diary"),
                                                         L"DiaryHIDDEN123456", false}}));
     EXPECT_EQ(Progress(), L"Finished: 6 folders scanned, 1 found, 1 already in the list");
+    // Two columns that reach the list's right edge: the header has no empty item beside them.
+    RECT area{};
+    ::GetClientRect(found, &area);
+    EXPECT_EQ(::SendMessageW(found, LVM_GETCOLUMNWIDTH, 0, 0) +
+                  ::SendMessageW(found, LVM_GETCOLUMNWIDTH, 1, 0),
+              area.right);
     EXPECT_FALSE(::IsWindowEnabled(ChildById(dialog, IDC_CMD_ADD_FOUND)));
 
     SetRowChecked(found, 0, true);

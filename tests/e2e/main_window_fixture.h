@@ -53,11 +53,13 @@ protected:
         return entries;
     }
 
-    void Start() {
-        // Each test's window opens at the design size and its columns follow it, whatever the
-        // last test left.
-        ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Kestrelby\\Murkwell\\Settings",
-                             L"windowPlacement");
+    // `keepPlacement`: the window opens where the last run left it; otherwise each test's
+    // window opens at the design size and its columns follow it, whatever the last test left.
+    void Start(bool keepPlacement = false) {
+        if (!keepPlacement) {
+            ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Kestrelby\\Murkwell\\Settings",
+                                 L"windowPlacement");
+        }
         ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Kestrelby\\Murkwell\\Settings",
                              L"columnWidths");
         program = std::make_unique<ProgramRun>(programFolder);

@@ -40,6 +40,7 @@ TEST_F(StartupSettingsTest, PasswordAloneGuardsTheStart) {
         const SeenBox refusal = AnswerMessageBox(Pid(), IDOK, prompt.box);
         EXPECT_EQ(refusal.title, L"Murkwell Demo");
         EXPECT_EQ(refusal.text, L"That password was incorrect.  Please try again.");
+        EXPECT_TRUE(refusal.skinned) << "the refusal wears the skin, as every other box does";
         EXPECT_EQ(TextOf(::GetDlgItem(prompt.box, IDC_TXT_PASS)), L"");
     }
     EXPECT_EQ(WindowsOf(Pid()).main, nullptr);

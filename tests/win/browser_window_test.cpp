@@ -71,6 +71,10 @@ TEST_F(BrowserWindowTest, LoadOpensTheWebsiteMaximisedAndNotOnTop) {
     EXPECT_EQ(Address(), settled);
     const std::wstring name = m_browser.View().LocationName();
     EXPECT_EQ(TextOfWindow(m_window), name.empty() ? settled : name);
+    // Maximised, the frame and the web view inside it end above the status bar.
+    const RECT status = RectIn(m_browser.StatusBar(), m_window);
+    EXPECT_LE(ChildRect(IDC_BROWSER_FRAME).bottom, status.top);
+    EXPECT_LE(ChildRect(IDC_WEB_BROWSER).bottom, ChildRect(IDC_BROWSER_FRAME).bottom);
 }
 
 TEST_F(BrowserWindowTest, GoAndEnterNavigateToTheTypedAddress) {
@@ -213,11 +217,14 @@ TEST_F(BrowserWindowTest, LayoutFollowsTheWindowSize) {
         ::SetWindowPos(m_window, nullptr, 0, 0, TwipsToPixels(widthTwips, dpi),
                        TwipsToPixels(9000, dpi), SWP_NOMOVE | SWP_NOZORDER);
         RECT window{};
+        RECT client{};
         RECT status{};
         ::GetWindowRect(m_window, &window);
+        ::GetClientRect(m_window, &client);
         ::GetWindowRect(m_browser.StatusBar(), &status);
         BrowserLayoutInput input{PixelsToTwips(window.right - window.left, dpi),
                                  PixelsToTwips(window.bottom - window.top, dpi),
+                                 PixelsToTwips(client.bottom, dpi),
                                  PixelsToTwips(status.bottom - status.top, dpi),
                                  540,
                                  1080,

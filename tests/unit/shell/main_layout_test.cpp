@@ -6,7 +6,7 @@ namespace {
 
 // The window's first size: client 9900 x 7530 twips inside a frame, caption and menu bar.
 MainLayoutInput DesignInput(bool banner) {
-    return {9900 + 120, 7530 + 690, 975, 315, banner, 945, 6000};
+    return {9900 + 120, 7530 + 690, 7530, 975, 315, banner, 945, 6000};
 }
 
 }  // namespace
@@ -24,8 +24,13 @@ TEST(MainLayout, FollowsTheResizeRules) {
         {"design size with banner", DesignInput(true), {60, 2040, 9780, 5025, 3840, 8280, 1440}},
         // Negative results become their absolute values; the column width is not one of them.
         {"tiny window",
-         {100, 500, 975, 315, false, 945, 6000},
-         {60, 1035, 140, 1690, 6080, -1360, 1440}},
+         {100, 500, 3000, 975, 315, false, 945, 6000},
+         {60, 1035, 140, 1590, 6080, -1360, 1440}},
+        // A frame far taller than a plain caption and menu bar: the list stops above the
+        // status bar, 60 twips clear.
+        {"tall frame",
+         {9900 + 120, 7530 + 1500, 7530, 975, 315, false, 945, 6000},
+         {60, 1035, 9780, 6120, 3840, 8280, 1440}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -45,6 +50,7 @@ TEST(MainLayout, BannerDoesNotPushTheListUnderTheStatusBar) {
         MainLayoutInput plain = DesignInput(false);
         MainLayoutInput banner = DesignInput(true);
         plain.windowHeight = banner.windowHeight = height;
+        plain.clientHeight = banner.clientHeight = height - 690;
         const MainLayout a = ComputeMainLayout(plain);
         const MainLayout b = ComputeMainLayout(banner);
         EXPECT_EQ(a.listTop + a.listHeight, b.listTop + b.listHeight) << height;
@@ -64,5 +70,22 @@ TEST(MainLayout, FolderColumnLeavesNoNeedlessHorizontalScrollBar) {
     for (const auto& c : cases) {
         EXPECT_EQ(FittedFolderColumn(c.laidOut, c.status, c.client, c.minimum), c.expected)
             << c.laidOut << " " << c.client;
+    }
+}
+
+TEST(MainLayout, TheListEndsAboveTheStatusBarWhateverTheFrame) {
+    struct Case {
+        int frameExtra;  // caption, menu bar and borders together, in twips
+        bool banner;
+    };
+    for (const Case c : {Case{690, false}, Case{690, true}, Case{1200, false}, Case{1800, true},
+                         Case{300, false}}) {
+        MainLayoutInput input = DesignInput(c.banner);
+        input.windowHeight = input.clientHeight + c.frameExtra;
+        const MainLayout layout = ComputeMainLayout(input);
+        EXPECT_LE(layout.listTop + layout.listHeight,
+                  input.clientHeight - input.statusBarHeight - 60)
+            << c.frameExtra << (c.banner ? " with banner" : "");
+        EXPECT_GT(layout.listHeight, 0);
     }
 }
