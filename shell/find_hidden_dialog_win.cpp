@@ -156,10 +156,25 @@ void FindHiddenDialog::OnScanEnded(bool finished) {
 }
 
 void FindHiddenDialog::SetScanning(bool scanning) {
-    ::SetDlgItemTextW(Handle(), IDC_CMD_SCAN, scanning ? L"Cancel" : L"&Scan");
-    ::EnableWindow(::GetDlgItem(Handle(), IDC_TXT_LOOK_IN), !scanning);
-    ::EnableWindow(::GetDlgItem(Handle(), IDC_CMD_BROWSE), !scanning);
+    const HWND dialog = Handle();
+    ::SetDlgItemTextW(dialog, IDC_CMD_SCAN, scanning ? L"Cancel" : L"&Scan");
+    const HWND focus = ::GetFocus();
+    const HWND scan = ::GetDlgItem(dialog, IDC_CMD_SCAN);
+    const HWND lookIn = ::GetDlgItem(dialog, IDC_TXT_LOOK_IN);
+    const HWND browse = ::GetDlgItem(dialog, IDC_CMD_BROWSE);
+    if (scanning && (focus == lookIn || focus == browse)) {
+        // A disabled control loses the focus to nobody: the keys would go nowhere. The button
+        // that stops the search takes it.
+        ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(scan), TRUE);
+    }
+    ::EnableWindow(lookIn, !scanning);
+    ::EnableWindow(browse, !scanning);
     UpdateButtons();
+    const HWND now = ::GetFocus();
+    if (!scanning && (now == nullptr || now == dialog || !::IsWindowEnabled(now))) {
+        ::SendMessageW(dialog, WM_NEXTDLGCTL,
+                       reinterpret_cast<WPARAM>(m_rows.empty() ? lookIn : m_found), TRUE);
+    }
 }
 
 std::vector<std::string> FindHiddenDialog::TickedPaths() const {

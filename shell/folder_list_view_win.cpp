@@ -425,6 +425,30 @@ void FolderListView::ShowSortArrow() const {
     }
 }
 
+bool FolderListView::TickHighlightedWhenNoneTicked() {
+    for (std::size_t i = 0; i < m_rows.Count(); ++i) {
+        if (m_rows.Row(i).checked) {
+            return false;
+        }
+    }
+    const std::vector<std::size_t> highlighted = SelectedRows();
+    for (const std::size_t row : highlighted) {
+        SetChecked(row, true);
+    }
+    return !highlighted.empty();
+}
+
+void FolderListView::FocusFirstRowIfNone() {
+    if (m_rows.Count() == 0 ||
+        ::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED) >= 0) {
+        return;
+    }
+    LVITEMW item{};
+    item.state = LVIS_FOCUSED;
+    item.stateMask = LVIS_FOCUSED;
+    ::SendMessageW(m_hwnd, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+}
+
 void FolderListView::ToggleFocusedRow() {
     ToggleChecked(static_cast<int>(
         ::SendMessageW(m_hwnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED)));

@@ -73,6 +73,12 @@ public:
     // it the other selected rows. Its window takes the key before the list view, which would
     // otherwise make the focused row the only one selected.
     void ToggleFocusedRow();
+    // Delete in the list acts on ticked rows; with none ticked, the highlighted rows are ticked
+    // first, so that what the key removes is what the user sees. True when any were ticked.
+    bool TickHighlightedWhenNoneTicked();
+    // The first row takes the keyboard's focus rectangle (not the highlight) when no row has
+    // it: with the focus in the list, the user sees where the arrows and Space start.
+    void FocusFirstRowIfNone();
     // The sorted column's header carries the arrow of its order; the other none.
     void ShowSortArrow() const;
 

@@ -199,6 +199,7 @@ void MainWindow::FinishLoad() {
         ::UpdateWindow(Handle());
         ::SetForegroundWindow(Handle());
         ::SetFocus(m_list.Handle());
+        m_list.FocusFirstRowIfNone();
         TellHeldBack();
     }
     // After the first paint: the list shows at once, and the disk is looked at meanwhile.
@@ -479,6 +480,9 @@ bool MainWindow::TranslateShortcut(const MSG& message) {
         case MainShortcut::None:
             return false;
         case MainShortcut::RemoveTicked:
+            if (!m_longCommand.Running()) {
+                (void)m_list.TickHighlightedWhenNoneTicked();
+            }
             ::SendMessageW(Handle(), WM_COMMAND, IDC_CMD_DEL, 0);
             break;
         case MainShortcut::TickAll:
@@ -497,6 +501,31 @@ bool MainWindow::TranslateShortcut(const MSG& message) {
             break;
     }
     return true;
+}
+
+// The system would give the focus to the window itself when it comes back (after a dialog, a
+// message box or another program), where no key does anything and nothing shows it: the control
+// that had it gets it back, or the list.
+void MainWindow::KeepFocusOverActivation(bool deactivated, bool minimised) {
+    if (deactivated) {
+        const HWND focus = ::GetFocus();
+        if (focus && ::IsChild(Handle(), focus)) {
+            m_focusBeforeDeactivation = focus;
+        }
+        return;
+    }
+    if (minimised || !::IsWindowVisible(Handle())) {
+        return;
+    }
+    HWND target = m_focusBeforeDeactivation;
+    if (!target || !::IsWindow(target) || !::IsChild(Handle(), target) ||
+        !::IsWindowVisible(target) || !::IsWindowEnabled(target)) {
+        target = m_list.Handle();
+    }
+    ::SetFocus(target);
+    if (target == m_list.Handle()) {
+        m_list.FocusFirstRowIfNone();
+    }
 }
 
 void MainWindow::OpenFolderAt(std::size_t index) {
@@ -530,6 +559,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             } else if (m_list.Handle()) {
                 Layout();
             }
+            return 0;
+        case WM_ACTIVATE:
+            KeepFocusOverActivation(LOWORD(wParam) == WA_INACTIVE, HIWORD(wParam) != 0);
             return 0;
         case WM_GETMINMAXINFO: {
             // Never so small that a button of the bar is cut.

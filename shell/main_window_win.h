@@ -83,6 +83,7 @@ private:
     void OnCommand(int id);
     LRESULT OnNotify(const NMHDR& header);
     void ShowRepairMenu(POINT screenPoint);
+    void KeepFocusOverActivation(bool deactivated, bool minimised);
     // A visible folder opens in Explorer; a hidden or missing one only beeps.
     void OpenFolderAt(std::size_t index);
     void KeepColumnWidths();
@@ -128,7 +129,8 @@ private:
     StatusBarProgress m_batchProgress;
     // One long command at a time, its folder work on a worker thread.
     LongCommand m_longCommand{m_list, m_batchProgress, m_prompter};
-    bool m_loaded = false;  // the list read and the window placed
+    bool m_loaded = false;                     // the list read and the window placed
+    HWND m_focusBeforeDeactivation = nullptr;  // given back when the window is active again
     bool m_startMaximised = false;
     // The column widths the user dragged (twips), kept over resizes and restarts.
     std::optional<ColumnWidths> m_userColumns;

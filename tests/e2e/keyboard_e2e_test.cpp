@@ -1,7 +1,12 @@
 // The keys a Windows user reaches for, pressed for real on the main window and About.
 
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "resources/resource_ids.h"
+#include "shell/main_menu.h"
 #include "tests/e2e/main_window_fixture.h"
 
 namespace {
@@ -13,6 +18,19 @@ protected:
         const RECT row = RowRectOnScreen(list, index);
         XdoTool(L"mousemove " + std::to_wstring(row.left + 80) + L" " +
                 std::to_wstring((row.top + row.bottom) / 2) + L" click 1");
+    }
+
+    // The control that has the keyboard in the program's window thread.
+    HWND FocusOf(HWND anyWindowOfTheThread) const {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        ::GetGUIThreadInfo(::GetWindowThreadProcessId(anyWindowOfTheThread, nullptr), &info);
+        return info.hwndFocus;
+    }
+
+    int FocusedRow() const {
+        return static_cast<int>(
+            ::SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
     }
 };
 
@@ -139,4 +157,77 @@ TEST_F(KeyboardTest, AboutClosesWithItsButtonAndItsWebsiteIsALink) {
     ::PostMessageW(close, BM_CLICK, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(about); }));
     EXPECT_TRUE(::IsWindow(window));
+}
+
+TEST_F(KeyboardTest, DeleteWithNothingTickedRemovesTheHighlightedRows) {
+    PrepareList({{"C:\\a", "Visible"}, {"C:\\b", "Visible"}, {"C:\\c", "Visible"}});
+    Start();
+    ClickRow(1);
+    XdoTool(L"key shift+Down");  // b and c highlighted, nothing ticked
+    XdoTool(L"key Delete");
+    // What the key acts on shows as ticks before the question.
+    const SeenBox box = AnswerMessageBox(Pid(), IDOK);
+    EXPECT_EQ(box.title, L"Really Delete?");
+    ASSERT_TRUE(WaitForStatus(L"Removed 2 folders"));
+    EXPECT_EQ(ReadRows(list), (std::vector<RemoteRow>{{L"C:\\a", L"Visible", false}}));
+}
+
+TEST_F(KeyboardTest, TheFocusIsOnAControlAtStartAndComesBackAfterEachInterruption) {
+    PrepareList({{"C:\\a", "Visible"}, {"C:\\b", "Visible"}});
+    Start();
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == list; }));
+    EXPECT_EQ(FocusedRow(), 0) << "the first row shows where the arrows start";
+
+    // A message box asked and answered.
+    Menu(IDM_REMOVE_ALL);
+    ASSERT_EQ(AnswerMessageBox(Pid(), IDCANCEL).title, L"Confirm Delete");
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == list; }));
+
+    // A dialog opened from a button leaves the focus on that button when it closes.
+    const HWND optionsButton = ChildById(window, IDC_CMD_OPTIONS);
+    ClickToFocus(optionsButton);
+    const SeenBox options = WaitForDialog(Pid());
+    ASSERT_NE(options.box, nullptr);
+    ::PostMessageW(options.box, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == optionsButton; }))
+        << "focus on " << FocusOf(window);
+
+    // Another program in front (this test's own window), then this one again.
+    ClickRow(1);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == list; }));
+    {
+        const OtherProgramWindow other;
+        ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() != window; }));
+        // Back by a click on the caption, which puts the focus nowhere by itself.
+        RECT frame{};
+        ::GetWindowRect(window, &frame);
+        XdoTool(L"mousemove " + std::to_wstring((frame.left + frame.right) / 2) + L" " +
+                std::to_wstring(frame.top + 12) + L" click 1");
+        ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }));
+        EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == list; }))
+            << "focus on " << FocusOf(window);
+        EXPECT_EQ(FocusedRow(), 1);
+    }
+}
+
+TEST_F(KeyboardTest, EnterInFindsLookInBoxLeavesTheKeysSomewhereUseful) {
+    PrepareList({});
+    Start();
+    Menu(IDM_FILE_FIND);
+    const SeenBox find = WaitForDialog(Pid());
+    ASSERT_EQ(find.title, L"Find Hidden Folders");
+    const HWND lookIn = ChildById(find.box, IDC_TXT_LOOK_IN);
+    ::SendMessageW(lookIn, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(scratch.Path().c_str()));
+    ClickToFocus(lookIn);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(find.box) == lookIn; }));
+    XdoTool(L"key Return");
+    const HWND progress = ChildById(find.box, IDC_LBL_SCAN_PROGRESS);
+    ASSERT_TRUE(WaitUntil([&] { return TextOf(progress).rfind(L"Finished: ", 0) == 0; }));
+    const HWND focus = FocusOf(find.box);
+    EXPECT_TRUE(focus && ::IsChild(find.box, focus) && ::IsWindowEnabled(focus))
+        << "the focus went to " << focus;
+    // And Esc gets out, back to the list.
+    XdoTool(L"key Escape");
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(find.box); }));
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == list; }));
 }
