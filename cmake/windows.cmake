@@ -57,6 +57,7 @@ target_sources(murkwell_present PRIVATE
     present/product_info_win.cpp
     present/skin_controls_win.cpp
     present/skin_engine_win.cpp
+    present/high_contrast_win.cpp
     present/skin_form_win.cpp
     present/skin_frame_win.cpp
     present/skin_label_win.cpp

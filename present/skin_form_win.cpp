@@ -7,6 +7,7 @@
 #include "platform/text_win.h"
 #include "platform/window_win.h"
 #include "present/control_colors_win.h"
+#include "present/high_contrast_win.h"
 #include "present/skin_controls_win.h"
 #include "present/skin_frame_win.h"
 #include "present/skin_label_win.h"
@@ -45,6 +46,11 @@ void SkinForm(HWND window) {
         return;
     }
     ColorControls(window, *back, *text, *panel);
+    for (const HWND control : ControlsOf(window)) {
+        if (KindOfControl(control) == ControlKind::ListView) {
+            FollowContrast(control);
+        }
+    }
     ApplySkin(window, *gSkin);
 }
 

@@ -1,5 +1,7 @@
 #include "present/skin_win.h"
 
+#include "present/high_contrast_win.h"
+
 const Skin* gSkin = nullptr;
 
 namespace {
@@ -43,14 +45,51 @@ const SkinPalette& BuiltInSkinPalette() {
     return kMurkwellSkin;
 }
 
+SkinPalette SystemColourPalette() {
+    const auto system = [](int index) { return ::GetSysColor(index); };
+    SkinPalette palette{};
+    palette.captionActive = palette.captionActiveEnd = system(COLOR_ACTIVECAPTION);
+    palette.captionInactive = system(COLOR_INACTIVECAPTION);
+    palette.captionText = system(COLOR_CAPTIONTEXT);
+    palette.captionTextInactive = system(COLOR_INACTIVECAPTIONTEXT);
+    palette.captionButtonHot = palette.captionButtonPressed = system(COLOR_HIGHLIGHT);
+    palette.closeHot = palette.closePressed = system(COLOR_HIGHLIGHT);
+    palette.face = system(COLOR_BTNFACE);
+    palette.menuBar = system(COLOR_MENU);
+    palette.menuBarLine = system(COLOR_MENUTEXT);
+    palette.menuText = system(COLOR_MENUTEXT);
+    palette.menuHot = palette.menuOpen = system(COLOR_HIGHLIGHT);
+    palette.controlBack = system(COLOR_BTNFACE);
+    palette.listText = system(COLOR_WINDOWTEXT);
+    palette.panel = system(COLOR_BTNFACE);
+    palette.text = palette.skinLabelText = system(COLOR_BTNTEXT);
+    // Edges in the text's colour: a theme's frame colour may be the face's own.
+    palette.border = system(COLOR_BTNTEXT);
+    palette.hot = palette.pressed = system(COLOR_BTNFACE);
+    palette.accent = system(COLOR_HIGHLIGHT);
+    palette.accentText = system(COLOR_HIGHLIGHTTEXT);
+    palette.disabledBack = system(COLOR_BTNFACE);
+    palette.disabledText = palette.disabledBorder = system(COLOR_GRAYTEXT);
+    return palette;
+}
+
+const SkinPalette& Skin::Palette() const {
+    if (HighContrastOn()) {
+        m_systemPalette = SystemColourPalette();
+        return m_systemPalette;
+    }
+    return m_palette;
+}
+
 std::optional<std::uint32_t> Skin::Colour(int property) const {
     switch (property) {
         case 2:
-            return m_palette.controlBack;
+            // Lists and boxes: the window colours under high contrast.
+            return HighContrastOn() ? ::GetSysColor(COLOR_WINDOW) : m_palette.controlBack;
         case 3:
-            return m_palette.listText;
+            return HighContrastOn() ? ::GetSysColor(COLOR_WINDOWTEXT) : m_palette.listText;
         case 4:
-            return m_palette.panel;
+            return HighContrastOn() ? ::GetSysColor(COLOR_BTNFACE) : m_palette.panel;
         default:
             return std::nullopt;
     }

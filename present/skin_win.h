@@ -53,17 +53,21 @@ public:
     // (picture boxes). Nothing for any other number.
     std::optional<std::uint32_t> Colour(int property) const;
 
-    const SkinPalette& Palette() const { return m_palette; }
+    // Under high contrast, the system's colours in the skin's places.
+    const SkinPalette& Palette() const;
     // A solid brush of the colour, kept for the skin's life.
     HBRUSH Brush(COLORREF colour) const;
 
 private:
     SkinPalette m_palette;
+    mutable SkinPalette m_systemPalette{};  // read again at each use while high contrast is on
     mutable std::map<COLORREF, UniqueBrush> m_brushes;  // made on first use, kept for the run
 };
 
 // The skin built into the program.
 const SkinPalette& BuiltInSkinPalette();
+// The system's colours now, each in the place of the skin's nearest to its use.
+SkinPalette SystemColourPalette();
 
 // The skin every window is skinned with; set once the start-up window holds it.
 extern const Skin* gSkin;

@@ -9,6 +9,7 @@
 #include "platform/gdi_win.h"
 #include "platform/twips.h"
 #include "platform/unique_resource_win.h"
+#include "present/high_contrast_win.h"
 #include "present/product_info_win.h"
 #include "present/skin_form_win.h"
 #include "protect/hotkeys.h"
@@ -560,6 +561,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 Layout();
             }
             return 0;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            // A high-contrast theme switched on or off: every skinned window follows it.
+            if (RefreshHighContrast()) {
+                RecolourForContrast();
+            }
+            ::SendMessageW(m_list.Handle(), message, wParam, lParam);
+            break;
         case WM_ACTIVATE:
             KeepFocusOverActivation(LOWORD(wParam) == WA_INACTIVE, HIWORD(wParam) != 0);
             return 0;

@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 #include "platform/unique_resource_win.h"
 #include "present/artwork_win.h"
+#include "present/high_contrast_win.h"
 #include "present/skin_engine_win.h"
 #include "present/skin_form_win.h"
 
@@ -42,6 +43,7 @@ bool SplashWindow::Create(const ProductInfo& productInfo) {
         // Ready before any window loads, the password prompt of a guarded start included, and
         // so are its message boxes.
         gSkin = &m_skin;
+        (void)RefreshHighContrast();
         StartSkinEngine(m_skin);
     }
     return true;
