@@ -301,6 +301,7 @@ if(MURKWELL_TESTS)
         tests/e2e/list_view_e2e_test.cpp
         tests/e2e/show_all_e2e_test.cpp
         tests/e2e/install_e2e_test.cpp
+        tests/e2e/accessibility_e2e_test.cpp
     )
     target_compile_definitions(e2e_tests PRIVATE
         MURKWELL_VERSION_TEXT=L"${MURKWELL_VERSION_TEXT}" MURKWELL_SETUP_FILE="${setup_file}")

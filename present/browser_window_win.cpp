@@ -104,8 +104,11 @@ bool BrowserWindow::CreateControls() {
     const int dpi = m_dpi;
     m_font = CreateUiFont(L"Verdana", 80, FW_NORMAL, dpi);
 
-    // Created top of the z-order first: the address box and buttons lie over the frame and the
-    // labels, and tab in that order.
+    // Created top of the z-order first: the address box and buttons lie over the frame, and tab
+    // in that order. The address box's label comes just before it, where a screen reader looks
+    // for the name of a box.
+    MakeControl(hwnd, WC_STATICW, L"URL:", WS_VISIBLE | SS_NOPREFIX, IDC_BROWSER_URL_LABEL,
+                InPixels(kUrlLabel, dpi));
     m_address = MakeControl(hwnd, WC_EDITW, L"", WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
                             IDC_TXT_ADDRESS, InPixels(kAddress, dpi), WS_EX_CLIENTEDGE);
     ::SetWindowSubclass(m_address, AddressBoxProc, kAddressSubclassId,
@@ -129,8 +132,6 @@ bool BrowserWindow::CreateControls() {
         tool.lpszText = const_cast<wchar_t*>(design.tooltip);
         ::SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
-    MakeControl(hwnd, WC_STATICW, L"URL:", WS_VISIBLE | SS_NOPREFIX, IDC_BROWSER_URL_LABEL,
-                InPixels(kUrlLabel, dpi));
     CreateSkinLabelTemplate(hwnd, InPixels(kTemplateLabel, dpi));
     m_frame = MakeControl(hwnd, WC_BUTTONW, L"Browser", WS_VISIBLE | BS_GROUPBOX, IDC_BROWSER_FRAME,
                           InPixels(kFrame, dpi));

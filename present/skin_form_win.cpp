@@ -84,6 +84,10 @@ void ReplaceLabels(HWND window) {
         const HWND above = ::GetWindow(label, GW_HWNDPREV);
         ::SetWindowPos(skinLabel, above && above != skinLabel ? above : HWND_TOP, 0, 0, 0, 0,
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        // Covered, it is hidden too: a screen reader would otherwise meet each caption twice.
+        if (::IsWindowVisible(label)) {
+            ::ShowWindow(label, SW_HIDE);
+        }
     }
 }
 

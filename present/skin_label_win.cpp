@@ -6,6 +6,8 @@
 namespace {
 
 constexpr int kFontSlot = 0;
+// What a plain label answers when a screen reader asks which standard control it is.
+constexpr LRESULT kStaticClassIndex = 65536 + 3;
 
 LRESULT SkinLabelMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -27,6 +29,15 @@ LRESULT SkinLabelMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
             return 0;
         case WM_NCHITTEST:
             return HTTRANSPARENT;  // a label takes no clicks
+        case WM_GETDLGCODE:
+            // A label to the dialog manager: its access key moves to the control after it.
+            return DLGC_STATIC;
+        case WM_GETOBJECT:
+            // And to a screen reader, which names a box or a list after the label before it.
+            if (static_cast<LONG>(lParam) == OBJID_QUERYCLASSNAMEIDX) {
+                return kStaticClassIndex;
+            }
+            break;
         case WM_ERASEBKGND:
             return 1;
         case WM_PRINTCLIENT:

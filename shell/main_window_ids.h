@@ -12,6 +12,8 @@ inline constexpr int IDC_CMD_WEBSITE = 106;
 // Shown in the status bar while a long command runs.
 inline constexpr int IDC_CMD_CANCEL_BATCH = 107;
 inline constexpr int IDC_LST_FOLDERS = 110;
+// The folder list's name for a screen reader: a label with no size, just before the list.
+inline constexpr int IDC_LBL_FOLDERS = 115;
 inline constexpr int IDC_STATUS_BAR = 111;
 inline constexpr int IDC_PIC_BANNER = 112;
 inline constexpr int IDC_WEB_BANNER = 114;

@@ -12,6 +12,7 @@
 #include "present/high_contrast_win.h"
 #include "present/product_info_win.h"
 #include "present/skin_form_win.h"
+#include "present/skin_label_win.h"
 #include "protect/hotkeys.h"
 #include "protect/setting_rules.h"
 #include "protect/settings_keys.h"
@@ -100,6 +101,13 @@ bool MainWindow::CreateControls() {
         return false;
     }
     m_list.SetDpi(dpi);
+    // The window shows no caption over its list, but a screen reader names a list after the
+    // label just before it.
+    const HWND listName = CreateSkinLabel(hwnd, IDC_LBL_FOLDERS, L"Folders", {0, 0, 0, 0}, true,
+                                          m_controls.ListFont());
+    const HWND beforeList = ::GetWindow(m_list.Handle(), GW_HWNDPREV);
+    ::SetWindowPos(listName, beforeList && beforeList != listName ? beforeList : HWND_TOP, 0, 0, 0,
+                   0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     m_statusLine.Attach(m_controls.StatusBar());
     m_dropped = std::make_unique<DroppedFolders>(hwnd, kMsgFoldersDropped);
     m_batchProgress.Attach(m_controls.StatusBar(), m_controls.CancelButton(), m_list.Handle());
