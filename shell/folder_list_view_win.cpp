@@ -3,7 +3,9 @@
 #include "platform/callback_guard_win.h"
 
 #include <commctrl.h>
+
 #include <windowsx.h>
+#include <unordered_set>
 
 #include <algorithm>
 #include <numeric>
@@ -425,17 +427,30 @@ void FolderListView::ShowSortArrow() const {
     }
 }
 
-bool FolderListView::TickHighlightedWhenNoneTicked() {
+std::vector<std::string> FolderListView::TickHighlightedWhenNoneTicked() {
     for (std::size_t i = 0; i < m_rows.Count(); ++i) {
         if (m_rows.Row(i).checked) {
-            return false;
+            return {};
         }
     }
-    const std::vector<std::size_t> highlighted = SelectedRows();
-    for (const std::size_t row : highlighted) {
+    std::vector<std::string> paths;
+    for (const std::size_t row : SelectedRows()) {
         SetChecked(row, true);
+        paths.push_back(m_rows.Row(row).path);
     }
-    return !highlighted.empty();
+    return paths;
+}
+
+void FolderListView::UntickPaths(const std::vector<std::string>& paths) {
+    if (paths.empty()) {
+        return;
+    }
+    const std::unordered_set<std::string> wanted(paths.begin(), paths.end());
+    for (std::size_t i = 0; i < m_rows.Count(); ++i) {
+        if (m_rows.Row(i).checked && wanted.count(m_rows.Row(i).path)) {
+            SetChecked(i, false);
+        }
+    }
 }
 
 void FolderListView::FocusFirstRowIfNone() {

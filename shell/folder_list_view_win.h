@@ -73,9 +73,11 @@ public:
     // it the other selected rows. Its window takes the key before the list view, which would
     // otherwise make the focused row the only one selected.
     void ToggleFocusedRow();
-    // Delete in the list acts on ticked rows; with none ticked, the highlighted rows are ticked
-    // first, so that what the key removes is what the user sees. True when any were ticked.
-    bool TickHighlightedWhenNoneTicked();
+    // Delete and the row menu act on ticked rows; with none ticked, the highlighted rows are
+    // ticked for the command, so that what it acts on is what the user sees. The paths ticked.
+    std::vector<std::string> TickHighlightedWhenNoneTicked();
+    // The ticks such a command gave, taken back once it has ended (rows it removed are gone).
+    void UntickPaths(const std::vector<std::string>& paths);
     // The first row takes the keyboard's focus rectangle (not the highlight) when no row has
     // it: with the focus in the list, the user sees where the arrows and Space start.
     void FocusFirstRowIfNone();

@@ -49,6 +49,30 @@ inline constexpr MenuItemText kErrorItems[] = {
     {1, "Change to \"Hidden\" status (if an error occurred and this folder is not really visible)"},
 };
 
+// The commands the right-click menu puts above the repairs. They act on the highlighted rows while
+// nothing is ticked, and on the ticked rows otherwise, and say which.
+enum class RowCommand { Open, Hide, Show, Remove };
+inline constexpr RowCommand kRowCommands[] = {RowCommand::Open, RowCommand::Hide, RowCommand::Show,
+                                              RowCommand::Remove};
+
+inline constexpr int RowCommandId(RowCommand command) {
+    return IDM_ROW_ITEM + static_cast<int>(command);
+}
+
+inline std::string_view RowCommandCaption(RowCommand command, bool anyTicked) {
+    switch (command) {
+        case RowCommand::Open:
+            return "&Open";
+        case RowCommand::Hide:
+            return anyTicked ? "&Hide Ticked Folders" : "&Hide";
+        case RowCommand::Show:
+            return anyTicked ? "&Show Ticked Folders" : "&Show";
+        case RowCommand::Remove:
+            return anyTicked ? "&Remove Ticked Folders" : "&Remove from List";
+    }
+    return {};
+}
+
 // An item's command identifier, found by its caption: the menus may be reordered without a
 // command changing its meaning. -1 for a caption the menu does not have.
 constexpr int MenuItemId(int idBase,

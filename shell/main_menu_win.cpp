@@ -38,3 +38,23 @@ HMENU CreateRepairMenu(RepairMenuState state) {
     }
     return popup;
 }
+
+HMENU CreateRowMenu(RepairMenuState state, bool anyTicked, bool canOpen) {
+    const HMENU popup = ::CreatePopupMenu();
+    for (const RowCommand command : kRowCommands) {
+        const UINT grey = command == RowCommand::Open && !canOpen ? MF_GRAYED : 0;
+        ::AppendMenuW(popup, MF_STRING | grey, static_cast<UINT_PTR>(RowCommandId(command)),
+                      Widen(RowCommandCaption(command, anyTicked)).c_str());
+        if (command == RowCommand::Open) {
+            ::AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+        }
+    }
+    ::AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+    if (state.offerVisible) {
+        AppendItem(popup, IDM_ERROR_ITEM, kErrorItems[0]);
+    }
+    if (state.offerHidden) {
+        AppendItem(popup, IDM_ERROR_ITEM, kErrorItems[1]);
+    }
+    return popup;
+}

@@ -25,6 +25,7 @@ inline constexpr int IDM_OPTIONS_ITEM = 1200;
 inline constexpr int IDM_HELP_ITEM = 1300;
 inline constexpr int IDM_ABOUT_ITEM = 1400;
 inline constexpr int IDM_ERROR_ITEM = 1500;
+inline constexpr int IDM_ROW_ITEM = 1600;
 // Added after the classic File items, so that their identifiers stay as they were.
 inline constexpr int IDM_FILE_FIND = IDM_FILE_ITEM + 5;
 

@@ -335,6 +335,12 @@ void MainWindow::RunBusy(void (FolderCommands::*command)()) {
     m_longCommand.RunCommand([&] { (m_commands.get()->*command)(); });
 }
 
+void MainWindow::RunOnHighlightedOrTicked(void (FolderCommands::*command)()) {
+    const std::vector<std::string> tickedForIt = m_list.TickHighlightedWhenNoneTicked();
+    RunBusy(command);
+    m_longCommand.WhenDone([this, tickedForIt] { m_list.UntickPaths(tickedForIt); });
+}
+
 void MainWindow::OnCommandWhileBusy(int id) {
     switch (id) {
         case IDC_CMD_CANCEL_BATCH:
@@ -392,6 +398,20 @@ void MainWindow::OnCommand(int id) {
             break;
         case IDM_DESELECT_ALL:
             m_commands->UncheckAll();
+            break;
+        case RowCommandId(RowCommand::Open):
+            if (const auto selected = m_list.Selected()) {
+                OpenFolderAt(*selected);
+            }
+            break;
+        case RowCommandId(RowCommand::Hide):
+            RunOnHighlightedOrTicked(&FolderCommands::HideTicked);
+            break;
+        case RowCommandId(RowCommand::Show):
+            RunOnHighlightedOrTicked(&FolderCommands::ShowTicked);
+            break;
+        case RowCommandId(RowCommand::Remove):
+            RunOnHighlightedOrTicked(&FolderCommands::RemoveTicked);
             break;
         case IDM_MARK_VISIBLE:
             m_commands->MarkSelectedVisible();
@@ -455,7 +475,7 @@ LRESULT MainWindow::OnNotify(const NMHDR& header) {
         case NM_RCLICK: {
             POINT point{};
             ::GetCursorPos(&point);
-            ShowRepairMenu(point);
+            ShowRowMenu(point);
             return 0;
         }
         case NM_DBLCLK: {
@@ -489,10 +509,8 @@ bool MainWindow::TranslateShortcut(const MSG& message) {
         case MainShortcut::None:
             return false;
         case MainShortcut::RemoveTicked:
-            if (!m_longCommand.Running()) {
-                (void)m_list.TickHighlightedWhenNoneTicked();
-            }
-            ::SendMessageW(Handle(), WM_COMMAND, IDC_CMD_DEL, 0);
+            // In the list the key takes the highlighted rows when none is ticked.
+            ::SendMessageW(Handle(), WM_COMMAND, RowCommandId(RowCommand::Remove), 0);
             break;
         case MainShortcut::TickAll:
             ::SendMessageW(Handle(), WM_COMMAND, IDM_SELECT_ALL, 0);
@@ -546,13 +564,18 @@ void MainWindow::OpenFolderAt(std::size_t index) {
     ::ShellExecuteW(Handle(), L"open", Widen(entry.path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void MainWindow::ShowRepairMenu(POINT screenPoint) {
+void MainWindow::ShowRowMenu(POINT screenPoint) {
     const auto selected = m_list.Selected();
     if (!selected) {
         return;
     }
-    m_repairMenu = RepairMenuFor(m_list.At(*selected).status, m_repairMenu);
-    const UniqueMenu menu(CreateRepairMenu(m_repairMenu));
+    const FolderEntry row = m_list.At(*selected);
+    m_repairMenu = RepairMenuFor(row.status, m_repairMenu);
+    bool anyTicked = false;
+    for (std::size_t i = 0; i < m_list.Count() && !anyTicked; ++i) {
+        anyTicked = m_list.IsChecked(i);
+    }
+    const UniqueMenu menu(CreateRowMenu(m_repairMenu, anyTicked, row.status == kStatusVisible));
     const UINT chosen = ::TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x,
                                          screenPoint.y, 0, Handle(), nullptr);
     if (chosen) {
@@ -661,7 +684,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
                 POINT point{row.left, row.bottom};
                 ::ClientToScreen(m_list.Handle(), &point);
-                ShowRepairMenu(point);
+                ShowRowMenu(point);
                 return 0;
             }
             break;

@@ -82,12 +82,15 @@ private:
     int Dpi() const;
     void OnCommand(int id);
     LRESULT OnNotify(const NMHDR& header);
-    void ShowRepairMenu(POINT screenPoint);
+    void ShowRowMenu(POINT screenPoint);
     void KeepFocusOverActivation(bool deactivated, bool minimised);
     // A visible folder opens in Explorer; a hidden or missing one only beeps.
     void OpenFolderAt(std::size_t index);
     void KeepColumnWidths();
     void RunBusy(void (FolderCommands::*command)());
+    // The row menu's commands and Delete in the list: on the ticked rows, or on the highlighted
+    // ones while none is ticked (ticked for the command only).
+    void RunOnHighlightedOrTicked(void (FolderCommands::*command)());
     // While a long command runs: Cancel stops it, what would change the list waits for its
     // end, and the rest (help, options, the web site) happens at once.
     void OnCommandWhileBusy(int id);

@@ -231,3 +231,31 @@ TEST_F(KeyboardTest, EnterInFindsLookInBoxLeavesTheKeysSomewhereUseful) {
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(find.box); }));
     EXPECT_TRUE(WaitUntil([&] { return FocusOf(window) == list; }));
 }
+
+TEST_F(KeyboardTest, TheRowMenuOpensFromTheKeyboardAndActsOnTheHighlightedRow) {
+    scratch.MakeFolder(L"Diary");
+    scratch.MakeFolder(L"Taxes");
+    PrepareList({{Scratch(L"Diary"), "Visible"}, {Scratch(L"Taxes"), "Visible"}});
+    Start();
+    ClickRow(0);
+    XdoTool(L"key shift+F10");
+    ::Sleep(300);
+    XdoTool(L"key h");  // &Hide: nothing is ticked, so the highlighted row
+    ASSERT_TRUE(WaitForStatus(L"Made 1 folders Hidden"));
+    EXPECT_TRUE(scratch.Exists(L"DiaryHIDDEN123456"));
+    EXPECT_TRUE(scratch.Exists(L"Taxes"));
+    // The tick it took for the command is given back.
+    EXPECT_TRUE(WaitUntil([&] { return !ReadRows(list)[0].checked; }));
+
+    // The Menu key on the other row; Remove asks first, as the button does.
+    ClickRow(1);
+    XdoTool(L"key Menu");
+    ::Sleep(300);
+    XdoTool(L"key r");
+    const SeenBox box = AnswerMessageBox(Pid(), IDCANCEL);
+    EXPECT_EQ(box.title, L"Really Delete?");
+    EXPECT_TRUE(WaitUntil([&] { return !ReadRows(list)[1].checked; }));
+    EXPECT_EQ(ReadRows(list),
+              (std::vector<RemoteRow>{{scratch.PathOf(L"Diary"), L"Hidden", false},
+                                      {scratch.PathOf(L"Taxes"), L"Visible", false}}));
+}

@@ -73,3 +73,27 @@ TEST(MainMenu, RepairMenuOffersTheOppositeStatus) {
     }
     EXPECT_EQ(RepairMenuState{}, (RepairMenuState{true, false}));
 }
+
+TEST(MainMenu, RowMenuSaysWhatItActsOnAndEndsWithTheRepair) {
+    const std::wstring toHidden =
+        L"Change to \"Hidden\" status (if an error occurred and this folder is not really visible)";
+    struct Case {
+        bool anyTicked;
+        bool canOpen;
+        std::vector<std::wstring> captions;
+    };
+    const Case cases[] = {
+        {false, true, {L"&Open", L"-", L"&Hide", L"&Show", L"&Remove from List", L"-", toHidden}},
+        {true,
+         false,
+         {L"&Open", L"-", L"&Hide Ticked Folders", L"&Show Ticked Folders",
+          L"&Remove Ticked Folders", L"-", toHidden}},
+    };
+    for (const auto& c : cases) {
+        const HMENU menu = CreateRowMenu({false, true}, c.anyTicked, c.canOpen);
+        EXPECT_EQ(Captions(menu), c.captions);
+        EXPECT_EQ(::GetMenuState(menu, RowCommandId(RowCommand::Open), MF_BYCOMMAND) & MF_GRAYED,
+                  c.canOpen ? 0u : static_cast<UINT>(MF_GRAYED));
+        ::DestroyMenu(menu);
+    }
+}
