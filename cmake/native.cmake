@@ -28,6 +28,7 @@ if(MURKWELL_TESTS)
         tests/unit/shell/command_line_test.cpp
         tests/unit/shell/folder_row_model_test.cpp
         tests/unit/shell/list_sort_test.cpp
+        tests/unit/shell/status_totals_test.cpp
         tests/unit/shell/main_layout_test.cpp
         tests/unit/shell/main_shortcuts_test.cpp
         tests/unit/shell/path_ellipsis_test.cpp

@@ -23,6 +23,7 @@
 #include "shell/main_menu_win.h"
 #include "shell/main_shortcuts.h"
 #include "shell/main_window_ids.h"
+#include "shell/status_totals.h"
 #include "shell/window_geometry.h"
 #include "shell/window_geometry_win.h"
 #include "vault/list_file.h"
@@ -35,7 +36,33 @@ constexpr int kClientHeightTwips = 7530;
 }  // namespace
 
 void StatusBarLine::SetText(const std::string& text) {
+    m_showsTotals = text.empty();
+    if (m_showsTotals) {
+        RefreshTotals();
+        return;
+    }
+    Show(text);
+}
+
+void StatusBarLine::RefreshTotals() {
+    if (m_showsTotals && m_totals) {
+        Show(m_totals());
+    }
+}
+
+void StatusBarLine::Show(const std::string& text) {
     ::SendMessageW(m_statusBar, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
+
+std::string MainWindow::ListTotals() const {
+    std::size_t hidden = 0;
+    for (std::size_t i = 0; i < m_list.Count(); ++i) {
+        hidden += m_list.At(i).status == kStatusHidden;
+    }
+    wchar_t thousands[8] = {};
+    ::GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_STHOUSAND, thousands,
+                      static_cast<int>(std::size(thousands)));
+    return FormatListTotals(m_list.Count(), hidden, Narrow(thousands));
 }
 
 MainWindow::MainWindow(ProductInfo& productInfo,
@@ -108,7 +135,7 @@ bool MainWindow::CreateControls() {
     const HWND beforeList = ::GetWindow(m_list.Handle(), GW_HWNDPREV);
     ::SetWindowPos(listName, beforeList && beforeList != listName ? beforeList : HWND_TOP, 0, 0, 0,
                    0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    m_statusLine.Attach(m_controls.StatusBar());
+    m_statusLine.Attach(m_controls.StatusBar(), [this] { return ListTotals(); });
     m_dropped = std::make_unique<DroppedFolders>(hwnd, kMsgFoldersDropped);
     m_batchProgress.Attach(m_controls.StatusBar(), m_controls.CancelButton(), m_list.Handle());
     m_longCommand.Attach(hwnd, kMsgBatchWorker, kBatchWorkerTimer);
@@ -154,6 +181,7 @@ bool MainWindow::Load() {
         SkinForm(Handle());
     }
     Layout();
+    m_statusLine.RefreshTotals();
     return true;
 }
 
@@ -193,6 +221,7 @@ void MainWindow::OnDiskChecked() {
     m_list.SetRedraw(false);
     m_commands->ApplyDiskCheck([this](const std::string& path) { return m_diskCheck.Seen(path); });
     m_list.SetRedraw(true);
+    RefreshIdleTotals();
     m_startupTrace.DiskCheckApplied(m_diskCheck.LookMilliseconds());
 }
 
@@ -333,6 +362,7 @@ void MainWindow::OpenFindHidden() {
 
 void MainWindow::RunBusy(void (FolderCommands::*command)()) {
     m_longCommand.RunCommand([&] { (m_commands.get()->*command)(); });
+    m_longCommand.WhenDone([this] { RefreshIdleTotals(); });
 }
 
 void MainWindow::RunOnHighlightedOrTicked(void (FolderCommands::*command)()) {
@@ -434,6 +464,13 @@ void MainWindow::OnCommand(int id) {
             break;
         default:
             break;
+    }
+    RefreshIdleTotals();
+}
+
+void MainWindow::RefreshIdleTotals() {
+    if (!m_longCommand.Running()) {  // the count of a long command stands until its end
+        m_statusLine.RefreshTotals();
     }
 }
 
@@ -706,6 +743,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                     [this] { ::PostMessageW(Handle(), kMsgFoldersDropped, 0, 0); });
             } else if (m_dropped) {
                 m_dropped->AddWaiting(m_commands.get(), ::IsWindowVisible(Handle()));
+                RefreshIdleTotals();
             }
             return 0;
         case WM_DESTROY:

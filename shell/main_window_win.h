@@ -2,6 +2,7 @@
 // The main window: the button bar, the banner, the folder list, the status bar and the
 // menus, routed to the folder commands.
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,13 +32,23 @@
 #include "vault/list_commands.h"
 #include "vault/list_storage_win.h"
 
+// The status bar's first part. While no command has anything to say there (at start, or when
+// one sets an empty text) it shows the list's totals, kept up to date by RefreshTotals.
 class StatusBarLine final : public StatusLine {
 public:
-    void Attach(HWND statusBar) { m_statusBar = statusBar; }
+    void Attach(HWND statusBar, std::function<std::string()> totals) {
+        m_statusBar = statusBar;
+        m_totals = std::move(totals);
+    }
     void SetText(const std::string& text) override;
+    void RefreshTotals();
 
 private:
+    void Show(const std::string& text);
+
     HWND m_statusBar = nullptr;
+    std::function<std::string()> m_totals;
+    bool m_showsTotals = true;
 };
 
 class MainWindow final : public Window, public GuardedWindow {
@@ -84,6 +95,9 @@ private:
     LRESULT OnNotify(const NMHDR& header);
     void ShowRowMenu(POINT screenPoint);
     void KeepFocusOverActivation(bool deactivated, bool minimised);
+    std::string ListTotals() const;
+    // The status bar's totals follow the list, unless a command's words or count stand there.
+    void RefreshIdleTotals();
     // A visible folder opens in Explorer; a hidden or missing one only beeps.
     void OpenFolderAt(std::size_t index);
     void KeepColumnWidths();

@@ -45,7 +45,7 @@ TEST_F(AddFolderTest, CancelledDialogChangesNothing) {
     AddThroughDialog(L"");
     EXPECT_TRUE(NoDialogWithin(Pid(), 300));
     EXPECT_TRUE(ReadRows(list).empty());
-    EXPECT_EQ(ReadStatusText(statusBar), L"");
+    EXPECT_EQ(ReadStatusText(statusBar), L"0 folders, 0 hidden");  // the idle totals
     EXPECT_FALSE(programFolder.Exists(L"data.dat"));
 }
 

@@ -37,7 +37,8 @@ TEST_F(MainWindowTest, ShowsTheListFileAndItsOwnTexts) {
     for (const auto& [id, caption] : buttons) {
         EXPECT_EQ(TextOf(ChildById(window, id)), caption);
     }
-    EXPECT_EQ(ReadStatusText(statusBar), L"");
+    // No command has spoken yet: the status bar says what the list holds.
+    EXPECT_EQ(ReadStatusText(statusBar), L"3 folders, 1 hidden");
 }
 
 TEST_F(MainWindowTest, HideAndShowTickedFoldersOnDisk) {
@@ -133,7 +134,7 @@ TEST_F(MainWindowTest, SelectAllAndDeselectAllOnlyTick) {
     Menu(IDM_ACTION_ITEM + 7);
     ASSERT_TRUE(
         WaitUntil([&] { return !ReadRows(list)[0].checked && !ReadRows(list)[1].checked; }));
-    EXPECT_EQ(ReadStatusText(statusBar), L"");
+    EXPECT_EQ(ReadStatusText(statusBar), L"2 folders, 1 hidden");  // no words of their own
     EXPECT_EQ(programFolder.ReadFile(L"data.dat"), before);
 }
 
