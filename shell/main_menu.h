@@ -13,8 +13,13 @@ struct MenuItemText {
 };
 
 inline constexpr MenuItemText kFileItems[] = {
-    {0, "&Add Folder"}, {1, "&Remove Selected Folders"}, {2, "R&emove All Folders"},
-    {3, "-"},           {5, "Find &Hidden Folders..."},  {6, "-"},
+    {0, "&Add Folder"},
+    {1, "&Remove Selected Folders"},
+    {2, "R&emove All Folders"},
+    {7, "&Undo Remove"},
+    {3, "-"},
+    {5, "Find &Hidden Folders..."},
+    {6, "-"},
     {4, "Exit"},
 };
 inline constexpr MenuItemText kActionItems[] = {
@@ -91,6 +96,7 @@ inline constexpr int IDM_REMOVE_SELECTED =
     MenuItemId(IDM_FILE_ITEM, kFileItems, "&Remove Selected Folders");
 inline constexpr int IDM_REMOVE_ALL = MenuItemId(IDM_FILE_ITEM, kFileItems, "R&emove All Folders");
 inline constexpr int IDM_EXIT = MenuItemId(IDM_FILE_ITEM, kFileItems, "Exit");
+inline constexpr int IDM_UNDO_REMOVE = MenuItemId(IDM_FILE_ITEM, kFileItems, "&Undo Remove");
 inline constexpr int IDM_SHOW_SELECTED =
     MenuItemId(IDM_ACTION_ITEM, kActionItems, "&Show Selected Folders");
 inline constexpr int IDM_SHOW_ALL = MenuItemId(IDM_ACTION_ITEM, kActionItems, "Show &All Folders");
@@ -105,9 +111,10 @@ inline constexpr int IDM_ABOUT = MenuItemId(IDM_ABOUT_ITEM, kAboutItems, "About 
 inline constexpr int IDM_MARK_VISIBLE = IDM_ERROR_ITEM + kErrorItems[0].index;
 inline constexpr int IDM_MARK_HIDDEN = IDM_ERROR_ITEM + kErrorItems[1].index;
 static_assert(IDM_ADD_FOLDER > 0 && IDM_REMOVE_SELECTED > 0 && IDM_REMOVE_ALL > 0 && IDM_EXIT > 0 &&
-                  IDM_SHOW_SELECTED > 0 && IDM_SHOW_ALL > 0 && IDM_HIDE_SELECTED > 0 &&
-                  IDM_HIDE_ALL > 0 && IDM_SELECT_ALL > 0 && IDM_DESELECT_ALL > 0 &&
-                  IDM_VIEW_OPTIONS > 0 && IDM_VIEW_HELP > 0 && IDM_ABOUT > 0,
+                  IDM_UNDO_REMOVE > 0 && IDM_SHOW_SELECTED > 0 && IDM_SHOW_ALL > 0 &&
+                  IDM_HIDE_SELECTED > 0 && IDM_HIDE_ALL > 0 && IDM_SELECT_ALL > 0 &&
+                  IDM_DESELECT_ALL > 0 && IDM_VIEW_OPTIONS > 0 && IDM_VIEW_HELP > 0 &&
+                  IDM_ABOUT > 0,
               "every named command is on its menu");
 static_assert(IDM_FILE_FIND == MenuItemId(IDM_FILE_ITEM, kFileItems, "Find &Hidden Folders..."));
 

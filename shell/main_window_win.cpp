@@ -365,6 +365,12 @@ void MainWindow::RunBusy(void (FolderCommands::*command)()) {
     m_longCommand.WhenDone([this] { RefreshIdleTotals(); });
 }
 
+void MainWindow::RunRemove(void (FolderCommands::*command)()) {
+    m_removeUndo.Before(m_list);
+    RunBusy(command);
+    m_longCommand.WhenDone([this] { m_removeUndo.After(m_list); });
+}
+
 void MainWindow::RunOnHighlightedOrTicked(void (FolderCommands::*command)()) {
     const std::vector<std::string> tickedForIt = m_list.TickHighlightedWhenNoneTicked();
     RunBusy(command);
@@ -398,10 +404,13 @@ void MainWindow::OnCommand(int id) {
             break;
         case IDC_CMD_DEL:
         case IDM_REMOVE_SELECTED:
-            RunBusy(&FolderCommands::RemoveTicked);
+            RunRemove(&FolderCommands::RemoveTicked);
             break;
         case IDM_REMOVE_ALL:
-            RunBusy(&FolderCommands::RemoveAll);
+            RunRemove(&FolderCommands::RemoveAll);
+            break;
+        case IDM_UNDO_REMOVE:
+            m_commands->PutBackRemoved(m_removeUndo);
             break;
         case IDM_EXIT:
             ::PostMessageW(Handle(), WM_CLOSE, 0, 0);
@@ -441,7 +450,9 @@ void MainWindow::OnCommand(int id) {
             RunOnHighlightedOrTicked(&FolderCommands::ShowTicked);
             break;
         case RowCommandId(RowCommand::Remove):
+            m_removeUndo.Before(m_list);
             RunOnHighlightedOrTicked(&FolderCommands::RemoveTicked);
+            m_longCommand.WhenDone([this] { m_removeUndo.After(m_list); });
             break;
         case IDM_MARK_VISIBLE:
             m_commands->MarkSelectedVisible();
@@ -555,6 +566,9 @@ bool MainWindow::TranslateShortcut(const MSG& message) {
         case MainShortcut::Help:
             ::SendMessageW(Handle(), WM_COMMAND, IDM_VIEW_HELP, 0);
             break;
+        case MainShortcut::UndoRemove:
+            ::SendMessageW(Handle(), WM_COMMAND, IDM_UNDO_REMOVE, 0);
+            break;
         case MainShortcut::ToggleFocusedRow:
             m_list.ToggleFocusedRow();
             break;
@@ -629,6 +643,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 Layout();
             }
             return 0;
+        case WM_INITMENUPOPUP:
+            // Put back only while the list is as the last Remove left it.
+            ::EnableMenuItem(
+                reinterpret_cast<HMENU>(wParam), IDM_UNDO_REMOVE,
+                MF_BYCOMMAND |
+                    (m_removeUndo.CanUndo(m_list) && !m_longCommand.Running() ? MF_ENABLED
+                                                                              : MF_GRAYED));
+            break;
         case WM_SETTINGCHANGE:
         case WM_SYSCOLORCHANGE:
             // A high-contrast theme switched on or off: every skinned window follows it.

@@ -105,6 +105,8 @@ private:
     // The row menu's commands and Delete in the list: on the ticked rows, or on the highlighted
     // ones while none is ticked (ticked for the command only).
     void RunOnHighlightedOrTicked(void (FolderCommands::*command)());
+    // Remove and Remove All: what they take out can be put back (File > Undo Remove, Ctrl+Z).
+    void RunRemove(void (FolderCommands::*command)());
     // While a long command runs: Cancel stops it, what would change the list waits for its
     // end, and the rest (help, options, the web site) happens at once.
     void OnCommandWhileBusy(int id);
@@ -129,6 +131,7 @@ private:
     MainControls m_controls;
     FolderListView m_list;
     RepairMenuState m_repairMenu;
+    RemoveUndo m_removeUndo;
     StartupTrace m_startupTrace;
 
     StatusBarLine m_statusLine;

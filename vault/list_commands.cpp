@@ -141,6 +141,16 @@ void FolderCommands::Refuse(const std::string& text) {
     m_env.prompter.Ask(text, m_env.appTitle, PromptButtons::Ok, PromptIcon::None);
 }
 
+void FolderCommands::PutBackRemoved(RemoveUndo& undo) {
+    if (!undo.CanUndo(m_env.rows)) {
+        return;
+    }
+    const std::size_t count = undo.RemovedCount();
+    undo.Restore(m_env.rows);
+    Save();
+    m_env.status.SetText("Put back " + std::to_string(count) + " folders");
+}
+
 void FolderCommands::Add() {
     AddFolder(m_env.picker.PickFolder());
 }

@@ -17,6 +17,7 @@
 #include "vault/folder_hider.h"
 #include "vault/folder_rows.h"
 #include "vault/list_storage.h"
+#include "vault/remove_undo.h"
 
 // The first panel of the main window's status bar.
 class StatusLine {
@@ -122,6 +123,9 @@ public:
     void ShowAll();
     void CheckAll();
     void UncheckAll();
+    // The rows the last Remove took out, back where they were; saved, and said in the status
+    // bar. Nothing when the list has changed since.
+    void PutBackRemoved(RemoveUndo& undo);
     // The two repairs of the right-click menu: the selected row's status word, then a save.
     void MarkSelectedVisible();
     void MarkSelectedHidden();

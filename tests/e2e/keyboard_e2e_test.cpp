@@ -259,3 +259,27 @@ TEST_F(KeyboardTest, TheRowMenuOpensFromTheKeyboardAndActsOnTheHighlightedRow) {
               (std::vector<RemoteRow>{{scratch.PathOf(L"Diary"), L"Hidden", false},
                                       {scratch.PathOf(L"Taxes"), L"Visible", false}}));
 }
+
+TEST_F(KeyboardTest, CtrlZPutsBackWhatRemoveAllTookOutAndSavesIt) {
+    const std::vector<StoredEntry> listed = {
+        {"C:\\a", "Visible"}, {"C:\\b", "Hidden"}, {"C:\\c", "Visible"}};
+    PrepareList(listed);
+    Start();
+    Menu(IDM_REMOVE_ALL);
+    ASSERT_EQ(AnswerMessageBox(Pid(), IDOK).title, L"Confirm Delete");
+    ASSERT_EQ(AnswerMessageBox(Pid(), IDOK).title, L"Really Delete?");
+    ASSERT_TRUE(WaitForStatus(L"Removed 2 folders. Could not remove Hidden folders"));
+    ASSERT_EQ(SavedList(), (std::vector<StoredEntry>{{"C:\\b", "Hidden"}}));
+
+    ClickRow(0);
+    XdoTool(L"key ctrl+z");
+    ASSERT_TRUE(WaitForStatus(L"Put back 2 folders"));
+    EXPECT_EQ(ReadRows(list), (std::vector<RemoteRow>{{L"C:\\a", L"Visible", false},
+                                                      {L"C:\\b", L"Hidden", false},
+                                                      {L"C:\\c", L"Visible", false}}));
+    EXPECT_EQ(SavedList(), listed);
+    // Once: a second Ctrl+Z has nothing left to put back.
+    XdoTool(L"key ctrl+z");
+    ::Sleep(300);
+    EXPECT_EQ(ReadRows(list).size(), 3u);
+}

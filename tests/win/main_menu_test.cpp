@@ -31,7 +31,7 @@ TEST(MainMenu, CaptionsAndOrder) {
     EXPECT_EQ(Captions(bar),
               (std::vector<std::wstring>{L"&File", L"&Action", L"&Options", L"&Help", L"A&bout"}));
     const std::vector<std::vector<std::wstring>> items = {
-        {L"&Add Folder", L"&Remove Selected Folders", L"R&emove All Folders", L"-",
+        {L"&Add Folder", L"&Remove Selected Folders", L"R&emove All Folders", L"&Undo Remove", L"-",
          L"Find &Hidden Folders...", L"-", L"Exit"},
         {L"&Show Selected Folders", L"Show &All Folders", L"-", L"&Hide Selected Folders",
          L"Hide All &Folders", L"-", L"Select All", L"Deselect All"},
@@ -42,10 +42,11 @@ TEST(MainMenu, CaptionsAndOrder) {
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(Captions(::GetSubMenu(bar, i)), items[static_cast<std::size_t>(i)]) << i;
     }
-    // Every item reports its menu's base identifier plus its index; the search, added later,
-    // leaves Exit's identifier as it was.
-    EXPECT_EQ(::GetMenuItemID(::GetSubMenu(bar, 0), 4), static_cast<UINT>(IDM_FILE_FIND));
-    EXPECT_EQ(::GetMenuItemID(::GetSubMenu(bar, 0), 6), static_cast<UINT>(IDM_FILE_ITEM + 4));
+    // Every item reports its menu's base identifier plus its index; the search and the undo,
+    // added later, leave Exit's identifier as it was.
+    EXPECT_EQ(::GetMenuItemID(::GetSubMenu(bar, 0), 3), static_cast<UINT>(IDM_UNDO_REMOVE));
+    EXPECT_EQ(::GetMenuItemID(::GetSubMenu(bar, 0), 5), static_cast<UINT>(IDM_FILE_FIND));
+    EXPECT_EQ(::GetMenuItemID(::GetSubMenu(bar, 0), 7), static_cast<UINT>(IDM_FILE_ITEM + 4));
     EXPECT_EQ(::GetMenuItemID(::GetSubMenu(bar, 1), 7), static_cast<UINT>(IDM_ACTION_ITEM + 7));
     ::DestroyMenu(bar);
 }

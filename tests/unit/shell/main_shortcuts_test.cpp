@@ -12,6 +12,8 @@ TEST(MainShortcuts, KeysActWhereTheyBelong) {
         {{0x2E, false, false}, MainShortcut::None},         // Delete elsewhere: the control's
         {{0x41, true, false}, MainShortcut::TickAll},       // Ctrl+A anywhere
         {{0x41, false, true}, MainShortcut::None},          // a plain A: the list's type-ahead
+        {{0x5A, true, false}, MainShortcut::UndoRemove},    // Ctrl+Z anywhere
+        {{0x5A, false, true}, MainShortcut::None},          // a plain Z: type-ahead too
         {{0x70, false, false}, MainShortcut::Help},         // F1 anywhere
         {{0x70, true, true}, MainShortcut::Help},
         {{0x20, false, true}, MainShortcut::ToggleFocusedRow},

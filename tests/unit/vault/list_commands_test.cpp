@@ -776,3 +776,62 @@ TEST(RemoveRowsKeepingLines, PassesKeptLinesOnAsOneByOneRemovalsDo) {
         }
     }
 }
+
+TEST_F(ListCommandsTest, ARemoveCanBePutBackUntilTheListChanges) {
+    struct Case {
+        const char* name;
+        std::function<void(VectorFolderRows&)> between;  // what happens after the Remove
+        bool putBack;
+    };
+    const Case cases[] = {
+        {"nothing else", [](VectorFolderRows&) {}, true},
+        {"a tick changed", [](VectorFolderRows& r) { r.entries[0].checked = false; }, true},
+        {"a status changed", [](VectorFolderRows& r) { r.entries[0].status = "Visible"; }, false},
+        {"a folder added", [](VectorFolderRows& r) { r.entries.push_back(Entry("z", "Visible")); },
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        rows.entries = {Entry("a", "Visible", true), Entry("b", "Hidden", true),
+                        Entry("c", "Visible", false), Entry("d", "Visible", true)};
+        rows.SetKeptTail("\r\n");
+        const auto before = rows.entries;
+        prompter.answers = {PromptAnswer::Ok};
+        RemoveUndo undo;
+        undo.Before(rows);
+        commands.RemoveTicked();
+        undo.After(rows);
+        ASSERT_EQ(rows.entries.size(), 2u);
+        ASSERT_TRUE(undo.CanUndo(rows));
+        c.between(rows);
+        status.text = "(previous)";
+        commands.PutBackRemoved(undo);
+        if (c.putBack) {
+            EXPECT_EQ(rows.entries, before);
+            EXPECT_EQ(rows.KeptTail(), "\r\n");
+            EXPECT_EQ(status.text, "Put back 2 folders");
+            EXPECT_EQ(Saved(),
+                      (std::vector<StoredEntry>{
+                          {"a", "Visible"}, {"b", "Hidden"}, {"c", "Visible"}, {"d", "Visible"}}));
+            EXPECT_FALSE(undo.CanUndo(rows));  // once
+        } else {
+            EXPECT_EQ(status.text, "(previous)");
+            EXPECT_NE(rows.entries, before);
+        }
+    }
+}
+
+TEST_F(ListCommandsTest, ARemoveThatTookNothingOutLeavesNothingToPutBack) {
+    rows.entries = {Entry("a", "Hidden", true)};
+    prompter.answers = {PromptAnswer::Ok};
+    RemoveUndo undo;
+    undo.Before(rows);
+    commands.RemoveTicked();
+    undo.After(rows);
+    EXPECT_FALSE(undo.CanUndo(rows));
+    prompter.answers = {PromptAnswer::Cancel};
+    undo.Before(rows);
+    commands.RemoveTicked();
+    undo.After(rows);
+    EXPECT_FALSE(undo.CanUndo(rows));
+}
