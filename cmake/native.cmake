@@ -19,6 +19,7 @@ if(MURKWELL_TESTS)
         tests/unit/present/product_info_test.cpp
         tests/unit/present/skin_frame_layout_test.cpp
         tests/unit/present/skin_rules_test.cpp
+        tests/unit/present/menu_access_keys_test.cpp
         tests/unit/protect/app_hider_test.cpp
         tests/unit/protect/hotkeys_test.cpp
         tests/unit/protect/machine_store_test.cpp

@@ -14,6 +14,7 @@
 #include "platform/window_states_win.h"
 #include "present/artwork_win.h"
 #include "present/control_colors_win.h"
+#include "present/menu_access_keys.h"
 #include "present/skin_frame_layout.h"
 #include "present/skin_menu_bar_win.h"
 #include "present/skin_win.h"
@@ -545,11 +546,30 @@ LRESULT FrameMessage(HWND window,
                 const auto key = static_cast<wchar_t>(lParam);
                 if (key == L' ') {
                     ShowSystemMenu(window, state);
+                } else if (key == 0 && state.menu && ::GetMenuItemCount(state.menu.Get()) > 0) {
+                    // F10, or Alt pressed and let go alone: the bar's first menu opens.
+                    OpenMenuBar(window, state, 0, true);
                 } else if (const int item = MenuItemForAccessKey(state.menu.Get(), key);
                            item >= 0) {
                     OpenMenuBar(window, state, item, true);
                 }
                 return 0;
+            }
+            break;
+        case WM_MENUCHAR:
+            // A key no item marks: an item whose caption marks none may answer to it.
+            if (HIWORD(wParam) & MF_POPUP) {
+                const auto popup = reinterpret_cast<HMENU>(lParam);
+                std::vector<std::u16string> captions;
+                for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
+                    const std::wstring text = MenuItemText(popup, i);
+                    captions.emplace_back(text.begin(), text.end());
+                }
+                const int item =
+                    ImpliedAccessKeyItem(captions, static_cast<char16_t>(LOWORD(wParam)));
+                if (item >= 0) {
+                    return MAKELRESULT(item, MNC_EXECUTE);
+                }
             }
             break;
         case WM_GETMINMAXINFO:

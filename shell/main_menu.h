@@ -16,7 +16,7 @@ inline constexpr MenuItemText kFileItems[] = {
     {0, "&Add Folder"},
     {1, "&Remove Selected Folders"},
     {2, "R&emove All Folders"},
-    {7, "&Undo Remove"},
+    {7, "&Undo Remove\tCtrl+Z"},
     {3, "-"},
     {5, "Find &Hidden Folders..."},
     {6, "-"},
@@ -73,7 +73,7 @@ inline std::string_view RowCommandCaption(RowCommand command, bool anyTicked) {
         case RowCommand::Show:
             return anyTicked ? "&Show Ticked Folders" : "&Show";
         case RowCommand::Remove:
-            return anyTicked ? "&Remove Ticked Folders" : "&Remove from List";
+            return anyTicked ? "&Remove Ticked Folders\tDel" : "&Remove from List\tDel";
     }
     return {};
 }
@@ -96,7 +96,8 @@ inline constexpr int IDM_REMOVE_SELECTED =
     MenuItemId(IDM_FILE_ITEM, kFileItems, "&Remove Selected Folders");
 inline constexpr int IDM_REMOVE_ALL = MenuItemId(IDM_FILE_ITEM, kFileItems, "R&emove All Folders");
 inline constexpr int IDM_EXIT = MenuItemId(IDM_FILE_ITEM, kFileItems, "Exit");
-inline constexpr int IDM_UNDO_REMOVE = MenuItemId(IDM_FILE_ITEM, kFileItems, "&Undo Remove");
+inline constexpr int IDM_UNDO_REMOVE =
+    MenuItemId(IDM_FILE_ITEM, kFileItems, "&Undo Remove\tCtrl+Z");
 inline constexpr int IDM_SHOW_SELECTED =
     MenuItemId(IDM_ACTION_ITEM, kActionItems, "&Show Selected Folders");
 inline constexpr int IDM_SHOW_ALL = MenuItemId(IDM_ACTION_ITEM, kActionItems, "Show &All Folders");

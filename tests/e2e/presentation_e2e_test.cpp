@@ -144,3 +144,26 @@ TEST_F(MainWindowTest, MenuBarWorksFromTheKeyboard) {
     EXPECT_EQ(options.title, L"Options");
     ::PostMessageW(options.box, WM_COMMAND, IDCANCEL, 0);
 }
+
+TEST_F(MainWindowTest, F10AndAltOpenTheMenuAndUnmarkedItemsAnswerToALetter) {
+    PrepareList({{"C:\\a", "Visible"}, {"C:\\b", "Visible"}});
+    Start();
+    ClickToFocus(list);
+    XdoTool(L"key F10");  // the File menu
+    ASSERT_TRUE(WaitUntil([&] { return OpenPopupHeight(Pid()) > 0; }));
+    XdoTool(L"key Escape");
+    ASSERT_TRUE(WaitUntil([&] { return OpenPopupHeight(Pid()) == 0; }));
+
+    XdoTool(L"key alt");  // Alt alone, pressed and let go
+    ASSERT_TRUE(WaitUntil([&] { return OpenPopupHeight(Pid()) > 0; }));
+    XdoTool(L"key Right");  // Action
+    ::Sleep(300);
+    XdoTool(L"key e");  // Select All: its S is Show's, so E
+    ASSERT_TRUE(WaitUntil([&] { return ReadRows(list)[0].checked && ReadRows(list)[1].checked; }));
+
+    XdoTool(L"key F10");
+    ASSERT_TRUE(WaitUntil([&] { return OpenPopupHeight(Pid()) > 0; }));
+    XdoTool(L"key x");  // Exit, as in E&xit
+    EXPECT_EQ(program->WaitForExit(), 0);
+    window = nullptr;
+}

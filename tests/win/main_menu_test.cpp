@@ -31,8 +31,8 @@ TEST(MainMenu, CaptionsAndOrder) {
     EXPECT_EQ(Captions(bar),
               (std::vector<std::wstring>{L"&File", L"&Action", L"&Options", L"&Help", L"A&bout"}));
     const std::vector<std::vector<std::wstring>> items = {
-        {L"&Add Folder", L"&Remove Selected Folders", L"R&emove All Folders", L"&Undo Remove", L"-",
-         L"Find &Hidden Folders...", L"-", L"Exit"},
+        {L"&Add Folder", L"&Remove Selected Folders", L"R&emove All Folders",
+         L"&Undo Remove\tCtrl+Z", L"-", L"Find &Hidden Folders...", L"-", L"Exit"},
         {L"&Show Selected Folders", L"Show &All Folders", L"-", L"&Hide Selected Folders",
          L"Hide All &Folders", L"-", L"Select All", L"Deselect All"},
         {L"View Options"},
@@ -84,11 +84,13 @@ TEST(MainMenu, RowMenuSaysWhatItActsOnAndEndsWithTheRepair) {
         std::vector<std::wstring> captions;
     };
     const Case cases[] = {
-        {false, true, {L"&Open", L"-", L"&Hide", L"&Show", L"&Remove from List", L"-", toHidden}},
+        {false,
+         true,
+         {L"&Open", L"-", L"&Hide", L"&Show", L"&Remove from List\tDel", L"-", toHidden}},
         {true,
          false,
          {L"&Open", L"-", L"&Hide Ticked Folders", L"&Show Ticked Folders",
-          L"&Remove Ticked Folders", L"-", toHidden}},
+          L"&Remove Ticked Folders\tDel", L"-", toHidden}},
     };
     for (const auto& c : cases) {
         const HMENU menu = CreateRowMenu({false, true}, c.anyTicked, c.canOpen);
