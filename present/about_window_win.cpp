@@ -60,6 +60,40 @@ LRESULT WebsiteLinkMessage(HWND label,
                            MAKEWPARAM(kWebsiteLabel.id, STN_CLICKED),
                            reinterpret_cast<LPARAM>(label));
             return 0;
+        case WM_GETDLGCODE: {
+            // Reached with Tab like a button; Enter and Space are the link's own, not the
+            // window's default button's.
+            const auto* keyMessage = reinterpret_cast<const MSG*>(lParam);
+            if (keyMessage && keyMessage->message == WM_KEYDOWN &&
+                (keyMessage->wParam == VK_RETURN || keyMessage->wParam == VK_SPACE)) {
+                return DLGC_WANTMESSAGE;
+            }
+            return DLGC_UNDEFPUSHBUTTON;
+        }
+        case WM_KEYDOWN:
+            if (wParam == VK_RETURN || wParam == VK_SPACE) {
+                ::PostMessageW(::GetParent(label), WM_COMMAND,
+                               MAKEWPARAM(kWebsiteLabel.id, STN_CLICKED),
+                               reinterpret_cast<LPARAM>(label));
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            ::InvalidateRect(label, nullptr, TRUE);
+            break;
+        case WM_PAINT: {
+            const LRESULT result = ::DefSubclassProc(label, message, wParam, lParam);
+            if (::GetFocus() == label) {
+                // The focus shows around the address, as on any link.
+                RECT text{};
+                ::GetClientRect(label, &text);
+                const HDC dc = ::GetDC(label);
+                ::DrawFocusRect(dc, &text);
+                ::ReleaseDC(label, dc);
+            }
+            return result;
+        }
         case WM_NCDESTROY:
             ::RemoveWindowSubclass(label, WebsiteLinkProc, id);
             break;
@@ -139,6 +173,7 @@ bool AboutWindow::Create(HWND owner) {
         SkinForm(Handle());
     }
     if (const HWND link = ::GetDlgItem(Handle(), kWebsiteLabel.id)) {
+        ::SetWindowLongW(link, GWL_STYLE, ::GetWindowLongW(link, GWL_STYLE) | WS_TABSTOP);
         ::SetWindowSubclass(link, WebsiteLinkProc, 1, 0);
         ::SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(m_linkFont.Get()), FALSE);
     }

@@ -136,8 +136,18 @@ void PaintPushButton(HWND button, HDC dc, const RECT& area, const ControlState& 
     const int unit = std::max(1, ScaleToWindow(1, button));
     RECT box = area;
     ::InflateRect(&box, -unit, -unit);
-    RoundBox(dc, box, fill, edge, ScaleToWindow(6, button),
-             (focused || isDefault) && enabled ? 2 * unit : unit);
+    // The default button has the thick edge; the focus has its own mark, a dotted ring inside
+    // the edge, so that the two (and the hover) can be told apart.
+    RoundBox(dc, box, fill, edge, ScaleToWindow(6, button), isDefault && enabled ? 2 * unit : unit);
+    if (focused && enabled) {
+        RECT ring = box;
+        ::InflateRect(&ring, -3 * unit, -3 * unit);
+        // The ring inverts what lies under it; as thick as the edge at this DPI.
+        for (int i = 0; i < unit; ++i) {
+            ::DrawFocusRect(dc, &ring);
+            ::InflateRect(&ring, -1, -1);
+        }
+    }
 
     const SelectedObject selectedFont(dc, FontOf(button));
     ::SetBkMode(dc, TRANSPARENT);

@@ -150,6 +150,23 @@ TEST_F(KeyboardTest, AboutClosesWithItsButtonAndItsWebsiteIsALink) {
     ASSERT_TRUE(WaitUntil(
         [&] { return (browser = FindVisibleWindow(Pid(), L"MurkwellBrowser")) != nullptr; }));
     ::PostMessageW(browser, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(browser); }));
+
+    // And from the keyboard: Tab reaches it, Enter follows it.
+    RECT frame{};
+    ::GetWindowRect(about, &frame);  // its caption clicked: in front, the focus on Close
+    XdoTool(L"mousemove " + std::to_wstring((frame.left + frame.right) / 2) + L" " +
+            std::to_wstring(frame.top + 10) + L" click 1");
+    const HWND linkWindow = ::GetDlgItem(about, 407);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == about; }));
+    XdoTool(L"key Tab");
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(about) == linkWindow; }))
+        << "focus on " << FocusOf(about);
+    XdoTool(L"key Return");
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (browser = FindVisibleWindow(Pid(), L"MurkwellBrowser")) != nullptr; }));
+    EXPECT_TRUE(::IsWindow(about)) << "Enter on the link is not the Close button's";
+    ::PostMessageW(browser, WM_CLOSE, 0, 0);
 
     const HWND close = ::GetDlgItem(about, 409);
     ASSERT_NE(close, nullptr);

@@ -407,3 +407,44 @@ TEST(HighContrast, TheSkinStepsAsideForTheSystemColoursAndComesBack) {
     EXPECT_EQ(CommonColourIn(buttonInside), BuiltInSkinPalette().controlBack);
     gSkin = nullptr;
 }
+
+TEST(Skin, TheFocusedButtonHasAMarkTheDefaultAndTheOthersHaveNot) {
+    const Skin skin(BuiltInSkinPalette());
+    gSkin = &skin;
+    TopWindow window(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
+    const HWND hwnd = window.Get();
+    const HWND focused = Child(hwnd, WC_BUTTONW, L"Hide", BS_PUSHBUTTON | WS_VISIBLE | WS_TABSTOP,
+                               1, {10, 10, 110, 50});
+    const HWND plain = Child(hwnd, WC_BUTTONW, L"Show", BS_PUSHBUTTON | WS_VISIBLE | WS_TABSTOP, 2,
+                             {120, 10, 220, 50});
+    const HWND byDefault = Child(hwnd, WC_BUTTONW, L"Ok",
+                                 BS_DEFPUSHBUTTON | WS_VISIBLE | WS_TABSTOP, 3, {230, 10, 330, 50});
+    SkinForm(hwnd);
+    ::ShowWindow(hwnd, SW_SHOW);
+    ::SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ::SetForegroundWindow(hwnd);
+    ::SendMessageW(hwnd, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    ::SetFocus(focused);
+    ::InvalidateRect(hwnd, nullptr, TRUE);
+    PumpMessages(300);
+    ASSERT_EQ(::GetFocus(), focused);
+
+    // Marked pixels (not the button's fill) along the line just inside the edge, away from the
+    // caption and the rounded corners.
+    const auto marks = [&](HWND button) {
+        RECT rect = ScreenRectOf(button);
+        const HDC screen = ::GetDC(nullptr);
+        int count = 0;
+        for (int y = rect.top + 3; y <= rect.top + 6; ++y) {
+            for (int x = rect.left + 12; x < rect.right - 12; ++x) {
+                count += (::GetPixel(screen, x, y) & 0xFFFFFF) != BuiltInSkinPalette().controlBack;
+            }
+        }
+        ::ReleaseDC(nullptr, screen);
+        return count;
+    };
+    EXPECT_GT(marks(focused), 20);
+    EXPECT_EQ(marks(plain), 0);
+    EXPECT_EQ(marks(byDefault), 0);
+    gSkin = nullptr;
+}
