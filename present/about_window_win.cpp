@@ -146,15 +146,18 @@ bool AboutWindow::Create(HWND owner) {
     for (const auto& [place, text, skinLabel] : labels) {
         const RECT rect = PlaceInPixels(place.left, place.top, place.width, place.height, dpi);
         const HFONT font = place.id == kProductLabel.id ? m_titleFont.Get() : m_font.Get();
+        // What lies below the visible part is not shown, so a screen reader does not read out
+        // words no one can see either.
+        const bool shown = place.top < kClientHeightTwips;
         if (skinLabel) {
-            CreateSkinLabel(Handle(), place.id, text, rect, true, font);
+            CreateSkinLabel(Handle(), place.id, text, rect, shown, font);
             continue;
         }
-        const HWND label =
-            ::CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX,
-                              rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                              Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)),
-                              ::GetModuleHandleW(nullptr), nullptr);
+        const HWND label = ::CreateWindowExW(
+            0, L"STATIC", text.c_str(), WS_CHILD | (shown ? WS_VISIBLE : 0) | SS_NOPREFIX,
+            rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, Handle(),
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(place.id)), ::GetModuleHandleW(nullptr),
+            nullptr);
         ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     const RECT close = PlaceInPixels(kCloseButton.left, kCloseButton.top, kCloseButton.width,

@@ -85,7 +85,7 @@ void ReplaceLabels(HWND window) {
         ::SetWindowPos(skinLabel, above && above != skinLabel ? above : HWND_TOP, 0, 0, 0, 0,
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         // Covered, it is hidden too: a screen reader would otherwise meet each caption twice.
-        if (::IsWindowVisible(label)) {
+        if (::GetWindowLongW(label, GWL_STYLE) & WS_VISIBLE) {  // its window may not show yet
             ::ShowWindow(label, SW_HIDE);
         }
     }

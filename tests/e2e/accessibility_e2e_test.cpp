@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -134,6 +135,25 @@ TEST_F(MainWindowTest, EveryButtonBoxAndListHasANameForAScreenReader) {
     HWND about = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (about = FindVisibleWindow(Pid(), kAboutWindowClass)); }));
     unnamed += UnnamedControls(about, "About", &checked);
+    // Nothing a screen reader meets lies outside what the user sees, and no caption is met
+    // twice.
+    RECT client{};
+    ::GetClientRect(about, &client);
+    std::vector<std::wstring> captions;
+    for (HWND child = ::GetWindow(about, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!::IsWindowVisible(child)) {
+            continue;
+        }
+        RECT place{};
+        ::GetWindowRect(child, &place);
+        ::MapWindowPoints(nullptr, about, reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_LE(place.bottom, client.bottom) << Narrow(TextOf(child)) << " is out of sight";
+        const std::wstring caption = TextOf(child);
+        EXPECT_EQ(std::count(captions.begin(), captions.end(), caption), 0)
+            << Narrow(caption) << " is there twice";
+        captions.push_back(caption);
+    }
     ::PostMessageW(about, WM_CLOSE, 0, 0);
 
     Click(IDC_CMD_WEBSITE);

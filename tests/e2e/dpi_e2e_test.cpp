@@ -96,10 +96,11 @@ TEST_F(DpiTest, TextScalesOnceAndStaysWholeAtEveryDpi) {
         const RECT statusRect = WindowRectOf(statusBar);
         EXPECT_LE(listRect.bottom, statusRect.top) << "the list runs under the status bar";
 
+        // Inside the focused row's dotted ring, which runs along the cells' edges.
         const RECT path = CellRectOnScreen(list, 0, 0);
-        Measure("list path", path, path);
+        Measure("list path", Inset(path, 2), Inset(path, 1));
         const RECT word = CellRectOnScreen(list, 0, 1);
-        Measure("list status", word, word);
+        Measure("list status", Inset(word, 2), Inset(word, 1));
         const HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
         Measure("list header", LeftPart(WindowRectOf(header), 0.5), WindowRectOf(header));
         Measure("status bar", LeftPart(WindowRectOf(statusBar), 0.6), WindowRectOf(statusBar));
