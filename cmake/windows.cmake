@@ -248,6 +248,12 @@ if(MURKWELL_TESTS)
         tests/win/banner_test.cpp
     )
 
+    # What the skin looks like on the screen, read back from it: no other window may lie over.
+    murkwell_wine_tests(skin_screen_tests serial SOURCES
+        resources/murkwell.rc
+        tests/win/skin_screen_test.cpp
+    )
+
     murkwell_wine_tests(skin_off_tests win SOURCES
         resources/murkwell.rc
         tests/win/skin_off_test.cpp
