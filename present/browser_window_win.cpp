@@ -138,7 +138,8 @@ bool BrowserWindow::CreateControls() {
     WebView::Events events;
     events.statusTextChange = [this](const std::wstring& text) { OnStatusTextChange(text); };
     events.downloadComplete = [this] { OnDownloadComplete(); };
-    m_webView.Create(hwnd, IDC_WEB_BROWSER, InPixels(kWebView, dpi), true, std::move(events));
+    m_webView.Create(hwnd, IDC_WEB_BROWSER, InPixels(kWebView, dpi), true, L"Web page",
+                     std::move(events));
     // The web view lies over the frame.
     ::SetWindowPos(m_webView.Handle(), m_buttons[4], 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

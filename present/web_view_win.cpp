@@ -130,7 +130,12 @@ WebView::~WebView() {
     }
 }
 
-bool WebView::Create(HWND parent, int id, const RECT& rect, bool visible, Events events) {
+bool WebView::Create(HWND parent,
+                     int id,
+                     const RECT& rect,
+                     bool visible,
+                     const wchar_t* name,
+                     Events events) {
     const AtlHost& atl = Atl();
     const wchar_t* hostClass = atl.ready ? L"AtlAxWin" : L"STATIC";
     m_host = ::CreateWindowExW(0, hostClass, atl.ready ? L"Shell.Explorer.2" : L"",
@@ -141,6 +146,7 @@ bool WebView::Create(HWND parent, int id, const RECT& rect, bool visible, Events
     if (!m_host || !atl.ready) {
         return false;
     }
+    ::SetWindowTextW(m_host, name);
     ComPtr<IUnknown> control;
     if (FAILED(atl.getControl(m_host, control.Put())) || !control ||
         FAILED(control->QueryInterface(IID_IWebBrowser2, m_browser.PutVoid()))) {

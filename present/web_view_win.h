@@ -26,7 +26,14 @@ public:
     ~WebView();
 
     // False when the control cannot be made here; the window then stays an empty host.
-    bool Create(HWND parent, int id, const RECT& rect, bool visible, Events events = {});
+    // `name`: what a screen reader calls the view (the system's control is made by its class
+    // name, which would otherwise stay its window's text).
+    bool Create(HWND parent,
+                int id,
+                const RECT& rect,
+                bool visible,
+                const wchar_t* name,
+                Events events = {});
     HWND Handle() const { return m_host; }
     bool HasBrowser() const { return static_cast<bool>(m_browser); }
 

@@ -47,7 +47,7 @@ bool MainControls::Create(HWND window, int dpi) {
     m_bannerView.Create(window, IDC_WEB_BANNER,
                         PlaceInPixels(kBannerLeftTwips, kBannerTopTwips, kBannerWidthTwips,
                                       kBannerHeightTwips, dpi),
-                        false);
+                        false, L"Web banner");
     // The window has no plain labels; the template is there for the label replacement all the
     // same, hidden under the button bar.
     CreateSkinLabelTemplate(window, PlaceInPixels(0, 0, 555, 135, dpi));

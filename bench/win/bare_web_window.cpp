@@ -36,7 +36,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     {
         WebView view;
         const RECT area{0, 0, 600, 120};
-        view.Create(hwnd, 1, area, true);
+        view.Create(hwnd, 1, area, true, L"Web page");
         view.Navigate(commandLine);
         ::ShowWindow(hwnd, SW_SHOW);
         MSG message;

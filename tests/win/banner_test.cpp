@@ -8,6 +8,7 @@
 #include "platform/gdi_win.h"
 #include "platform/text_win.h"
 #include "platform/twips.h"
+#include "platform/window_win.h"
 #include "present/banner_win.h"
 #include "present/picture_box_win.h"
 #include "present/product_info_win.h"
@@ -29,7 +30,7 @@ TEST(Banner, SitsInAPictureBoxAMarginNarrower) {
         const HWND picture = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 4, 68, 489,
                                                63, window, nullptr, nullptr, nullptr);
         WebView banner;
-        banner.Create(window, 114, {4, 68, 493, 131}, true);
+        banner.Create(window, 114, {4, 68, 493, 131}, true, L"Web banner");
         const ProductInfo info = LoadProductInfo();
 
         const HWND box =
@@ -52,6 +53,8 @@ TEST(Banner, SitsInAPictureBoxAMarginNarrower) {
         // The banner page beside the program was asked for.
         PumpMessages(300);
         ASSERT_TRUE(banner.HasBrowser());
+        // Named for a screen reader, not after the control's class.
+        EXPECT_EQ(TextOfWindow(banner.Handle()), L"Web banner");
         EXPECT_NE(banner.LocationUrl().find(L"banner.html"), std::wstring::npos)
             << Narrow(banner.LocationUrl());
         ::DestroyWindow(window);
