@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "resources/resource_ids.h"
 #include "shell/main_menu.h"
 #include "tests/e2e/main_window_fixture.h"
@@ -299,4 +301,31 @@ TEST_F(KeyboardTest, CtrlZPutsBackWhatRemoveAllTookOutAndSavesIt) {
     XdoTool(L"key ctrl+z");
     ::Sleep(300);
     EXPECT_EQ(ReadRows(list).size(), 3u);
+}
+
+TEST_F(KeyboardTest, TabWalksTheListAndTheButtonsAndBack) {
+    PrepareList({{"C:\\a", "Visible"}});
+    Start();
+    ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == list; }));
+    // Each press waits for the focus to move: at start the window is busy a while starting the
+    // banner's web control, and keys wait for it.
+    const auto press = [&](const wchar_t* keys) {
+        const HWND before = FocusOf(window);
+        XdoTool(keys);
+        WaitUntil([&] { return FocusOf(window) != before; });
+        return FocusOf(window);
+    };
+    std::vector<HWND> visited;
+    for (int i = 0; i < 7; ++i) {
+        visited.push_back(press(L"key Tab"));
+    }
+    // Every button of the bar in order, then the list again.
+    std::vector<HWND> expected;
+    for (const int id :
+         {IDC_CMD_ADD, IDC_CMD_DEL, IDC_CMD_HIDE, IDC_CMD_SHOW, IDC_CMD_OPTIONS, IDC_CMD_WEBSITE}) {
+        expected.push_back(ChildById(window, id));
+    }
+    expected.push_back(list);
+    EXPECT_EQ(visited, expected);
+    EXPECT_EQ(press(L"key shift+Tab"), ChildById(window, IDC_CMD_WEBSITE));
 }
