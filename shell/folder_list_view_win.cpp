@@ -427,11 +427,18 @@ void FolderListView::ShowSortArrow() const {
     }
 }
 
-std::vector<std::string> FolderListView::TickHighlightedWhenNoneTicked() {
+bool FolderListView::AnyTicked() const {
     for (std::size_t i = 0; i < m_rows.Count(); ++i) {
         if (m_rows.Row(i).checked) {
-            return {};
+            return true;
         }
+    }
+    return false;
+}
+
+std::vector<std::string> FolderListView::TickHighlightedWhenNoneTicked() {
+    if (AnyTicked()) {
+        return {};
     }
     std::vector<std::string> paths;
     for (const std::size_t row : SelectedRows()) {

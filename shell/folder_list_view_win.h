@@ -76,6 +76,7 @@ public:
     // Delete and the row menu act on ticked rows; with none ticked, the highlighted rows are
     // ticked for the command, so that what it acts on is what the user sees. The paths ticked.
     std::vector<std::string> TickHighlightedWhenNoneTicked();
+    bool AnyTicked() const;
     // The ticks such a command gave, taken back once it has ended (rows it removed are gone).
     void UntickPaths(const std::vector<std::string>& paths);
     // The first row takes the keyboard's focus rectangle (not the highlight) when no row has

@@ -365,9 +365,13 @@ void MainWindow::RunBusy(void (FolderCommands::*command)()) {
     m_longCommand.WhenDone([this] { RefreshIdleTotals(); });
 }
 
-void MainWindow::RunRemove(void (FolderCommands::*command)()) {
+void MainWindow::RunRemove(void (FolderCommands::*command)(), bool highlightedWhenNoneTicked) {
     m_removeUndo.Before(m_list);
-    RunBusy(command);
+    if (highlightedWhenNoneTicked) {
+        RunOnHighlightedOrTicked(command);
+    } else {
+        RunBusy(command);
+    }
     m_longCommand.WhenDone([this] { m_removeUndo.After(m_list); });
 }
 
@@ -404,10 +408,10 @@ void MainWindow::OnCommand(int id) {
             break;
         case IDC_CMD_DEL:
         case IDM_REMOVE_SELECTED:
-            RunRemove(&FolderCommands::RemoveTicked);
+            RunRemove(&FolderCommands::RemoveTicked, false);
             break;
         case IDM_REMOVE_ALL:
-            RunRemove(&FolderCommands::RemoveAll);
+            RunRemove(&FolderCommands::RemoveAll, false);
             break;
         case IDM_UNDO_REMOVE:
             m_commands->PutBackRemoved(m_removeUndo);
@@ -450,9 +454,7 @@ void MainWindow::OnCommand(int id) {
             RunOnHighlightedOrTicked(&FolderCommands::ShowTicked);
             break;
         case RowCommandId(RowCommand::Remove):
-            m_removeUndo.Before(m_list);
-            RunOnHighlightedOrTicked(&FolderCommands::RemoveTicked);
-            m_longCommand.WhenDone([this] { m_removeUndo.After(m_list); });
+            RunRemove(&FolderCommands::RemoveTicked, true);
             break;
         case IDM_MARK_VISIBLE:
             m_commands->MarkSelectedVisible();
@@ -622,11 +624,8 @@ void MainWindow::ShowRowMenu(POINT screenPoint) {
     }
     const FolderEntry row = m_list.At(*selected);
     m_repairMenu = RepairMenuFor(row.status, m_repairMenu);
-    bool anyTicked = false;
-    for (std::size_t i = 0; i < m_list.Count() && !anyTicked; ++i) {
-        anyTicked = m_list.IsChecked(i);
-    }
-    const UniqueMenu menu(CreateRowMenu(m_repairMenu, anyTicked, row.status == kStatusVisible));
+    const UniqueMenu menu(
+        CreateRowMenu(m_repairMenu, m_list.AnyTicked(), row.status == kStatusVisible));
     const UINT chosen = ::TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x,
                                          screenPoint.y, 0, Handle(), nullptr);
     if (chosen) {

@@ -106,7 +106,8 @@ private:
     // ones while none is ticked (ticked for the command only).
     void RunOnHighlightedOrTicked(void (FolderCommands::*command)());
     // Remove and Remove All: what they take out can be put back (File > Undo Remove, Ctrl+Z).
-    void RunRemove(void (FolderCommands::*command)());
+    // `highlightedWhenNoneTicked`: the row menu's and Delete's form (RunOnHighlightedOrTicked).
+    void RunRemove(void (FolderCommands::*command)(), bool highlightedWhenNoneTicked);
     // While a long command runs: Cancel stops it, what would change the list waits for its
     // end, and the rest (help, options, the web site) happens at once.
     void OnCommandWhileBusy(int id);
